@@ -1,0 +1,31 @@
+#pragma once
+#include <QMainWindow>
+#include <string>
+
+#include "common/game.h"
+
+namespace vel {
+
+class ViewWidget;
+
+// The main window: the menu bar built from the command table, the status bar
+// with each item's prompt, and the one view.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Game& game, std::string settingsPath, int startupScreenHeight);
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void buildMenus();
+    void runCommand(int id);
+
+    Game& game_;
+    std::string settingsPath_;
+    ViewWidget* view_;
+};
+
+}  // namespace vel

@@ -1,0 +1,93 @@
+#pragma once
+// The drawing context every view draws through: a small GDI-like vocabulary
+// over an image. Shapes follow the Windows pixel rules (a filled shape covers
+// left..right-1, top..bottom-1), without antialiasing. Qt stays behind it.
+#include <memory>
+#include <string_view>
+
+#include "gfx/color.h"
+#include "gfx/palette.h"
+
+class QImage;
+
+namespace vel::gfx {
+
+// An off-screen picture of one frame.
+class Surface {
+public:
+    Surface(int width, int height);
+    ~Surface();
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
+
+    int width() const;
+    int height() const;
+    Color pixel(int x, int y) const;  // black outside
+    bool savePng(const char* path) const;
+    QImage& image();
+    const QImage& image() const;
+
+private:
+    std::unique_ptr<QImage> image_;
+};
+
+enum class Stock { White, Black, Null };
+enum class BkMode { Opaque, Transparent };
+
+class DC {
+public:
+    // fontPixelSize: the text height in pixels (scaled from the screen height).
+    DC(Surface& surface, const Palette& palette, int fontPixelSize);
+    ~DC();
+    DC(const DC&) = delete;
+    DC& operator=(const DC&) = delete;
+
+    int width() const;
+    int height() const;
+    const Palette& palette() const { return palette_; }
+
+    void SelectPen(int paletteIndex);
+    void SelectPen(const Pen& pen);
+    void SelectStockPen(Stock s);
+    void SelectBrush(int paletteIndex);
+    void SelectBrush(const Brush& brush);
+    void SelectStockBrush(Stock s);
+
+    void Rectangle(int left, int top, int right, int bottom);
+    void RoundRect(int left, int top, int right, int bottom, int ellipseW, int ellipseH);
+    void Ellipse(int left, int top, int right, int bottom);
+    void Polygon(const Point* points, int count);
+    void Polyline(const Point* points, int count);
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    // Counter-clockwise from the radial through (x1, y1) to the one through (x2, y2).
+    void Arc(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2);
+    void Pie(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2);
+    void SetPixel(int x, int y, Color c);
+    // Reads back what this frame has drawn so far.
+    Color GetPixel(int x, int y) const;
+
+    void SetTextColor(Color c);
+    void SetBkColor(Color c);
+    void SetBkMode(BkMode m);
+    // Text is UTF-8; (x, y) is the top left of the text cell.
+    void TextOut(int x, int y, std::string_view utf8);
+    int TextWidth(std::string_view utf8) const;
+    int LineHeight() const;
+    void SetFontPixelSize(int pixelSize);
+    int FontPixelSize() const;
+
+    void ClipRect(int left, int top, int right, int bottom);
+    void ReleaseClip();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+    const Palette& palette_;
+    Point current_{};
+};
+
+// Text height in pixels for a display of the given height.
+int FontPixelSizeFor(int fullHeight);
+
+}  // namespace vel::gfx

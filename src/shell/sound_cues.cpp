@@ -1,0 +1,8 @@
+#include "shell/sound_cues.h"
+
+namespace vel {
+
+// The cues arrive with the sound set.
+void PlayTickSoundCues(Game&) {}
+
+}  // namespace vel

@@ -1,0 +1,17 @@
+#pragma once
+#include "common/game.h"
+
+namespace vel {
+
+// The four simulation steps, always in this order.
+void UpdateEnvironment(Game& g);   // weather, depth reading and alarm, tide and current
+void UpdateSteering(Game& g);      // heading
+void UpdateSpeed(Game& g);         // speed, heel, apparent wind; engines
+void AdvanceClockAndMove(Game& g); // clock, motion, moorings, vessels, hazards
+
+void RunSimulationSteps(Game& g);
+
+// Clock, position and made-fast state at the start of a cruise.
+void ResetClockAndBoat(Game& g);
+
+}  // namespace vel

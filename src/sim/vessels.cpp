@@ -1,0 +1,10 @@
+#include "sim/vessels.h"
+
+namespace vel {
+
+// Other vessels arrive with their own model.
+void PlaceOpeningItems(Game&) {}
+void CheckZoneCrossings(Game&) {}
+void UpdateVesselsAndHazards(Game&) {}
+
+}  // namespace vel

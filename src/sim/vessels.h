@@ -1,0 +1,13 @@
+#pragma once
+#include "common/game.h"
+
+namespace vel {
+
+// Zone points and drifting items laid in the first two ticks of a cruise.
+void PlaceOpeningItems(Game& g);
+// Passage and real-area zone lines crossed by the last move.
+void CheckZoneCrossings(Game& g);
+// Ships, sea-surface items, collisions, fog signals and the anchored fleet.
+void UpdateVesselsAndHazards(Game& g);
+
+}  // namespace vel

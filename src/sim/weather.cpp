@@ -1,0 +1,14 @@
+#include "sim/weather.h"
+
+#include "sim/tick.h"
+
+namespace vel {
+
+// Wind, weather, fog and sea state arrive with the weather model.
+void UpdateEnvironment(Game&) {}
+void DailyWeather(Game&, int) {}
+void UpdateStorm(Game&) {}
+void UpdateStormState(Game&) {}
+void CheckFrontArrival(Game&) {}
+
+}  // namespace vel

@@ -1,0 +1,17 @@
+#include "world/cruise_start.h"
+
+#include "common/helpers.h"
+#include "sim/tick.h"
+
+namespace vel {
+
+void StartCruise(Game& g) {
+    // The area build arrives with the world generator; until then every area
+    // is open water on the generated areas' scale.
+    g.areaGrid.unitsPerMile = 300;
+    ResetObjectList(g.objectList);
+    ResetClockAndBoat(g);
+    g.simClock.minutesPerUnit = 61.2 / g.areaGrid.unitsPerMile;
+}
+
+}  // namespace vel
