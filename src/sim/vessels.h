@@ -3,6 +3,8 @@
 
 namespace vel {
 
+// Ships, buoys and the anchored fleet of a generated area or passage, at cruise start.
+void PlaceVirtualVessels(Game& g);
 // Zone points and drifting items laid in the first two ticks of a cruise.
 void PlaceOpeningItems(Game& g);
 // Passage and real-area zone lines crossed by the last move.

@@ -6,6 +6,7 @@ namespace vel {
 
 // Wind, weather, fog and sea state arrive with the weather model.
 void UpdateEnvironment(Game&) {}
+void GenerateCruiseWeather(Game&) {}
 void DailyWeather(Game&, int) {}
 void UpdateStorm(Game&) {}
 void UpdateStormState(Game&) {}

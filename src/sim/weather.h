@@ -3,6 +3,8 @@
 
 namespace vel {
 
+// The cruise's weather parameters, drawn once at cruise start.
+void GenerateCruiseWeather(Game& g);
 // The day's synoptic weather; arg 1 draws tomorrow's for the forecast.
 void DailyWeather(Game& g, int arg);
 // Storm timing of the day (skipped at the easiest difficulty).
