@@ -19,6 +19,9 @@ int main(int argc, char** argv) {
     const QScreen* screen = QApplication::primaryScreen();
     const int screenHeight = screen ? screen->size().height() : 768;
     vel::MainWindow window(*game, settings, screenHeight);
+    // Without a window manager "maximised" means nothing: start at the
+    // screen's usable size so the picture is never drawn postage-stamp small.
+    if (screen) window.resize(screen->availableGeometry().size());
     window.showMaximized();
     return QApplication::exec();
 }

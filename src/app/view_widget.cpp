@@ -24,6 +24,7 @@ ViewWidget::ViewWidget(Game& game, int startupScreenHeight, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(640, 440);
     clock_.start();
     nextFrame_.setSingleShot(true);
     connect(&nextFrame_, &QTimer::timeout, this, [this] { update(); });
