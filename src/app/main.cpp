@@ -9,7 +9,6 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velmara"));
-    QApplication::setOrganizationName(QStringLiteral("velmara"));
 
     // The whole state lives on the heap: the area tables are large.
     auto game = std::make_unique<vel::Game>();
