@@ -40,11 +40,15 @@ bool ParseInts(Args a, std::initializer_list<int32_t*> outs) {
 
 // ---- handlers -----------------------------------------------------------------
 
+// The display the frames are drawn for; an optional colour depth reaches the
+// palette-safe branches of the views (8 bits per pixel or fewer).
 int Size(Session& s, Args a) {
-    int32_t w = 0, h = 0;
-    if (!ParseInts(a, {&w, &h}) || w < 1 || h < 1) return Bad(s, "size takes two positive whole numbers");
+    int32_t w = 0, h = 0, bpp = 32;
+    if (!ParseInts(a.first(2), {&w, &h}) || w < 1 || h < 1) return Bad(s, "size takes two positive whole numbers");
+    if (a.size() == 3 && (!Parse(a[2], bpp) || bpp < 1)) return Bad(s, "the colour depth is a positive whole number");
     s.display.width = w;
     s.display.height = h;
+    s.display.bitsPerPixel = bpp;
     return kOk;
 }
 
@@ -221,7 +225,7 @@ int Distance(Session& s, Args a) {
 }
 
 constexpr ReplayCommand kTable[] = {
-    {"size", 2, 2, Size, "size W H"},
+    {"size", 2, 3, Size, "size W H [BITS_PER_PIXEL]"},
     {"seed", 1, 1, Seed, "seed N"},
     {"settings", 1, 1, Settings, "settings PATH"},
     {"save", 1, 1, Save, "save PATH"},
