@@ -12,7 +12,7 @@
 namespace vel {
 
 std::string DefaultSettingsPath() {
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/velmara";
     return QDir(dir).filePath(QStringLiteral("p.vel")).toStdString();
 }
 
