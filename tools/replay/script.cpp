@@ -9,6 +9,7 @@
 #include "app/settings_file.h"
 #include "common/helpers.h"
 #include "replay/reflect.h"
+#include "replay/world_commands.h"
 #include "shell/commands.h"
 #include "shell/input.h"
 #include "shell/settings.h"
@@ -239,6 +240,9 @@ constexpr ReplayCommand kTable[] = {
     {"expect", 3, 3, Expect, "expect Record.field OP VALUE"},
     {"bearing", 2, 2, Bearing, "bearing DX DY"},
     {"distance", 4, 4, Distance, "distance X1 Y1 X2 Y2"},
+    {"depthmap", 1, 2, DepthMapCommand, "depthmap PATH [UNITS_PER_PIXEL]"},
+    {"tide", 0, 0, TideCommand, "tide"},
+    {"depth", 3, 3, DepthCommand, "depth X Y KIND"},
 };
 
 // Words split on blanks; "double quotes" keep blanks inside one word.
