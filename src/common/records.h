@@ -360,6 +360,7 @@ using StartCircleInts = Arr<int32_t, 3>;
     F(IslandOutlines, islandOutline)                                           \
     F(IslandInts, isLandmass)                                                  \
     F(IslandInts, islandNotch)                                                 \
+    F(IslandInts, islandReach)                                                 \
     F(IslandRows, landX)                                                       \
     F(IslandRows, landY)                                                       \
     F(RealIslandInts, realIslandX)                                             \

@@ -138,6 +138,7 @@ void BuildIsland(Game& g, int32_t slot, const IslandShape& s) {
     a.islandRotation[slot] = s.rotationDeg * kDegToRad;
     const double rot = a.islandRotation[slot];
     auto& outline = a.islandOutline[slot];
+    a.islandReach[slot] = 0;
     for (int32_t k = 0; k < kOutlinePoints; ++k) {
         double r = s.radius + random(g.rng, s.radius / 40);
         const int32_t inBay = k - s.notch;
@@ -149,6 +150,7 @@ void BuildIsland(Game& g, int32_t slot, const IslandShape& s) {
         const int32_t dy = Trunc(u * std::sin(rot) + v * std::cos(rot));
         outline[k] = {s.x + dx, s.y + dy};
         a.islandSectorRadius[slot][k] = Trunc(std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy));
+        a.islandReach[slot] = std::max(a.islandReach[slot], a.islandSectorRadius[slot][k]);
     }
     outline[kOutlinePoints] = outline[0];
 }

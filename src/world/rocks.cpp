@@ -1,7 +1,9 @@
 #include "world/rocks.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "common/helpers.h"
 
@@ -19,20 +21,30 @@ void SetRock(RockList& r, int32_t j, int32_t x, int32_t y) {
     r.y[j] = y;
 }
 
-// A quarter further out than the island's rough shore at a random point,
-// on the far side when that point faces the harbour.
+// A quarter further out than the island's rough shore at a random point;
+// when that point lies near the harbour, the point farthest from it.
 void RockOffIsland(Game& g, int32_t j, int32_t island) {
     const AreaGrid& a = g.areaGrid;
     const int32_t cx = a.islandX[island], cy = a.islandY[island];
-    int32_t p = random(g.rng, 36) % 36;
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    const auto rockAt = [&](int32_t p) {
         const auto& o = a.islandOutline[island][p];
-        const int32_t x = cx + Trunc((o[0] - cx) * 1.25);
-        const int32_t y = cy + Trunc((o[1] - cy) * 1.25);
-        SetRock(g.rockList, j, x, y);
-        if (!NearHarbour(a, x, y)) return;
-        p = (p + 18) % 36;
+        return std::pair{cx + Trunc((o[0] - cx) * 1.25), cy + Trunc((o[1] - cy) * 1.25)};
+    };
+    int32_t p = random(g.rng, 36) % 36;
+    auto [x, y] = rockAt(p);
+    if (NearHarbour(a, x, y)) {
+        double farthest = -1.0;
+        for (int32_t q = 0; q < 36; ++q) {
+            const auto [qx, qy] = rockAt(q);
+            const double d = std::hypot(static_cast<double>(qx) - a.harbourX, static_cast<double>(qy) - a.harbourY);
+            if (d > farthest) {
+                farthest = d;
+                x = qx;
+                y = qy;
+            }
+        }
     }
+    SetRock(g.rockList, j, x, y);
 }
 
 // Off the shore just outside a cove, toward the water.
@@ -80,7 +92,9 @@ void PlaceRandomRock(Game& g, int32_t j) {
     int32_t y = random(g.rng, std::abs(a.coastBaseY)) + 300;
     if (random(g.rng, 100) < 51) y = -y;
     if (a.areaCode == 4 && x < 0) y -= Trunc(-0.3 * x) * a.riverBend;
-    if (NearHarbour(a, x, y)) y = y * 5 / 4;
+    // Away from the harbour: a single step can land a rock on it, so the
+    // step repeats until the rock is clear (or the step stops moving it).
+    for (int step = 0; step < 64 && NearHarbour(a, x, y); ++step) y = y * 5 / 4;
     SetRock(g.rockList, j, x, y);
 }
 

@@ -72,14 +72,17 @@ double CoastTerm(const AreaGrid& a, int32_t x, int32_t y) {
     return std::fabs(static_cast<double>(shore.y) - y) * 0.05;
 }
 
-double IslandTerm(const AreaGrid& a, int32_t x, int32_t y, int32_t kind) {
-    double best = kFar;
+// The shallowest island reading, or `best` when none reads shallower.
+double IslandTerm(const AreaGrid& a, int32_t x, int32_t y, int32_t kind, double best) {
     const int32_t n = std::min(a.islandCount, kIslandSlots - 1);
     for (int32_t i = 1; i <= n; ++i) {
         const double dx = static_cast<double>(x) - a.islandX[i];
         const double dy = static_cast<double>(a.islandY[i]) - y;
-        const int32_t r = IslandRadiusToward(a, i, dx, dy);
         const double d = std::sqrt(dx * dx + dy * dy);
+        // No sector reaches beyond the island's reach: an island that cannot
+        // read shallower even there is passed over.
+        if (a.islandReach[i] > 0 && 20.0 * d / a.islandReach[i] - 18.0 >= best) continue;
+        const int32_t r = IslandRadiusToward(a, i, dx, dy);
         double depth = std::max(20.0 * d / r - 18.0, 0.0);
         if (kind == 2 && i >= 17) depth += 6.0;
         best = std::min(best, depth);
@@ -192,7 +195,7 @@ int32_t VirtualDepth(const Game& g, int32_t x, int32_t y, int32_t kind) {
     if (a.areaCode != 2 && InCoveHead(a, x, y)) return 2;
     const int32_t cap = AreaCap(a, y);
     double d = (a.areaCode == 2 || a.coastStep == 0) ? cap : CoastTerm(a, x, y);
-    d = std::min(d, IslandTerm(a, x, y, kind));
+    d = IslandTerm(a, x, y, kind, std::min(d, static_cast<double>(cap)));
     if (kind != 2) d = std::min(d, RockTerm(g.rockList, x, y));
     return Trunc(std::min(d, static_cast<double>(cap)));
 }

@@ -4,9 +4,11 @@
 #include <QImage>
 #include <QPainter>
 #include <charconv>
+#include <optional>
 #include <string>
 
 #include "common/helpers.h"
+#include "replay/reflect.h"
 #include "world/terrain.h"
 
 namespace vel::replay {
@@ -125,10 +127,35 @@ int TideCommand(Session& s, Args) {
     return kOk;
 }
 
+// A whole number, or the value of a field such as AreaGrid.harbourX.
+bool Coordinate(Session& s, const std::string& text, int32_t& v) {
+    if (ParseInt(text, v)) return true;
+    std::string why;
+    const auto f = ResolveField(*s.game, text, why);
+    const auto n = f ? f->number() : std::nullopt;
+    if (!n) return false;
+    v = static_cast<int32_t>(*n);
+    return true;
+}
+
 int DepthCommand(Session& s, Args a) {
-    int32_t x = 0, y = 0, kind = 0;
-    if (!ParseInt(a[0], x) || !ParseInt(a[1], y) || !ParseInt(a[2], kind)) return Malformed(s, "depth takes X Y KIND");
-    *s.out << DepthAt(*s.game, x, y, kind) << "\n";
+    int32_t x = 0, y = 0, kind = 0, want = 0;
+    if (!Coordinate(s, a[0], x) || !Coordinate(s, a[1], y) || !ParseInt(a[2], kind))
+        return Malformed(s, "depth takes X Y KIND [OP VALUE]; X and Y may name fields");
+    const int32_t d = DepthAt(*s.game, x, y, kind);
+    if (a.size() == 3) {
+        *s.out << d << "\n";
+        return kOk;
+    }
+    if (a.size() != 5 || !ParseInt(a[4], want)) return Malformed(s, "depth takes X Y KIND [OP VALUE]");
+    bool known = false;
+    const bool held = CompareNumbers(d, a[3], want, known);
+    if (!known) return Malformed(s, "unknown comparison");
+    if (!held) {
+        *s.err << "expectation failed: depth at (" << x << ", " << y << ") kind " << kind << " " << a[3] << " "
+               << want << " (actual " << d << ")\n";
+        return kExpectationFailed;
+    }
     return kOk;
 }
 

@@ -8,7 +8,8 @@ namespace vel::replay {
 int DepthMapCommand(Session& s, Args a);
 // tide: height, low-water hour and the current at the boat.
 int TideCommand(Session& s, Args a);
-// depth X Y KIND: the depth query at a point.
+// depth X Y KIND [OP VALUE]: the depth query at a point (X and Y may name
+// fields); with OP VALUE an expectation, else printed.
 int DepthCommand(Session& s, Args a);
 
 }  // namespace vel::replay
