@@ -25,14 +25,23 @@ bool AnchorageClear(const Game& g, Point h) {
     return true;
 }
 
-// Walks from `from` along (ux, uy) and takes the first point whose whole
-// anchorage floats, else the first navigable one.
-std::optional<Point> WalkToWater(const Game& g, Point from, double ux, double uy, int32_t first, int32_t last) {
+// Fans out from `from` around the direction (ux, uy), nearest first, and
+// takes the first point whose whole anchorage floats; failing that, the
+// first navigable point straight along the direction.
+std::optional<Point> FanToWater(const Game& g, Point from, double ux, double uy, int32_t first, int32_t last) {
     std::optional<Point> navigable;
     for (int32_t d = first; d <= last; d += 50) {
-        const Point p{from.x + Trunc(ux * d), from.y + Trunc(uy * d)};
-        if (AnchorageClear(g, p)) return p;
-        if (!navigable && Navigable(g, p)) navigable = p;
+        for (int32_t turn = 0; turn <= 80; turn += 10)
+            for (int32_t side : {1, -1}) {
+                if (turn == 0 && side < 0) continue;
+                const double t = side * turn * kDegToRad;
+                const double vx = ux * std::cos(t) - uy * std::sin(t);
+                const double vy = ux * std::sin(t) + uy * std::cos(t);
+                const Point p{from.x + Trunc(vx * d), from.y + Trunc(vy * d)};
+                if (AnchorageClear(g, p)) return p;
+            }
+        const Point straight{from.x + Trunc(ux * d), from.y + Trunc(uy * d)};
+        if (!navigable && Navigable(g, straight)) navigable = straight;
     }
     return navigable;
 }
@@ -57,7 +66,7 @@ Point CoveMouth(const AreaGrid& a) {
 Point HarbourNearCove(const Game& g) {
     const AreaGrid& a = g.areaGrid;
     const Point mouth = CoveMouth(a);
-    if (auto p = WalkToWater(g, mouth, 0.0, a.seaSign, 200, 4000)) return *p;
+    if (auto p = FanToWater(g, mouth, 0.0, a.seaSign, 200, 4000)) return *p;
     return {mouth.x, 0};
 }
 
@@ -80,7 +89,7 @@ Point HarbourInIslandBay(const Game& g) {
         uy /= len;
     }
     const int32_t r = a.islandRadius[1];
-    if (auto p = WalkToWater(g, centre, ux, uy, r / 2, 4 * r + 2000)) return *p;
+    if (auto p = FanToWater(g, centre, ux, uy, r / 2, 4 * r + 2000)) return *p;
     return {0, 0};
 }
 

@@ -61,6 +61,10 @@ void SetDayTide(Game& g, int32_t dayOffset) {
     t.lowWaterHour = n - 6 < 6 ? n + 6 : n - 6;
 }
 
+int32_t SecondLowWaterHour(int32_t lowWaterHour) {
+    return lowWaterHour + 12 <= 23 ? lowWaterHour + 12 : lowWaterHour - 12;
+}
+
 int32_t TideHeight(const Game& g, int32_t hour, int32_t lowWaterHour) {
     if (g.cruiseOptions.currentsOn == 0) return 0;
     const double half = (hour - lowWaterHour) * 30 / 2.0 * kDegToRad;

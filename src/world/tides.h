@@ -12,6 +12,9 @@ void DrawTideParameters(Game& g);
 // Low water of day SimClock.day + dayOffset.
 void SetDayTide(Game& g, int32_t dayOffset);
 
+// The day's second low water, twelve hours from the first within the day.
+int32_t SecondLowWaterHour(int32_t lowWaterHour);
+
 // Height of tide in tenths of a foot at `hour` for a low water at
 // `lowWaterHour`: steps once per hour, 0 at low water, the range six hours on.
 int32_t TideHeight(const Game& g, int32_t hour, int32_t lowWaterHour);

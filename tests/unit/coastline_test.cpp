@@ -163,6 +163,47 @@ TEST(Coastline, TallerWindowGivesARougherShore) {
     }
 }
 
+// The shore point a hill stands behind: its x is a shore point's x within
+// the range, its y that point's y moved `back` units.
+bool BehindShore(const AreaGrid& a, int32_t x, int32_t y, int32_t first, int32_t last, int32_t back) {
+    for (int32_t i = first; i <= last; ++i)
+        if (a.coastX[i] == x && a.coastY[i] + back == y) return true;
+    return false;
+}
+
+TEST(Coastline, HillsAndLandmarksStandBehindTheShorePointsTheyAreTiedTo) {
+    for (int32_t area : {1, 3})
+        for (uint32_t seed = 1; seed <= 12; ++seed) {
+            auto g = StartedCruise({area, 1}, seed);
+            const AreaGrid& a = g->areaGrid;
+            const int32_t s = a.seaSign;
+            ASSERT_EQ(a.hillCount, 10);
+            for (int32_t k = 0; k < 5; ++k) {
+                EXPECT_TRUE(BehindShore(a, a.hillX[k], a.hillY[k], 20, 143, -s * (19 - k) * 500)) << k;
+                const int32_t back = area == 1 ? -s * (19 - k) * 500 : s * (21 + k) * 500;
+                EXPECT_TRUE(BehindShore(a, a.hillX[5 + k], a.hillY[5 + k], 160, 272, back)) << 5 + k;
+                EXPECT_GE(a.hillSize[k], 50);
+                EXPECT_LE(a.hillSize[k], 153);
+            }
+            const bool v1 = a.landmarkVariant == 1;
+            const int32_t b = v1 ? 80 : 60, c = v1 ? 120 : 135;
+            EXPECT_EQ(a.landmarkX[2], a.coastX[b]);
+            EXPECT_EQ(a.landmarkY[2], a.coastY[b] - 900 * s);
+            EXPECT_EQ(a.landmarkX[3], a.coastX[c]);
+            EXPECT_EQ(a.landmarkY[3], a.coastY[c] - 900 * s);
+            const int32_t e = (area == 1 || v1) ? 10 : 150;
+            EXPECT_EQ(a.landmarkX[5], a.coastX[e]);
+            EXPECT_EQ(a.landmarkY[5], a.coastY[e] + ((area == 1 || v1) ? -300 : 300) * s);
+            if (area == 1 && v1) {
+                EXPECT_EQ(a.landmarkX[0], a.coastX[a.coveStart[0] + 3] - 150);
+                EXPECT_EQ(a.landmarkY[1], a.coastY[a.coveStart[0] + 4] - 800 * s);
+            } else {
+                EXPECT_EQ(a.landmarkX[1], a.landmarkX[0] + 50);
+                EXPECT_EQ(a.landmarkY[0], a.coastY[a.coveEnd[0] + 50] - 800 * s);
+            }
+        }
+}
+
 TEST(Coastline, MarinaPierLiesInTheFirstCoveAlongItsShore) {
     for (uint32_t seed = 1; seed <= 30; ++seed) {
         constexpr int32_t kAreas[] = {1, 3, 4};

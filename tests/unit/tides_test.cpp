@@ -95,6 +95,13 @@ TEST(DayTide, LowWaterComesAnHourLaterEachDayAndWrapsPastEarlyMorning) {
     }
 }
 
+TEST(DayTide, SecondLowWaterTwelveHoursFromTheFirstWithinTheDay) {
+    EXPECT_EQ(SecondLowWaterHour(6), 18);
+    EXPECT_EQ(SecondLowWaterHour(11), 23);
+    EXPECT_EQ(SecondLowWaterHour(12), 0);
+    EXPECT_EQ(SecondLowWaterHour(19), 7);
+}
+
 // ---- Height of tide ------------------------------------------------------------
 
 TEST(TideHeight, NothingAtLowWaterTheWholeRangeSixHoursOn) {
