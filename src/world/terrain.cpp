@@ -153,6 +153,22 @@ void ProbeOrigin(const Game& g, int32_t& x, int32_t& y) {
     }
 }
 
+// How far along a strip's running axis v lies, 0 at `from` and 1 at `to`;
+// a strip of no length is a line and reads 0.
+double Along(int32_t v, int32_t from, int32_t to) {
+    return from == to ? 0.0 : (static_cast<double>(v) - from) / (static_cast<double>(to) - from);
+}
+
+// -3 before the low edge, 1 between the edges (the high edge inclusive), -4
+// past the high edge; each edge runs from its first point to its second.
+int32_t AcrossStrip(double t, int32_t lowFrom, int32_t lowTo, int32_t highFrom, int32_t highTo, int32_t v) {
+    const double low = lowFrom + Trunc((static_cast<double>(lowTo) - lowFrom) * t);
+    const double high = highFrom + Trunc((static_cast<double>(highTo) - highFrom) * t);
+    if (v < low) return -3;
+    if (v <= high) return 1;
+    return -4;
+}
+
 }  // namespace
 
 int32_t IslandRadiusToward(const AreaGrid& a, int32_t i, double dx, double dy) {
@@ -221,24 +237,13 @@ int32_t ShoalAheadVirtual(const Game& g, int32_t dirCode, int32_t x, int32_t y) 
 int32_t InStripNS(int32_t xLS, int32_t yS, int32_t xLN, int32_t yN, int32_t xRN, int32_t xRS, int32_t px, int32_t py) {
     if (py > yS) return -1;
     if (py < yN) return -2;
-    // A strip of no height is a line: its south ends stand for it.
-    const double t = yN == yS ? 0.0 : (static_cast<double>(py) - yS) / (static_cast<double>(yN) - yS);
-    const double west = xLS + Trunc((static_cast<double>(xLN) - xLS) * t);
-    const double east = xRS + Trunc((static_cast<double>(xRN) - xRS) * t);
-    if (px < west) return -3;
-    if (px <= east) return 1;
-    return -4;
+    return AcrossStrip(Along(py, yS, yN), xLS, xLN, xRS, xRN, px);
 }
 
 int32_t InStripEW(int32_t xW, int32_t yWS, int32_t yWN, int32_t xE, int32_t yEN, int32_t yES, int32_t px, int32_t py) {
     if (px < xW) return -1;
     if (px > xE) return -2;
-    const double t = xE == xW ? 0.0 : (static_cast<double>(px) - xW) / (static_cast<double>(xE) - xW);
-    const double north = yWN + Trunc((static_cast<double>(yEN) - yWN) * t);
-    const double south = yWS + Trunc((static_cast<double>(yES) - yWS) * t);
-    if (py < north) return -3;
-    if (py <= south) return 1;
-    return -4;
+    return AcrossStrip(Along(px, xW, xE), yWN, yEN, yWS, yES, py);
 }
 
 }  // namespace vel

@@ -20,12 +20,7 @@ TEST(CruiseStart, AreaParametersByArea) {
         {12, 2, 140, 51, 51, 10, 1, 0},  {20, 1, 175, 50, 50, 17, 1, 0},  {30, 3, 416, 100, 100, 7, 1, 0},
     };
     for (const Case& c : cases) {
-        auto g = std::make_unique<Game>();
-        g->cruiseOptions.areaCode = c.code;
-        g->cruiseOptions.region = c.region;
-        g->chartView.panX = g->chartView.panY = 7;
-        BuildTrigTables(g->trigTables);
-        StartCruise(*g);
+        auto g = StartedCruise({c.code, c.region}, 1, 5, [](Game& x) { x.chartView.panX = x.chartView.panY = 7; });
         SCOPED_TRACE(c.code);
         EXPECT_EQ(g->areaGrid.unitsPerMile, c.unitsPerMile);
         EXPECT_DOUBLE_EQ(g->simClock.minutesPerUnit, 61.2 / c.unitsPerMile);
@@ -50,13 +45,7 @@ TEST(CruiseStart, UnchosenOrUnknownAreaDrawsAGeneratedOne) {
     uint32_t seed = 1;
     for (int32_t code : {0, -3, 9, 13, 99})
         for (int n = 0; n < 60; ++n, ++seed) {
-            auto g = std::make_unique<Game>();
-            g->cruiseOptions.areaCode = code;
-            g->cruiseOptions.region = 0;
-            g->rng.srand(seed);
-            FillRandomTable(g->randomTable, g->rng);
-            BuildTrigTables(g->trigTables);
-            StartCruise(*g);
+            auto g = StartedCruise({code, 0}, seed);
             const CruiseOptions& o = g->cruiseOptions;
             ASSERT_TRUE(o.areaCode >= 1 && o.areaCode <= 3) << code;
             ASSERT_TRUE(o.region >= 1 && o.region <= 3);
@@ -78,12 +67,7 @@ TEST(CruiseStart, UnchosenOrUnknownAreaDrawsAGeneratedOne) {
 
 TEST(CruiseStart, BahamianIslandsAreNeverARealAreaAndAlwaysTheIslandsArea) {
     for (int32_t code : {1, 2, 4}) {
-        auto g = std::make_unique<Game>();
-        g->cruiseOptions.areaCode = code;
-        g->cruiseOptions.region = 3;
-        g->cruiseOptions.isRealArea = 1;
-        BuildTrigTables(g->trigTables);
-        StartCruise(*g);
+        auto g = StartedCruise({code, 3}, 1, 5, [](Game& x) { x.cruiseOptions.isRealArea = 1; });
         EXPECT_EQ(g->cruiseOptions.isRealArea, 0);
         EXPECT_EQ(g->areaGrid.isRealArea, 0);
         EXPECT_EQ(g->areaGrid.areaCode, 2);
@@ -111,12 +95,7 @@ TEST(CruiseStart, BeginnerCourseIsAnEasyUnmirroredSouthernCoastWithoutCurrents) 
 
 TEST(CruiseStart, BoatRunsBeforeTheDaysWindExceptOnAPassage) {
     for (int32_t code : {1, 5}) {
-        auto g = std::make_unique<Game>();
-        g->cruiseOptions.areaCode = code;
-        g->cruiseOptions.region = code == 5 ? 5 : 1;
-        g->weather.baseDirection = 250;
-        BuildTrigTables(g->trigTables);
-        StartCruise(*g);
+        auto g = StartedCruise({code, code == 5 ? 5 : 1}, 1, 5, [](Game& x) { x.weather.baseDirection = 250; });
         const OwnBoat& b = g->ownBoat;
         const int32_t wind = g->weather.baseDirection;
         EXPECT_EQ(b.heading, code == 5 ? wind : NormaliseAngle(wind + 180));
@@ -128,13 +107,10 @@ TEST(CruiseStart, BoatRunsBeforeTheDaysWindExceptOnAPassage) {
 
 TEST(CruiseStart, MoonlightComesBackOutsideThePassages) {
     for (int32_t code : {2, 7}) {
-        auto g = std::make_unique<Game>();
-        g->cruiseOptions.areaCode = code;
-        g->cruiseOptions.region = code == 7 ? 6 : 1;
-        g->cruiseOptions.troubleNoMoonlight = 1;
-        g->weather.moonlight = 0;
-        BuildTrigTables(g->trigTables);
-        StartCruise(*g);
+        auto g = StartedCruise({code, code == 7 ? 6 : 1}, 1, 5, [](Game& x) {
+            x.cruiseOptions.troubleNoMoonlight = 1;
+            x.weather.moonlight = 0;
+        });
         EXPECT_EQ(g->cruiseOptions.troubleNoMoonlight, code == 7 ? 1 : 0);
         if (code == 2) {
             EXPECT_EQ(g->weather.moonlight, 1);

@@ -61,12 +61,18 @@ TEST(IslandDepth, ChartShowsTheBahamianReefsSixFeetDeeper) {
 
 // ---- Rocks ------------------------------------------------------------------
 
-TEST(RockDepth, ZeroOnTheRockRisingAFootPerTenUnitsOfManhattanDistance) {
-    auto g = EmptyArea();
+// One rock, number 1, at (1000, 1000).
+struct RockDepth : ::testing::Test {
+    std::unique_ptr<Game> g = EmptyArea();
     RockList& r = g->rockList;
-    r.count = 1;
-    r.x[1] = 1000;
-    r.y[1] = 1000;
+    void SetUp() override {
+        r.count = 1;
+        r.x[1] = 1000;
+        r.y[1] = 1000;
+    }
+};
+
+TEST_F(RockDepth, ZeroOnTheRockRisingAFootPerTenUnitsOfManhattanDistance) {
     EXPECT_EQ(DepthAt(*g, 1000, 1000, 1), 0);
     EXPECT_EQ(DepthAt(*g, 1000, 1000, 0), 0);
     EXPECT_EQ(DepthAt(*g, 1030, 1020, 1), 5);
@@ -74,12 +80,7 @@ TEST(RockDepth, ZeroOnTheRockRisingAFootPerTenUnitsOfManhattanDistance) {
     EXPECT_EQ(DepthAt(*g, 1099, 1000, 1), 9);
 }
 
-TEST(RockDepth, ChartLeavesRocksOutAndOnlyRocksOneToCountCount) {
-    auto g = EmptyArea();
-    RockList& r = g->rockList;
-    r.count = 1;
-    r.x[1] = 1000;
-    r.y[1] = 1000;
+TEST_F(RockDepth, ChartLeavesRocksOutAndOnlyRocksOneToCountCount) {
     r.x[0] = -3000;
     r.y[0] = 3000;
     r.x[2] = r.y[2] = 5000;
@@ -129,12 +130,7 @@ TEST(AreaCap, RiverHoldsThirtyFeetAndItsShelfReachesFourCoastDistances) {
     auto g = EmptyArea(4, 1);
     AreaGrid& a = g->areaGrid;
     a.coastBaseY = -1820;
-    a.coastStep = 125;
-    for (int32_t i = 2; i <= 283; ++i) {
-        const bool far = i >= 143;
-        a.coastX[i] = (far ? i - 143 : i) * 125 - 9000;
-        a.coastY[i] = far ? 8000 : -8000;
-    }
+    test::StraightBanks(a, -8000, 8000);
     EXPECT_EQ(DepthAt(*g, 0, 3000, 1), 30);
     EXPECT_EQ(DepthAt(*g, 0, -3640, 1), 15);
 }
@@ -191,14 +187,9 @@ TEST(CoastDepth, RiverBankThatBendsAcrossTheCentreLineStillBoundsTheWater) {
     auto g = EmptyArea(4, 1);
     AreaGrid& a = g->areaGrid;
     a.coastBaseY = -1820;
-    a.coastStep = 125;
     // Both banks pushed 2700 south: the north bank at +880, the south at
     // +4520.
-    for (int32_t i = 2; i <= 283; ++i) {
-        const bool far = i >= 143;
-        a.coastX[i] = (far ? i - 143 : i) * 125 - 9000;
-        a.coastY[i] = far ? 4520 : 880;
-    }
+    test::StraightBanks(a, 880, 4520);
     EXPECT_EQ(DepthAt(*g, 0, -3000, 1), 0);   // north of the north bank
     EXPECT_EQ(DepthAt(*g, 0, 1080, 1), 10);   // 200 off the north bank
     EXPECT_EQ(DepthAt(*g, 0, 4320, 1), 10);   // 200 off the south bank

@@ -1,7 +1,9 @@
 #pragma once
 // Building worlds for the tests: a whole cruise start from a seed, or an
 // empty generated area to draw shapes into by hand.
+#include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "common/game.h"
@@ -16,14 +18,17 @@ struct AreaChoice {
     int32_t introCourse = 0;
 };
 
-// The frame driver's cruise set-up, without the frame.
-inline std::unique_ptr<Game> StartedCruise(AreaChoice c, uint32_t seed, int32_t difficulty = 5) {
+// The frame driver's cruise set-up, without the frame; `before` may set
+// anything else up first.
+inline std::unique_ptr<Game> StartedCruise(AreaChoice c, uint32_t seed, int32_t difficulty = 5,
+                                           const std::function<void(Game&)>& before = {}) {
     auto g = std::make_unique<Game>();
     g->cruiseOptions.areaCode = c.areaCode;
     g->cruiseOptions.region = c.region;
     g->cruiseOptions.introCourse = c.introCourse;
     g->cruiseOptions.difficulty = difficulty;
     g->screenState.height = 729;
+    if (before) before(*g);
     g->rng.srand(seed);
     FillRandomTable(g->randomTable, g->rng);
     BuildTrigTables(g->trigTables);
@@ -55,6 +60,16 @@ inline void StraightCoast(AreaGrid& a, int32_t y) {
     for (int32_t i = 1; i <= 284; ++i) {
         a.coastX[i] = i * 65 - 9000;
         a.coastY[i] = y;
+    }
+}
+
+// Two straight banks of a waterway or river, step 125 from x = -9000.
+inline void StraightBanks(AreaGrid& a, int32_t nearY, int32_t farY) {
+    a.coastStep = 125;
+    for (int32_t i = 2; i <= 283; ++i) {
+        const bool far = i >= 143;
+        a.coastX[i] = (far ? i - 143 : i) * 125 - 9000;
+        a.coastY[i] = far ? farY : nearY;
     }
 }
 
