@@ -58,7 +58,8 @@ void ClearWorld(Game& g) {
 }
 
 // The area and region of a generated area: a missing choice is drawn, the
-// beginner course and the Bahamas fix theirs. Returns the mirror flag.
+// beginner course and the Bahamas fix theirs; the mainland side and the
+// mirror are drawn.
 void ChooseGeneratedLayout(Game& g) {
     CruiseOptions& o = g.cruiseOptions;
     AreaGrid& a = g.areaGrid;

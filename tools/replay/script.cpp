@@ -170,7 +170,6 @@ int Dump(Session& s, Args a) {
     return kOk;
 }
 
-
 int Expect(Session& s, Args a) {
     std::string why;
     auto f = ResolveField(*s.game, a[0], why);
