@@ -359,6 +359,8 @@ using StartCircleInts = Arr<int32_t, 3>;
     F(IslandRows, islandSectorRadius)                                          \
     F(IslandOutlines, islandOutline)                                           \
     F(IslandInts, isLandmass)                                                  \
+    F(IslandInts, islandNotch)                                                 \
+    F(IslandInts, islandReach)                                                 \
     F(IslandRows, landX)                                                       \
     F(IslandRows, landY)                                                       \
     F(RealIslandInts, realIslandX)                                             \

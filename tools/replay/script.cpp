@@ -9,6 +9,7 @@
 #include "app/settings_file.h"
 #include "common/helpers.h"
 #include "replay/reflect.h"
+#include "replay/world_commands.h"
 #include "shell/commands.h"
 #include "shell/input.h"
 #include "shell/settings.h"
@@ -173,18 +174,6 @@ int Dump(Session& s, Args a) {
     return kOk;
 }
 
-bool Compare(double l, const std::string& op, double r, bool& ok) {
-    ok = true;
-    if (op == "==") return l == r;
-    if (op == "!=") return l != r;
-    if (op == "<") return l < r;
-    if (op == "<=") return l <= r;
-    if (op == ">") return l > r;
-    if (op == ">=") return l >= r;
-    ok = false;
-    return false;
-}
-
 int Expect(Session& s, Args a) {
     std::string why;
     auto f = ResolveField(*s.game, a[0], why);
@@ -195,7 +184,7 @@ int Expect(Session& s, Args a) {
         double want = 0;
         if (!Parse(a[2], want)) return Bad(s, a[0] + ": " + a[2] + " is not a number");
         bool known = false;
-        held = Compare(*n, op, want, known);
+        held = CompareNumbers(*n, op, want, known);
         if (!known) return Bad(s, "unknown comparison " + op);
     } else {
         if (op != "==" && op != "!=") return Bad(s, "text compares only with == or !=");
@@ -243,6 +232,9 @@ constexpr ReplayCommand kTable[] = {
     {"expect", 3, 3, Expect, "expect Record.field OP VALUE"},
     {"bearing", 2, 2, Bearing, "bearing DX DY"},
     {"distance", 4, 4, Distance, "distance X1 Y1 X2 Y2"},
+    {"depthmap", 1, 2, DepthMapCommand, "depthmap PATH [UNITS_PER_PIXEL]"},
+    {"tide", 0, 0, TideCommand, "tide"},
+    {"depth", 3, 5, DepthCommand, "depth X Y KIND [OP VALUE]"},
 };
 
 // Words split on blanks; "double quotes" keep blanks inside one word.
@@ -269,6 +261,18 @@ bool Tokenize(const std::string& line, std::vector<std::string>& words) {
 }
 
 }  // namespace
+
+bool CompareNumbers(double l, const std::string& op, double r, bool& ok) {
+    ok = true;
+    if (op == "==") return l == r;
+    if (op == "!=") return l != r;
+    if (op == "<") return l < r;
+    if (op == "<=") return l <= r;
+    if (op == ">") return l > r;
+    if (op == ">=") return l >= r;
+    ok = false;
+    return false;
+}
 
 Session::Session() { ApplyMissingSettings(*game); }
 

@@ -65,6 +65,9 @@ struct ReplayCommand {
 
 std::span<const ReplayCommand> ReplayCommands();
 
+// l OP r for OP in == != < <= > >=; known is false for any other OP.
+bool CompareNumbers(double l, const std::string& op, double r, bool& known);
+
 // Runs a whole script; the first failure ends it.
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err, const std::string& scriptName);
 
