@@ -89,15 +89,27 @@ bool PanelButton(gfx::DC& dc, Game& g, const Layout& l, const Box& box, const ch
     return true;
 }
 
+int32_t DescriptionLineY(const ScreenState& s) {
+    const int32_t h = s.width < 1000 ? s.height / 10 : (s.width < 1024 ? s.height / 11 : s.height / 9 + 1);
+    return s.height - h;
+}
+
 // A column of buttons from the top of the panel; hidden rows leave no gap.
+// On small screens a long column gives up height per button rather than run
+// under the description line.
 void ButtonColumnAt(gfx::DC& dc, Game& g, const Layout& l, Box column, std::span<const PanelButtonRow> rows) {
+    int32_t count = 0;
+    for (const PanelButtonRow& b : rows) count += ButtonShown(b, g) ? 1 : 0;
+    if (count == 0) return;
+    const int32_t limit = g.cruiseOptions.buttonHelp == 1 ? DescriptionLineY(g.screenState) : g.screenState.height;
+    const int32_t step = std::max(std::min(l.buttonHeight, (limit - l.top - 4) / count), 9);
     int32_t y = l.top + 3;
     for (const PanelButtonRow& b : rows) {
         if (!ButtonShown(b, g)) continue;
-        const Box box{column.left, y, column.right, y + l.buttonHeight - 1};
+        const Box box{column.left, y, column.right, y + step - 1};
         const bool dark = b.dark && b.dark(g);
         if (PanelButton(dc, g, l, box, b.label, DescriptionOf(b, g), dark)) b.act(g);
-        y += l.buttonHeight;
+        y += step;
     }
 }
 
@@ -181,8 +193,10 @@ void SpeedRow(gfx::DC& dc, Game& g, const Layout& l) {
         x += width + 4;
     }
     dc.SetTextColor(g.viewState.monochrome == 1 ? gfx::kBlack : kGreen);
-    const char* caption = g.screenState.width > 1024 ? "    ｼﾐｭﾚｰﾀ速度 : " : "  ｼﾑ速度 : ";
-    dc.TextOut(x, y, caption + Num(g.cruiseOptions.simSpeed));
+    const std::string speed = Num(g.cruiseOptions.simSpeed);
+    std::string caption = "    ｼﾐｭﾚｰﾀ速度 : " + speed;
+    if (x + dc.TextWidth(caption) >= l.column.left) caption = "  ｼﾑ速度 : " + speed;
+    dc.TextOut(x, y, caption);
 }
 
 int32_t LabelOffset(const ScreenState& s) {
@@ -227,12 +241,11 @@ void SteeringZone(gfx::DC& dc, Game& g) {
 void DescriptionLine(gfx::DC& dc, const Game& g) {
     const ScreenState& s = g.screenState;
     if (g.cruiseOptions.buttonHelp != 1) return;
-    const int32_t h = s.width < 1000 ? s.height / 10 : (s.width < 1024 ? s.height / 11 : s.height / 9 + 1);
     dc.SetBkMode(gfx::BkMode::Opaque);
     dc.SetBkColor(gfx::kWhite);
     const bool hovered = s.buttonHovered == 1;
     dc.SetTextColor(hovered ? gfx::kBlack : kGrey);
-    dc.TextOut((2 * s.width) / 3, s.height - h, hovered ? s.buttonText : "  ボタンの説明がここに表示される  ");
+    dc.TextOut((2 * s.width) / 3, DescriptionLineY(s), hovered ? s.buttonText : "  ボタンの説明がここに表示される  ");
     dc.SetBkMode(gfx::BkMode::Transparent);
     dc.SetTextColor(g.viewState.monochrome == 1 ? gfx::kBlack : kGreen);
 }
