@@ -25,6 +25,7 @@ QWidget* GroupWidget(QDialog* dialog, Game& game, DialogId id, int groupIndex) {
     QWidget* box = group.title ? new QGroupBox(QString::fromUtf8(group.title), dialog) : new QWidget(dialog);
     const bool grid = group.choices.size() > 6;
     auto* layout = new QGridLayout(box);
+    layout->setAlignment(Qt::AlignTop);
     auto* buttons = new QButtonGroup(box);
     const int checked = CheckedChoice(game, id, groupIndex);
     for (int i = 0; i < static_cast<int>(group.choices.size()); ++i) {
