@@ -362,6 +362,10 @@ void RadarRange(Game& g, bool wider) {
     r = wider ? std::min(r * 2, 48) : std::max(r / 2, 3);
 }
 
+void AdjustEbl(Game& g, int32_t degrees) { g.radarState.ebl += degrees; }
+
+void AdjustVrm(Game& g, int32_t delta) { g.radarState.vrm = std::max(g.radarState.vrm + delta, 0); }
+
 void MiniChartScale(Game& g, int32_t delta) {
     g.viewState.miniChartScale = std::clamp(g.viewState.miniChartScale + delta, 1, 12);
 }

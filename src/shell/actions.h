@@ -82,10 +82,18 @@ void AdvanceWaypoint(Game& g);
 
 // ---- Radar and mini chart ---------------------------------------------------
 void RadarRange(Game& g, bool wider);
+void AdjustEbl(Game& g, int32_t degrees);
+void AdjustVrm(Game& g, int32_t delta);  // never below 0
 void MiniChartScale(Game& g, int32_t delta);
 
 // ---- Steering ---------------------------------------------------------------
 void NudgeHeading(Game& g, int32_t degrees);
+
+// Binds a whole-number argument so that one action fills a table slot.
+template <auto Action, int32_t Arg>
+void With(Game& g) {
+    Action(g, Arg);
+}
 
 // Toggles follow the program's rule: one up, wrapping above 1 back to 0.
 inline void Toggle(int32_t& field) {

@@ -182,6 +182,7 @@ template <int32_t Code, int32_t Region, int32_t Passage, int32_t Real>
 void Area(Game& g) {
     ChooseArea(g.cruiseOptions, {Code, Region, Passage, Real});
 }
+void StepSpeedRemembered(Game& g, int32_t delta) { StepSpeed(g.cruiseOptions, delta, true); }
 void IntroCourse(Game& g) { ChooseIntroCourse(g.cruiseOptions); }
 void TroubleFog(Game& g) { ToggleTroubleFog(g.cruiseOptions); }
 void NoFog(Game& g) { ToggleNoFog(g.cruiseOptions); }
@@ -195,8 +196,6 @@ template <int32_t N>
 void Speed(Game& g) {
     SetSpeed(g.cruiseOptions, N);
 }
-void Faster(Game& g) { StepSpeed(g.cruiseOptions, 1, true); }
-void Slower(Game& g) { StepSpeed(g.cruiseOptions, -1, true); }
 void ShowChart(Game& g) {
     g.screenState.chartShown = 1;
     g.inputState.clickY = 0;
@@ -226,7 +225,7 @@ void SailingView(Game& g) {
     g.screenState.forecastShown = 0;
 }
 template <int32_t Offset>
-void LookCommand(Game& g) {
+void LookAt(Game& g) {
     if (Offset == 0 || Offset == 180)
         g.viewState.lookOffset = Offset;
     else
@@ -241,10 +240,6 @@ void MiniChart(Game& g) {
 void RadarOnCommand(Game& g) {
     g.screenState.radarOn = 1;
     g.radarState.sweep = 0;
-}
-void VrmDown(Game& g) {
-    g.radarState.vrm -= 5;
-    if (g.radarState.vrm < 0) g.radarState.vrm = 0;
 }
 void SaveVrm(Game& g) {
     RadarState& r = g.radarState;
@@ -266,40 +261,15 @@ void Ahead(Game& g) {
     SpeedRestore(g);
     StopAnchoring(g);
 }
-template <int32_t Throttle>
-void ThrottleCommand(Game& g) {
-    SetThrottle(g, Throttle);
-}
-template <int32_t Direction>
-void Split(Game& g) {
-    TwinSplit(g, Direction);
-}
-template <int32_t Position>
-void Gear(Game& g) {
-    EngineGear(g, Position);
-}
-template <int k>
-void LetGo(Game& g) {
-    LetGoAnchor(g, k);
-}
 template <int32_t Bearing>
 void Tender(Game& g) {
     g.anchors.anchor[1][2] = 2;
     g.ownBoat.tenderAnchorBearing = Bearing;
 }
-void MagnifyingRadar(Game& g) { RadarRange(g, true); }
-void ShrinkingRadar(Game& g) { RadarRange(g, false); }
-void MiniZoomIn(Game& g) { MiniChartScale(g, -3); }
-void MiniZoomOut(Game& g) { MiniChartScale(g, 3); }
 template <int32_t Page>
 void Help(Game& g) {
     g.screenState.helpPage = Page;
 }
-template <int32_t Delta>
-void Ebl(Game& g) {
-    g.radarState.ebl += Delta;
-}
-void VrmUp(Game& g) { g.radarState.vrm += 5; }
 void AnchorUpCommand(Game& g) { AnchorUp(g); }
 void Sheets(Game& g) { SheetIn(g); }
 
@@ -461,8 +431,8 @@ constexpr Command kCommands[] = {
     {32946, M::Speed, nullptr, "13", Speed<13>, Always, Is<&CO::simSpeed, 13>, "シミュレータ速度 13"},
     {32947, M::Speed, nullptr, "14", Speed<14>, Always, Is<&CO::simSpeed, 14>, "シミュレータ速度 14"},
     {32948, M::Speed, nullptr, "15  最も速い", Speed<15>, Always, Is<&CO::simSpeed, 15>, "最も速く時間を進める"},
-    {32949, M::Speed, nullptr, "速く  (page up)", Faster, Always, nullptr, "シミュレータ速度を 1 速くする", kSep},
-    {32950, M::Speed, nullptr, "ゆっくりと  (page dn)", Slower, Always, nullptr, "シミュレータ速度を 1 遅くする"},
+    {32949, M::Speed, nullptr, "速く  (page up)", With<StepSpeedRemembered, 1>, Always, nullptr, "シミュレータ速度を 1 速くする", kSep},
+    {32950, M::Speed, nullptr, "ゆっくりと  (page dn)", With<StepSpeedRemembered, -1>, Always, nullptr, "シミュレータ速度を 1 遅くする"},
 
     // ---- Chart ----
     {32810, M::Chart, nullptr, "海図表示  &M", ShowChart, ChartClosed, nullptr, "海図を表示する"},
@@ -506,11 +476,11 @@ constexpr Command kCommands[] = {
     {32883, M::View, nullptr, "セールを透明に  &U", Flip<&ViewState::transparentSails>,
      [](const Game& g) { return InCruise(g) && SailsUp(g); }, IsOn<&ViewState::transparentSails>,
      "セールの向こうが見えるようにする"},
-    {32884, M::View, nullptr, "前方を見る  ↑", LookCommand<0>, LookRule, Is<&ViewState::lookOffset, 0>,
+    {32884, M::View, nullptr, "前方を見る  ↑", LookAt<0>, LookRule, Is<&ViewState::lookOffset, 0>,
      "前を見る", kSep},
-    {32885, M::View, nullptr, "右を見る  →", LookCommand<30>, LookRule, LookingRight, "右へ30度向きを変えて見る"},
-    {32886, M::View, nullptr, "左を見る  ←", LookCommand<-30>, LookRule, LookingLeft, "左へ30度向きを変えて見る"},
-    {32887, M::View, nullptr, "後を見る  ↓", LookCommand<180>, LookRule, Is<&ViewState::lookOffset, 180>,
+    {32885, M::View, nullptr, "右を見る  →", LookAt<30>, LookRule, LookingRight, "右へ30度向きを変えて見る"},
+    {32886, M::View, nullptr, "左を見る  ←", LookAt<-30>, LookRule, LookingLeft, "左へ30度向きを変えて見る"},
+    {32887, M::View, nullptr, "後を見る  ↓", LookAt<180>, LookRule, Is<&ViewState::lookOffset, 180>,
      "後ろを見る"},
     {32888, M::View, nullptr, "ベアリングコンパスで見る  &H", ToggleCompass, LookRule, IsOn<&ViewState::compassMode>,
      "ハンドベアリングコンパスで方位を測る", kSep},
@@ -526,9 +496,9 @@ constexpr Command kCommands[] = {
      "左下に小さい海図を表示する"},
     {32893, M::View, nullptr, "小さい海図非表示  O", Set<&ScreenState::miniChartMode, 0>, MiniChartShown,
      Is<&ScreenState::miniChartMode, 0>, "小さい海図を消す"},
-    {32894, M::View, nullptr, "ズームイン(小さい海図)  &Z", MiniZoomIn, MiniChartCanZoomIn, nullptr,
+    {32894, M::View, nullptr, "ズームイン(小さい海図)  &Z", With<MiniChartScale, -3>, MiniChartCanZoomIn, nullptr,
      "小さい海図を拡大する"},
-    {32895, M::View, nullptr, "ズームアウト(小さい海図)  &X", MiniZoomOut, MiniChartCanZoomOut, nullptr,
+    {32895, M::View, nullptr, "ズームアウト(小さい海図)  &X", With<MiniChartScale, 3>, MiniChartCanZoomOut, nullptr,
      "小さい海図を縮小する"},
     {32985, M::View, nullptr, "通過点を進める  (shift)", AdvanceWaypoint, TargetWaypoint, nullptr,
      "次のウェイポイントを目標にする", kSep},
@@ -537,16 +507,16 @@ constexpr Command kCommands[] = {
     {32900, M::Radar, nullptr, "レーダーオン  &R", RadarOnCommand, RadarOff, IsOn<&ScreenState::radarOn>,
      "レーダーを表示する"},
     {32901, M::Radar, nullptr, "レーダーオフ  R", Set<&ScreenState::radarOn, 0>, RadarOn, nullptr, "レーダーを消す"},
-    {32902, M::Radar, nullptr, "レンジ拡大  &X", MagnifyingRadar, RadarCanWiden, nullptr, "レーダーのレンジを広げる",
+    {32902, M::Radar, nullptr, "レンジ拡大  &X", With<RadarRange, 1>, RadarCanWiden, nullptr, "レーダーのレンジを広げる",
      kSep},
-    {32903, M::Radar, nullptr, "レンジ縮小  &Z", ShrinkingRadar, RadarCanNarrow, nullptr, "レーダーのレンジを狭める"},
-    {32904, M::Radar, nullptr, "ベアリングライン(ebl)を左に  &7", Ebl<-5>, RadarRule, nullptr,
+    {32903, M::Radar, nullptr, "レンジ縮小  &Z", With<RadarRange, 0>, RadarCanNarrow, nullptr, "レーダーのレンジを狭める"},
+    {32904, M::Radar, nullptr, "ベアリングライン(ebl)を左に  &7", With<AdjustEbl, -5>, RadarRule, nullptr,
      "ベアリングラインを左へ5度回す", kSep},
-    {32905, M::Radar, nullptr, "ベアリングライン(ebl)を右に  &8", Ebl<5>, RadarRule, nullptr,
+    {32905, M::Radar, nullptr, "ベアリングライン(ebl)を右に  &8", With<AdjustEbl, 5>, RadarRule, nullptr,
      "ベアリングラインを右へ5度回す"},
-    {32906, M::Radar, nullptr, "レンジマーカー(vrm)サークルを大きく  +", VrmUp, RadarRule, nullptr,
+    {32906, M::Radar, nullptr, "レンジマーカー(vrm)サークルを大きく  +", With<AdjustVrm, 5>, RadarRule, nullptr,
      "レンジマーカーの円を大きくする"},
-    {32907, M::Radar, nullptr, "レンジマーカー(vrm)サークルを小さく  -", VrmDown, RadarRule, nullptr,
+    {32907, M::Radar, nullptr, "レンジマーカー(vrm)サークルを小さく  -", With<AdjustVrm, -5>, RadarRule, nullptr,
      "レンジマーカーの円を小さくする"},
     {32908, M::Radar, nullptr, "距離(vrm)を保存", SaveVrm, RadarRule, nullptr, "レンジマーカーの距離を海図の円用に覚える",
      kSep},
@@ -574,21 +544,21 @@ constexpr Command kCommands[] = {
 
     // ---- Engine ----
     {32849, M::Engine, nullptr, "前進  &E", Ahead, Underway, GearUnsplit<3>, "ギアを前進に入れる"},
-    {32850, M::Engine, nullptr, "後進  &S", Gear<-1>, Running, GearUnsplit<-1>, "ギアを後進に入れる"},
-    {32919, M::Engine, nullptr, "中立(ニュートラル)  &9", Gear<0>, Underway, NeutralRunning, "ギアを中立にする"},
-    {32851, M::Engine, nullptr, "アイドル  &1", ThrottleCommand<1>, Running, Is<&OwnBoat::throttle, 1>,
+    {32850, M::Engine, nullptr, "後進  &S", With<EngineGear, -1>, Running, GearUnsplit<-1>, "ギアを後進に入れる"},
+    {32919, M::Engine, nullptr, "中立(ニュートラル)  &9", With<EngineGear, 0>, Underway, NeutralRunning, "ギアを中立にする"},
+    {32851, M::Engine, nullptr, "アイドル  &1", With<SetThrottle, 1>, Running, Is<&OwnBoat::throttle, 1>,
      "回転数をアイドルにする", kSep},
-    {32852, M::Engine, nullptr, "微速(スロー)  &2", ThrottleCommand<3>, Running, Is<&OwnBoat::throttle, 3>,
+    {32852, M::Engine, nullptr, "微速(スロー)  &2", With<SetThrottle, 3>, Running, Is<&OwnBoat::throttle, 3>,
      "回転数を微速にする"},
-    {32853, M::Engine, nullptr, "全速(ファースト)  &3", ThrottleCommand<7>, Running, Is<&OwnBoat::throttle, 7>,
+    {32853, M::Engine, nullptr, "全速(ファースト)  &3", With<SetThrottle, 7>, Running, Is<&OwnBoat::throttle, 7>,
      "回転数を全速にする"},
-    {32854, M::Engine, nullptr, "最大  &4", ThrottleCommand<10>, Running, Is<&OwnBoat::throttle, 10>,
+    {32854, M::Engine, nullptr, "最大  &4", With<SetThrottle, 10>, Running, Is<&OwnBoat::throttle, 10>,
      "回転数を最大にする"},
     {32922, M::Engine, nullptr, "回転数+", ThrottleUp, RunningBelowFull, nullptr, "回転数を1段上げる"},
     {32923, M::Engine, nullptr, "回転数-", ThrottleDown, AboveIdle, nullptr, "回転数を1段下げる"},
-    {32855, M::Engine, nullptr, "左前進、右後進  &P", Split<1>, RunningTwin, SplitOnTwinTrawler<1>,
+    {32855, M::Engine, nullptr, "左前進、右後進  &P", With<TwinSplit, 1>, RunningTwin, SplitOnTwinTrawler<1>,
      "左舷を前進、右舷を後進にしてその場で右に回る", kSep},
-    {32856, M::Engine, nullptr, "右前進、左後進  &L", Split<-1>, RunningTwin, SplitOnTwinTrawler<-1>,
+    {32856, M::Engine, nullptr, "右前進、左後進  &L", With<TwinSplit, -1>, RunningTwin, SplitOnTwinTrawler<-1>,
      "右舷を前進、左舷を後進にしてその場で左に回る"},
     {32857, M::Engine, nullptr, "オフ  &0(ゼロ)", EngineOff, Running, Is<&OwnBoat::throttle, 0>, "エンジンを止める",
      kSep},
@@ -602,9 +572,9 @@ constexpr Command kCommands[] = {
      "アンカーラインを 150 ft 出す"},
     {32861, M::Anchor, kRode, "200 ft", Set<&OwnBoat::anchorRode, 200>, CruiseBuilt, Is<&OwnBoat::anchorRode, 200>,
      "アンカーラインを 200 ft 出す"},
-    {32862, M::Anchor, nullptr, "アンカー1レッコ(打つ)  &D", LetGo<1>, Anchor1Up, Anchor1Holds, "アンカー1を打つ",
+    {32862, M::Anchor, nullptr, "アンカー1レッコ(打つ)  &D", With<LetGoAnchor, 1>, Anchor1Up, Anchor1Holds, "アンカー1を打つ",
      kSep},
-    {32863, M::Anchor, nullptr, "アンカー2レッコ(打つ)", LetGo<2>, Anchor2Up, Anchor2Holds, "アンカー2を打つ"},
+    {32863, M::Anchor, nullptr, "アンカー2レッコ(打つ)", With<LetGoAnchor, 2>, Anchor2Up, Anchor2Holds, "アンカー2を打つ"},
     {32864, M::Anchor, nullptr, "アンカーアップ(揚げる)  &U", AnchorUpCommand, AnyAnchorOut, BothAnchorsUp,
      "全てのアンカーを揚げる"},
     {32865, M::Anchor, kTender, "テンダーで北に打つ", Tender<0>, TenderRule, nullptr, "テンダーでアンカー2を北に打つ"},

@@ -111,35 +111,10 @@ void Genoa(Game& g) { SetHeadsail(g, 1, false); }
 void WorkingJib(Game& g) { SetHeadsail(g, 2, false); }
 void SpinnakerKey(Game& g) { ToggleSpinnaker(g, false); }
 void TransparentSails(Game& g) { Toggle(g.viewState.transparentSails); }
-void Neutral(Game& g) {
-    g.ownBoat.throttle = 1;
-    g.ownBoat.gear = 0;
-    SailsDown(g);
-}
-template <int32_t Throttle>
-void ThrottleKey(Game& g) {
-    SetThrottle(g, Throttle);
-}
-template <int32_t Split>
-void SplitKey(Game& g) {
-    TwinSplit(g, Split);
-}
-void AheadIdle(Game& g) { EngineGear(g, 3); }
-void Astern(Game& g) { EngineGear(g, -1); }
 void Radar(Game& g) { Toggle(g.screenState.radarOn); }
-void RadarNarrower(Game& g) { RadarRange(g, false); }
-void RadarWider(Game& g) { RadarRange(g, true); }
-void EblLeft(Game& g) { g.radarState.ebl -= 5; }
-void EblRight(Game& g) { g.radarState.ebl += 5; }
-void VrmUp(Game& g) { g.radarState.vrm += 5; }
-void VrmDown(Game& g) { g.radarState.vrm = std::max(g.radarState.vrm - 5, 0); }
 void CentreOnBoat(Game& g) { Toggle(g.chartView.centreOnBoat); }
 void SlowFrames(Game& g) { Toggle(g.screenState.slowFrames); }
 void Binoculars(Game& g) { Toggle(g.viewState.binoculars); }
-template <int32_t Offset>
-void LookKey(Game& g) {
-    Look(g, Offset);
-}
 void ViewMode(Game& g) {
     ViewState& v = g.viewState;
     v.viewMode = v.viewMode == 1 ? 2 : 1;
@@ -175,8 +150,6 @@ void PanKey(Game& g) {
     g.chartView.centreOnBoat = 0;
     ChartPan(g, East, South);
 }
-void MiniChartOut(Game& g) { MiniChartScale(g, 3); }
-void MiniChartIn(Game& g) { MiniChartScale(g, -3); }
 void RangeBearingTool(Game& g) { Toggle(g.chartView.rangeBearingTool); }
 
 // ---- The key map ------------------------------------------------------------
@@ -218,37 +191,37 @@ constexpr KeyRow kKeyMap[] = {
     {K('U'), SailsUpNotAnchored, TransparentSails},
     {K('U'), AnchorDown, AnchorUp},
     {K('L'), Sailing, SailsDown, true},
-    {K('9'), Always, Neutral, true},
-    {K('1'), ChartHidden, ThrottleKey<1>},
-    {K('2'), ChartHidden, ThrottleKey<3>},
-    {K('3'), ChartHidden, ThrottleKey<7>},
-    {K('4'), ChartHidden, ThrottleKey<10>},
-    {K('P'), TwinScrewUnderPower, SplitKey<1>},
-    {K('L'), TwinScrewUnderPower, SplitKey<-1>},
+    {K('9'), Always, StartEngineNeutral, true},
+    {K('1'), ChartHidden, With<SetThrottle, 1>},
+    {K('2'), ChartHidden, With<SetThrottle, 3>},
+    {K('3'), ChartHidden, With<SetThrottle, 7>},
+    {K('4'), ChartHidden, With<SetThrottle, 10>},
+    {K('P'), TwinScrewUnderPower, With<TwinSplit, 1>},
+    {K('L'), TwinScrewUnderPower, With<TwinSplit, -1>},
     {K('0'), ChartHidden, EngineOff},
-    {K('E'), EngineOffNow, AheadIdle, true},
-    {K('E'), NeutralOrAstern, AheadIdle},
-    {K('S'), AsternAllowed, Astern},
+    {K('E'), EngineOffNow, With<EngineGear, 3>, true},
+    {K('E'), NeutralOrAstern, With<EngineGear, 3>},
+    {K('S'), AsternAllowed, With<EngineGear, -1>},
     {K('R'), Always, Radar},
-    {K('Z'), RadarInView, RadarNarrower},
-    {K('X'), RadarInView, RadarWider},
-    {K('7'), RadarShown, EblLeft},
-    {K('8'), RadarShown, EblRight},
-    {vk::Plus, RadarShown, VrmUp},
-    {vk::Minus, RadarShown, VrmDown},
+    {K('Z'), RadarInView, With<RadarRange, 0>},
+    {K('X'), RadarInView, With<RadarRange, 1>},
+    {K('7'), RadarShown, With<AdjustEbl, -5>},
+    {K('8'), RadarShown, With<AdjustEbl, 5>},
+    {vk::Plus, RadarShown, With<AdjustVrm, 5>},
+    {vk::Minus, RadarShown, With<AdjustVrm, -5>},
     {K('B'), ChartUnderway, CentreOnBoat},
     {K('S'), CompassView, SaveCompassBearing},
     {K('B'), OnTitle, SlowFrames},
     {K('H'), Always, ToggleCompass},
     {K('B'), CompassInUse, Binoculars},
-    {vk::Up, LookingAround, LookKey<0>},
-    {vk::Down, LookingAround, LookKey<180>},
-    {vk::Right, LookingAround, LookKey<30>},
-    {vk::Left, LookingAround, LookKey<-30>},
-    {vk::Up, SightingCompass, LookKey<0>},
-    {vk::Down, SightingCompass, LookKey<180>},
-    {vk::Right, SightingCompass, LookKey<30>},
-    {vk::Left, SightingCompass, LookKey<-30>},
+    {vk::Up, LookingAround, With<Look, 0>},
+    {vk::Down, LookingAround, With<Look, 180>},
+    {vk::Right, LookingAround, With<Look, 30>},
+    {vk::Left, LookingAround, With<Look, -30>},
+    {vk::Up, SightingCompass, With<Look, 0>},
+    {vk::Down, SightingCompass, With<Look, 180>},
+    {vk::Right, SightingCompass, With<Look, 30>},
+    {vk::Left, SightingCompass, With<Look, -30>},
     {K('V'), Always, ViewMode},
     {K('W'), Always, ToggleForecast},
     {K('M'), StartPlaced, ChartToggle},
@@ -263,8 +236,8 @@ constexpr KeyRow kKeyMap[] = {
     {vk::Left, ChartShown, PanKey<-1, 0>},
     {K('X'), ChartShown, ChartZoomOutByKey},
     {K('Z'), ChartShown, ChartZoomIn},
-    {K('X'), MiniChartKeys, MiniChartOut},
-    {K('Z'), MiniChartKeys, MiniChartIn},
+    {K('X'), MiniChartKeys, With<MiniChartScale, 3>},
+    {K('Z'), MiniChartKeys, With<MiniChartScale, -3>},
 };
 
 // The mainsheet bar runs down the right edge of the sailing view, from the

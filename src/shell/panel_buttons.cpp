@@ -13,10 +13,6 @@ bool SplitPortAhead(const Game& g) { return g.ownBoat.twinSplit == 1; }
 bool SplitStarboardAhead(const Game& g) { return g.ownBoat.twinSplit == -1; }
 bool JustSaved(const Game& g) { return g.screenState.bearingSavedFrames > 0; }
 
-void LookAhead(Game& g) { Look(g, 0); }
-void LookLeft(Game& g) { Look(g, -30); }
-void LookRight(Game& g) { Look(g, 30); }
-void LookAft(Game& g) { Look(g, 180); }
 void Radar(Game& g) { Toggle(g.screenState.radarOn); }
 void SaveBearing(Game& g) {
     SaveCompassBearing(g);
@@ -24,16 +20,10 @@ void SaveBearing(Game& g) {
 }
 void Chart(Game& g) { g.screenState.chartShown = 1; }
 
-void Ahead(Game& g) { EngineGear(g, 3); }
-void Neutral(Game& g) { EngineGear(g, 0); }
-void Astern(Game& g) { EngineGear(g, -1); }
 void Faster(Game& g) {
     ThrottleUp(g);
     WeighIfDrivingAhead(g);
 }
-void PortAhead(Game& g) { TwinSplit(g, 1); }
-void StarboardAhead(Game& g) { TwinSplit(g, -1); }
-void LetGoAnchor1(Game& g) { LetGoAnchor(g, 1); }
 void SetWorkingSails(Game& g) {
     RaiseWorkingSails(g);
     StopAnchoring(g);
@@ -57,10 +47,10 @@ constexpr const char* kRelease = "放す    ";
 constexpr const char* kReleaseText = "  桟橋またはﾌﾞｲを離れる。    ";
 
 constexpr PanelButtonRow kView[] = {
-    {"前方 ", "  前方を見る。           ", nullptr, LookAhead},
-    {"左  ", "  左へ30度向きを変えて見る。  ", nullptr, LookLeft},
-    {"右   ", "  右へ30度向きを変えて見る。  ", nullptr, LookRight},
-    {"後方  ", "  後方を見る。           ", nullptr, LookAft},
+    {"前方 ", "  前方を見る。           ", nullptr, With<Look, 0>},
+    {"左  ", "  左へ30度向きを変えて見る。  ", nullptr, With<Look, -30>},
+    {"右   ", "  右へ30度向きを変えて見る。  ", nullptr, With<Look, 30>},
+    {"後方  ", "  後方を見る。           ", nullptr, With<Look, 180>},
     {"ﾚｰﾀﾞｰ", "  ﾚｰﾀﾞｰを表示する、または消す。  ", nullptr, Radar},
     {"hbｺﾝﾊﾟｽ", "  ﾊﾝﾄﾞﾍﾞｱﾘﾝｸﾞｺﾝﾊﾟｽで見る、またはやめる。", nullptr, ToggleCompass},
     {"hb保存 ", "  ｺﾝﾊﾟｽの角度を保存する。     ", nullptr, SaveBearing, JustSaved},
@@ -69,16 +59,16 @@ constexpr PanelButtonRow kView[] = {
 
 constexpr PanelButtonRow kEngine[] = {
     {kRelease, kReleaseText, Tied, Release},
-    {"前進   ", "  ｷﾞｱを前進に入れる。      ", nullptr, Ahead},
-    {"ﾆｭｰﾄﾗﾙ ", "  ｷﾞｱをﾆｭｰﾄﾗﾙにする。     ", nullptr, Neutral},
-    {"後進   ", "  ｷﾞｱを後進に入れる。      ", nullptr, Astern},
+    {"前進   ", "  ｷﾞｱを前進に入れる。      ", nullptr, With<EngineGear, 3>},
+    {"ﾆｭｰﾄﾗﾙ ", "  ｷﾞｱをﾆｭｰﾄﾗﾙにする。     ", nullptr, With<EngineGear, 0>},
+    {"後進   ", "  ｷﾞｱを後進に入れる。      ", nullptr, With<EngineGear, -1>},
     {"加速 ", "  ｴﾝｼﾞﾝの回転数を上げる。    ", nullptr, Faster},
     {"減速 ", "  ｴﾝｼﾞﾝの回転数を下げる。    ", nullptr, ThrottleDown},
-    {"左前進右後進", "  左舷前進、右舷後進でその場で右に回る。", TwinTrawler, PortAhead, SplitPortAhead},
-    {"右前進左後進", "  右舷前進、左舷後進でその場で左に回る。", TwinTrawler, StarboardAhead, SplitStarboardAhead},
+    {"左前進右後進", "  左舷前進、右舷後進でその場で右に回る。", TwinTrawler, With<TwinSplit, 1>, SplitPortAhead},
+    {"右前進左後進", "  右舷前進、左舷後進でその場で左に回る。", TwinTrawler, With<TwinSplit, -1>, SplitStarboardAhead},
     {"ｴﾝｼﾞﾝｵﾌ", "  ｴﾝｼﾞﾝを切る。      ", nullptr, EngineOff},
     {kAnchorUp, kAnchorUpText, AnchorDown, AnchorUp},
-    {kLetGo, kLetGoText, NoAnchorDown, LetGoAnchor1},
+    {kLetGo, kLetGoText, NoAnchorDown, With<LetGoAnchor, 1>},
     {"ｾｰﾙ  ", "  ﾒｲﾝとﾜｰｷﾝｸﾞｼﾞﾌﾞを揚げ、ｴﾝｼﾞﾝを切る。", IsSailboat, RaiseWorkingSails},
 };
 
@@ -91,7 +81,7 @@ constexpr PanelButtonRow kSails[] = {
     {"ｽﾋﾟﾝ     ", "  ｽﾋﾟﾈｰｶを揚げる、または降ろす。", nullptr, Spinnaker},
     {"ｾｰﾙ ﾀﾞｳﾝ  ", "  全てのｾｰﾙを降ろす。     ", nullptr, SailsDown},
     {kAnchorUp, kAnchorUpText, AnchorDown, AnchorUp},
-    {kLetGo, kLetGoText, NoAnchorDown, LetGoAnchor1},
+    {kLetGo, kLetGoText, NoAnchorDown, With<LetGoAnchor, 1>},
     {"ｴﾝｼﾞﾝ ", "  ｾｰﾙを降ろし、ｴﾝｼﾞﾝをﾆｭｰﾄﾗﾙでかける。", nullptr, StartEngineNeutral},
 };
 
@@ -100,7 +90,7 @@ constexpr PanelButtonRow kStopped[] = {
     {kAnchorUp, kAnchorUpText, AnchorDown, AnchorUp},
     {"ｾｰﾙ  ", "  ﾒｲﾝとﾜｰｷﾝｸﾞｼﾞﾌﾞを揚げる。  ", IsSailboat, SetWorkingSails},
     {"ｴﾝｼﾞﾝ ", "  ｴﾝｼﾞﾝをﾆｭｰﾄﾗﾙでかける。   ", nullptr, StartEngineNeutral},
-    {kLetGo, kLetGoText, FreeToAnchor, LetGoAnchor1},
+    {kLetGo, kLetGoText, FreeToAnchor, With<LetGoAnchor, 1>},
 };
 
 void SpeedUp(Game& g) { StepSpeed(g.cruiseOptions, 1, false); }
