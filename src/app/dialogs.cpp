@@ -47,12 +47,12 @@ QWidget* GroupWidget(QDialog* dialog, Game& game, DialogId id, int groupIndex) {
 }
 
 void Exec(QWidget* parent, Game& game, DialogId id) {
-    const DialogSpec& spec = DialogFor(id);
+    const DialogForm& form = DialogFor(id);
     QDialog dialog(parent);
-    dialog.setWindowTitle(QString::fromUtf8(spec.title));
+    dialog.setWindowTitle(QString::fromUtf8(form.title));
     auto* layout = new QVBoxLayout(&dialog);
     auto* groups = new QHBoxLayout;
-    for (int i = 0; i < static_cast<int>(spec.groups.size()); ++i) groups->addWidget(GroupWidget(&dialog, game, id, i));
+    for (int i = 0; i < static_cast<int>(form.groups.size()); ++i) groups->addWidget(GroupWidget(&dialog, game, id, i));
     layout->addLayout(groups);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("キャンセル"));

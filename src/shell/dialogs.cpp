@@ -60,7 +60,7 @@ constexpr RadioGroup kRadiusEntry[] = {{"十の位", RadiusTens, kTensOfMiles},
                                        {"一の位", RadiusUnits, kMiles},
                                        {"十分の１の位", RadiusTenths, kDigits}};
 
-constexpr DialogSpec kDialogs[] = {
+constexpr DialogForm kDialogs[] = {
     {"デザイン", kDesign},
     {"コンパス角度の選択", kBearingChoice},
     {"コンパス角度の入力(度)", kBearingEntry},
@@ -69,7 +69,7 @@ constexpr DialogSpec kDialogs[] = {
 };
 
 const RadioChoice* ChoiceAt(DialogId id, int group, int choice) {
-    const DialogSpec& d = DialogFor(id);
+    const DialogForm& d = DialogFor(id);
     if (group < 0 || group >= static_cast<int>(d.groups.size())) return nullptr;
     const RadioGroup& gr = d.groups[group];
     if (choice < 0 || choice >= static_cast<int>(gr.choices.size())) return nullptr;
@@ -78,7 +78,7 @@ const RadioChoice* ChoiceAt(DialogId id, int group, int choice) {
 
 }  // namespace
 
-const DialogSpec& DialogFor(DialogId id) { return kDialogs[static_cast<int>(id)]; }
+const DialogForm& DialogFor(DialogId id) { return kDialogs[static_cast<int>(id)]; }
 
 std::optional<DialogId> PressRadio(Game& g, DialogId id, int group, int choice) {
     const RadioChoice* c = ChoiceAt(id, group, choice);
@@ -93,7 +93,7 @@ void NestedDialogClosed(Game& g, DialogId id, int group, int choice) {
 }
 
 int CheckedChoice(Game& g, DialogId id, int group) {
-    const DialogSpec& d = DialogFor(id);
+    const DialogForm& d = DialogFor(id);
     if (group < 0 || group >= static_cast<int>(d.groups.size())) return -1;
     const RadioGroup& gr = d.groups[group];
     const int32_t now = gr.field(g);

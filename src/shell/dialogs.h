@@ -27,12 +27,12 @@ struct RadioGroup {
     std::span<const RadioChoice> choices;
 };
 
-struct DialogSpec {
+struct DialogForm {
     const char* title;
     std::span<const RadioGroup> groups;
 };
 
-const DialogSpec& DialogFor(DialogId id);
+const DialogForm& DialogFor(DialogId id);
 
 // Presses button `choice` of group `group`; returns the dialog it opens.
 std::optional<DialogId> PressRadio(Game& g, DialogId id, int group, int choice);
