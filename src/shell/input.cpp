@@ -23,7 +23,9 @@ bool Sailing(const Game& g) { return SailsUp(g) && IsSailboat(g); }
 bool SailingInView(const Game& g) { return Sailing(g) && ChartHidden(g); }
 bool SheetKeyAllowed(const Game& g) { return SailingInView(g) && !CompassInUse(g); }
 bool RadarShown(const Game& g) { return g.screenState.radarOn > 0; }
-bool AdviceAllowed(const Game& g) { return g.screenState.resultsState == 0 && InCruise(g); }
+bool AdviceAllowed(const Game& g) {
+    return g.screenState.resultsState == 0 && g.screenState.resultsStep == 0 && InCruise(g);
+}
 bool AtPierInView(const Game& g) { return g.ownBoat.atPier > 0 && ChartHidden(g); }
 bool AnchoredWithAnchor2Up(const Game& g) {
     return Anchored(g) && g.anchors.anchor[1][2] == 0 && ChartHidden(g);
