@@ -5,7 +5,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <string_view>
 
+#include "app/dialogs.h"
 #include "app/settings_file.h"
 #include "app/view_widget.h"
 #include "shell/commands.h"
@@ -22,30 +24,55 @@ MainWindow::MainWindow(Game& game, std::string settingsPath, int startupScreenHe
     view_->setFocus();
 }
 
+namespace {
+
+// One menu's items, sub-menus grouped from consecutive rows that name one.
+struct MenuBuild {
+    QMenu* menu = nullptr;
+    QMenu* submenu = nullptr;
+    const char* submenuTitle = nullptr;
+};
+
+}  // namespace
+
+void MainWindow::refresh(QMenu* menu) {
+    for (QAction* a : menu->actions()) {
+        if (a->menu()) continue;
+        const Command* cmd = FindCommand(a->data().toInt());
+        if (!cmd) continue;
+        a->setEnabled(cmd->enabled(game_));
+        if (cmd->checked) a->setChecked(cmd->checked(game_));
+        if (cmd->flags & kStatusBarToggle) a->setChecked(statusBar()->isVisible());
+    }
+}
+
+QMenu* MainWindow::watched(QMenu* menu) {
+    // Check marks and enabled states are refreshed as the menu opens.
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { refresh(menu); });
+    return menu;
+}
+
 void MainWindow::buildMenus() {
-    QMenu* menus[kMenuCount] = {};
+    MenuBuild menus[kMenuCount];
     // Menus appear in their fixed order; empty ones are left out.
     for (int m = 0; m < kMenuCount; ++m) {
+        MenuBuild& b = menus[m];
         for (const Command& c : Commands()) {
             if (static_cast<int>(c.menu) != m) continue;
-            if (!menus[m]) {
-                menus[m] = menuBar()->addMenu(QString::fromUtf8(MenuTitle(c.menu)));
-                QMenu* menu = menus[m];
-                // Check marks and enabled states are refreshed as the menu opens.
-                connect(menu, &QMenu::aboutToShow, this, [this, menu] {
-                    for (QAction* a : menu->actions()) {
-                        const Command* cmd = FindCommand(a->data().toInt());
-                        if (!cmd) continue;
-                        a->setEnabled(cmd->enabled(game_));
-                        if (cmd->checked) a->setChecked(cmd->checked(game_));
-                    }
-                });
+            if (!b.menu) b.menu = watched(menuBar()->addMenu(QString::fromUtf8(MenuTitle(c.menu))));
+            const bool sameSubmenu = c.submenu && b.submenuTitle && std::string_view(c.submenu) == b.submenuTitle;
+            if (!sameSubmenu) {
+                if (c.flags & kSeparatorBefore && !b.menu->actions().isEmpty()) b.menu->addSeparator();
+                b.submenu = c.submenu ? watched(b.menu->addMenu(QString::fromUtf8(c.submenu))) : nullptr;
+                b.submenuTitle = c.submenu;
+            } else if (c.flags & kSeparatorBefore) {
+                b.submenu->addSeparator();
             }
-            if (c.flags & kSeparatorBefore && !menus[m]->actions().isEmpty()) menus[m]->addSeparator();
-            QAction* a = menus[m]->addAction(QString::fromUtf8(c.text));
+            QMenu* into = b.submenu ? b.submenu : b.menu;
+            QAction* a = into->addAction(QString::fromUtf8(c.text));
             a->setData(c.id);
             a->setStatusTip(QString::fromUtf8(c.prompt));
-            a->setCheckable(c.checked != nullptr);
+            a->setCheckable(c.checked != nullptr || (c.flags & kStatusBarToggle));
             const int id = c.id;
             connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
         }
@@ -53,12 +80,25 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::runCommand(int id) {
+    const Command* c = FindCommand(id);
     switch (RunCommand(game_, id)) {
         case CommandResult::Exit: close(); return;
+        case CommandResult::OpenDialog: openDialog(*c); break;
         case CommandResult::Done:
-            if (game_.screenState.frozen == 0) view_->requestFrame();
-            return;
+            if (c->flags & kStatusBarToggle) statusBar()->setVisible(!statusBar()->isVisible());
+            break;
         default: return;
+    }
+    if (game_.screenState.frozen == 0) view_->requestFrame();
+}
+
+void MainWindow::openDialog(const Command& c) {
+    switch (DialogOf(c)) {
+        case Dialog::Design: RunDialog(this, game_, DialogId::Design); break;
+        case Dialog::Bearing: RunDialog(this, game_, DialogId::BearingChoice); break;
+        case Dialog::Radius: RunDialog(this, game_, DialogId::RadiusChoice); break;
+        case Dialog::About: ShowAbout(this); break;
+        case Dialog::None: break;
     }
 }
 

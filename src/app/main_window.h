@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <QMenu>
 #include <string>
 
 #include "common/game.h"
@@ -7,6 +8,7 @@
 namespace vel {
 
 class ViewWidget;
+struct Command;
 
 // The main window: the menu bar built from the command table, the status bar
 // with each item's prompt, and the one view.
@@ -21,7 +23,10 @@ protected:
 
 private:
     void buildMenus();
+    QMenu* watched(QMenu* menu);
+    void refresh(QMenu* menu);
     void runCommand(int id);
+    void openDialog(const Command& c);
 
     Game& game_;
     std::string settingsPath_;

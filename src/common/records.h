@@ -59,6 +59,7 @@ constexpr A Filled(typename A::value_type v) {
     F(int32_t, smallScreen)                                                    \
     F(int32_t, largeFonts)                                                     \
     F(int32_t, panelTextBottom)                                                \
+    F(int32_t, bearingSavedFrames)                                             \
     F(int32_t, ownBoatScreenX)                                                 \
     F(int32_t, ownBoatScreenY)
 VEL_RECORD(ScreenState, VEL_SCREEN_STATE)

@@ -1,28 +1,6 @@
 #include "shell/commands.h"
 
-#include "shell/input.h"
-
 namespace vel {
-namespace {
-
-// Enabled rules, shared across rows.
-bool OnTitle(const Game& g) { return g.screenState.phase == 0; }
-bool InCruise(const Game& g) { return g.screenState.phase > 0; }
-bool Always(const Game&) { return true; }
-
-void Start(Game& g) { g.screenState.phase = 1; }
-void Nothing(Game&) {}
-
-constexpr Command kCommands[] = {
-    {32771, Menu::Control, "クルージングスタート  (スペースバー)", Start, OnTitle, nullptr,
-     "選んだオプションでクルーズを始めます"},
-    {32774, Menu::Control, "次のクルーズ  &N", NextCruiseStep, InCruise, nullptr,
-     "1回目で今までの成績を表示し、2回目でタイトル画面に戻ります", kSeparatorBefore},
-    {57665, Menu::Control, "終了  &X", Nothing, Always, nullptr, "設定を保存してプログラムを終了します",
-     kExit | kSeparatorBefore},
-};
-
-}  // namespace
 
 const char* MenuTitle(Menu m) {
     static constexpr const char* kTitles[kMenuCount] = {
@@ -31,12 +9,18 @@ const char* MenuTitle(Menu m) {
     return kTitles[static_cast<int>(m)];
 }
 
-std::span<const Command> Commands() { return kCommands; }
-
 const Command* FindCommand(int32_t id) {
-    for (const Command& c : kCommands)
+    for (const Command& c : Commands())
         if (c.id == id) return &c;
     return nullptr;
+}
+
+Dialog DialogOf(const Command& c) {
+    if (c.flags & kDesignDialog) return Dialog::Design;
+    if (c.flags & kBearingDialog) return Dialog::Bearing;
+    if (c.flags & kRadiusDialog) return Dialog::Radius;
+    if (c.flags & kAboutBox) return Dialog::About;
+    return Dialog::None;
 }
 
 CommandResult RunCommand(Game& g, int32_t id) {
@@ -44,6 +28,14 @@ CommandResult RunCommand(Game& g, int32_t id) {
     if (!c) return CommandResult::Unknown;
     if (!c->enabled(g)) return CommandResult::Disabled;
     c->run(g);
+    switch (DialogOf(*c)) {
+        case Dialog::None: break;
+        case Dialog::About: return CommandResult::OpenDialog;
+        default:
+            // The picture stands still while the dialog is up.
+            g.screenState.frozen = 1;
+            return CommandResult::OpenDialog;
+    }
     if (!(c->flags & kNoInvalidate)) g.screenState.frozen = 0;
     return (c->flags & kExit) ? CommandResult::Exit : CommandResult::Done;
 }

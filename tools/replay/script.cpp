@@ -9,8 +9,10 @@
 #include "app/settings_file.h"
 #include "common/helpers.h"
 #include "replay/reflect.h"
+#include "replay/ui_commands.h"
 #include "replay/world_commands.h"
 #include "shell/commands.h"
+#include "shell/dialogs.h"
 #include "shell/input.h"
 #include "shell/settings.h"
 
@@ -139,6 +141,12 @@ int Menu(Session& s, Args a) {
         case CommandResult::Disabled: *s.out << "command " << id << " is disabled; nothing done\n"; break;
         case CommandResult::Exit: *s.out << "command " << id << ": exit\n"; break;
         case CommandResult::Done: s.afterInput(); break;
+        case CommandResult::OpenDialog:
+            // No one presses a button headless: the dialog closes as it opens.
+            DialogClosed(*s.game);
+            *s.out << "command " << id << ": dialog opened and closed\n";
+            s.afterInput();
+            break;
     }
     return kOk;
 }
@@ -226,6 +234,7 @@ constexpr ReplayCommand kTable[] = {
     {"move", 2, 2, Move, "move X Y"},
     {"wheel", 1, 1, Wheel, "wheel DELTA"},
     {"command", 1, 1, Menu, "command ID"},
+    {"menu", 0, 0, MenuStates, "menu"},
     {"set", 2, 2, Set, "set Record.field VALUE"},
     {"png", 1, 1, Png, "png PATH"},
     {"dump", 1, 1, Dump, "dump PATH|-"},
