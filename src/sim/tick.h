@@ -11,7 +11,10 @@ void AdvanceClockAndMove(Game& g); // clock, motion, moorings, vessels, hazards
 
 void RunSimulationSteps(Game& g);
 
-// Clock, position and made-fast state at the start of a cruise.
+// Clock, position, made-fast state, sail plan and failure times at the start
+// of a cruise.
 void ResetClockAndBoat(Game& g);
+// Downwind from the day's wind, or head to wind on a passage.
+void SetStartHeading(Game& g);
 
 }  // namespace vel

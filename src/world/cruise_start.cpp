@@ -2,6 +2,7 @@
 
 #include "common/helpers.h"
 #include "sim/tick.h"
+#include "sim/weather.h"
 
 namespace vel {
 
@@ -10,8 +11,12 @@ void StartCruise(Game& g) {
     // is open water on the generated areas' scale.
     g.areaGrid.unitsPerMile = 300;
     ResetObjectList(g.objectList);
+    // The clock first: the day's weather reads the cruise hour.
     ResetClockAndBoat(g);
     g.simClock.minutesPerUnit = 61.2 / g.areaGrid.unitsPerMile;
+    GenerateCruiseWeather(g);
+    DailyWeather(g, 0);
+    SetStartHeading(g);
 }
 
 }  // namespace vel

@@ -18,6 +18,8 @@ int32_t VirtualDepth(const Game& g, int32_t x, int32_t y, int32_t kind);
 // when none within range. dirCode 1 or 3: the own heading; 5/-5, 7/-7: the
 // heading plus or minus that many degrees; else upstream of the current.
 int32_t ShoalAheadVirtual(const Game& g, int32_t dirCode, int32_t x, int32_t y);
+// The same probe over the real areas' terrain.
+int32_t ShoalAheadReal(const Game& g, int32_t dirCode, int32_t x, int32_t y);
 
 // Point-in-quadrilateral tests of the real areas and the current model.
 int32_t InStripNS(int32_t xLS, int32_t yS, int32_t xLN, int32_t yN, int32_t xRN, int32_t xRS, int32_t px, int32_t py);

@@ -9,6 +9,7 @@
 #include "app/settings_file.h"
 #include "common/helpers.h"
 #include "replay/reflect.h"
+#include "replay/sim_commands.h"
 #include "shell/commands.h"
 #include "shell/input.h"
 #include "shell/settings.h"
@@ -243,6 +244,8 @@ constexpr ReplayCommand kTable[] = {
     {"expect", 3, 3, Expect, "expect Record.field OP VALUE"},
     {"bearing", 2, 2, Bearing, "bearing DX DY"},
     {"distance", 4, 4, Distance, "distance X1 Y1 X2 Y2"},
+    {"polar", 2, 2, Polar, "polar BOATTYPE WIND"},
+    {"state", 0, 0, State, "state"},
 };
 
 // Words split on blanks; "double quotes" keep blanks inside one word.
