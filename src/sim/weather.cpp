@@ -194,20 +194,6 @@ int32_t CurrentComesFrom(const TideState& t) {
     return WrapDegrees(t.boatCurrentSpeed < 0 ? t.boatCurrentFrom + 180 : t.boatCurrentFrom);
 }
 
-int32_t WindAgainstCurrent(const Game& g) {
-    const CruiseOptions& o = g.cruiseOptions;
-    if (o.currentsOn == 0) return 0;
-    const int32_t c = CurrentComesFrom(g.tideState);
-    const int32_t wd = g.weather.windDirection;
-    if (o.isRealArea || o.isPassage) {
-        const int32_t between = std::abs(c - wd);
-        return (between >= 121 && between <= 239) ? 1 : 0;
-    }
-    // A current running north or south is compared on its cosine.
-    const auto& table = (c == 0 || c == 180) ? g.trigTables.cos100 : g.trigTables.sin100;
-    return std::abs(table[c] + table[wd]) < 50 ? 1 : 0;
-}
-
 void UpdateSeaState(Game& g) {
     Weather& w = g.weather;
     const OwnBoat& b = g.ownBoat;
@@ -249,6 +235,20 @@ bool FogConditions(const Game& g) {
         return (f < 62 && h > 2 && !river) || (f < 56 && h > 1 && !river) || (f < 58 && h > 2 && river);
     return (f < 60 && h > 2 && !river) || (f < 54 && h > 1 && !river) || (f < 56 && h > 2 && river) ||
            (f < 57 && h > 1 && area == 20 && g.ownBoat.x > 9000);
+}
+
+int32_t WindAgainstCurrent(const Game& g) {
+    const CruiseOptions& o = g.cruiseOptions;
+    if (o.currentsOn == 0) return 0;
+    const int32_t c = CurrentComesFrom(g.tideState);
+    const int32_t wd = g.weather.windDirection;
+    if (o.isRealArea || o.isPassage) {
+        const int32_t between = std::abs(c - wd);
+        return (between >= 121 && between <= 239) ? 1 : 0;
+    }
+    // A current running north or south is compared on its cosine.
+    const auto& table = (c == 0 || c == 180) ? g.trigTables.cos100 : g.trigTables.sin100;
+    return std::abs(table[c] + table[wd]) < 50 ? 1 : 0;
 }
 
 void GenerateCruiseWeather(Game& g) {

@@ -29,5 +29,7 @@ int32_t ShelteredWind(int32_t windSpeed, int32_t exposure);
 int32_t SeaStateClass(int32_t windSpeed, int32_t exposure, int32_t exposureMin, int32_t storm);
 // Whether the day's temperature floor and humidity bring fog at this hour.
 bool FogConditions(const Game& g);
+// 1 when the wind blows against the current at the boat (currents on).
+int32_t WindAgainstCurrent(const Game& g);
 
 }  // namespace vel
