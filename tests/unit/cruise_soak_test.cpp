@@ -13,6 +13,7 @@
 #include "shell/pacer.h"
 #include "sim/boat_state.h"
 #include "sim/wave_motion.h"
+#include "sim_fixture.h"
 #include "world/cruise_start.h"
 
 namespace vel {
@@ -61,13 +62,7 @@ std::unique_ptr<Game> CruiseOf(int32_t boatType) {
     s.phase = 2;
     s.startPlaced = 1;
     s.chartShown = 0;
-    s.width = 1024;
-    s.widthD = 1024.0;
-    s.hScale = 1.6;
-    s.fullHeight = 768;
-    s.steerZoneY = 680;
-    s.steerCenterX = 512;
-    s.panelTop = 488;
+    testing::UseHelmScreen(*g);
     return g;
 }
 

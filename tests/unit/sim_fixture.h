@@ -10,6 +10,21 @@
 
 namespace vel::testing {
 
+// A 1024 x 768 screen: steering band below y 680, centre line at x 512, the
+// boat drawn at (512, 300).
+inline void UseHelmScreen(Game& g) {
+    ScreenState& s = g.screenState;
+    s.width = 1024;
+    s.widthD = 1024.0;
+    s.hScale = 1.6;
+    s.fullHeight = 768;
+    s.steerZoneY = 680;
+    s.steerCenterX = 512;
+    s.panelTop = 488;
+    s.ownBoatScreenX = 512;
+    s.ownBoatScreenY = 300;
+}
+
 inline std::unique_ptr<Game> SailingGame(int32_t boatType = 1) {
     auto g = std::make_unique<Game>();
     CruiseOptions& o = g->cruiseOptions;

@@ -11,19 +11,9 @@ namespace {
 using testing::SailingGame;
 using testing::Ticks;
 
-// A 1024 x 768 screen: steering band below y 680, centre line at x 512.
 std::unique_ptr<Game> HelmGame(int32_t boatType = 1) {
     auto g = SailingGame(boatType);
-    ScreenState& s = g->screenState;
-    s.width = 1024;
-    s.widthD = 1024.0;
-    s.hScale = 1.6;
-    s.fullHeight = 768;
-    s.steerZoneY = 680;
-    s.steerCenterX = 512;
-    s.panelTop = 488;
-    s.ownBoatScreenX = 512;
-    s.ownBoatScreenY = 300;
+    testing::UseHelmScreen(*g);
     OwnBoat& b = g->ownBoat;
     b.heading = 100;
     b.headingExact = 100.0;
