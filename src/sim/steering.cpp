@@ -12,7 +12,10 @@ namespace {
 
 constexpr int32_t kConsumedX = -100;
 
+// Consumed and absent clicks lie at or beyond the screen's edge (-100, 0):
+// they never count, even before the boat has been drawn anywhere.
 bool NearOwnBoat(const ScreenState& s, int32_t x, int32_t y) {
+    if (x <= 0 || y <= 0) return false;
     const int32_t reach = s.width / 9;
     return std::abs(x - s.ownBoatScreenX) < reach && std::abs(y - s.ownBoatScreenY) < reach && y < s.panelTop;
 }

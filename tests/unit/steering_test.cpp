@@ -254,6 +254,19 @@ TEST(BoatClicks, LeftClickTurnsToPortRightToStarboardEachOnce) {
     EXPECT_EQ(g->ownBoat.headingExact, 100.0);
 }
 
+TEST(BoatClicks, ConsumedOrAbsentClicksNeverTurnTheBoat) {
+    auto g = HelmGame();
+    // Before the boat is first drawn its screen position is the corner.
+    g->screenState.ownBoatScreenX = 0;
+    g->screenState.ownBoatScreenY = 0;
+    g->inputState.clickX = -100;
+    g->inputState.clickY = 0;
+    g->inputState.rightClickX = 0;
+    g->inputState.rightClickY = 0;
+    for (int i = 0; i < 3; ++i) UpdateSteering(*g);
+    EXPECT_EQ(g->ownBoat.headingExact, 100.0);
+}
+
 TEST(BoatClicks, ClicksAwayFromTheBoatOrWithAHelpPageDoNothing) {
     auto g = HelmGame();
     g->inputState.clickX = 512 + 1024 / 9;  // just outside width / 9
