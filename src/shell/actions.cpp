@@ -270,7 +270,10 @@ void LessSail(Game& g) {
 void ToggleCompass(Game& g) {
     ViewState& v = g.viewState;
     Toggle(v.compassMode);
-    if (v.compassMode == 1 && v.compassBearingExact == 0) TurnSightLine(g, g.ownBoat.heading);
+    // The reading follows the sight line, which the helm keeps on the bow
+    // while the compass is put away.
+    if (v.compassMode == 1)
+        TurnSightLine(g, v.compassBearingExact == 0 ? g.ownBoat.heading : v.compassBearingExact);
 }
 
 void SaveCompassBearing(Game& g) {

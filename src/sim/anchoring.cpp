@@ -3,6 +3,8 @@
 namespace vel {
 
 // Anchoring, docking and moorings arrive with their own model.
-void UpdateMadeFast(Game&) {}
+void UpdateAnchors(Game&) {}
+void UpdateDocking(Game&) {}
+void UpdateBuoys(Game&) {}
 
 }  // namespace vel

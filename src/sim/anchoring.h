@@ -3,7 +3,11 @@
 
 namespace vel {
 
-// Anchors, pier and buoys, after the boat has moved; may set its position.
-void UpdateMadeFast(Game& g);
+// The own anchors: setting, holding, dragging and the swing about them.
+void UpdateAnchors(Game& g);
+// Tying up at the pier of a generated area or alongside a real-area dock.
+void UpdateDocking(Game& g);
+// Picking up, lying to and letting go of the mooring buoys.
+void UpdateBuoys(Game& g);
 
 }  // namespace vel

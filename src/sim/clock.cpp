@@ -2,6 +2,7 @@
 
 #include "common/helpers.h"
 #include "sim/anchoring.h"
+#include "sim/boat_state.h"
 #include "sim/hazards.h"
 #include "sim/sailing.h"
 #include "sim/tick.h"
@@ -11,7 +12,15 @@
 namespace vel {
 namespace {
 
-bool MadeFast(const OwnBoat& b) { return b.anchored || b.docked || b.onBuoy || b.alongside; }
+// The first two ticks lay the zone points and the drifting items around the
+// boat's start.
+void PlaceOpeningItems(Game& g) {
+    const CruiseOptions& o = g.cruiseOptions;
+    if (o.isRealArea) ChooseRealZonePoints(g);
+    else if (o.region == 5 || o.region == 6) ChooseZonePoints(g);
+    for (int32_t i = 0; i < kWaveCrests; ++i) PlaceWaveCrest(g, i);
+    for (int32_t i = 0; i < kRipples; ++i) PlaceRipple(g, i);
+}
 
 // While made fast the clock leaps three hours at each even hour, so that
 // nights at anchor pass quickly.
@@ -68,14 +77,12 @@ void MorningSpeedRestore(Game& g) {
 // through the water and the current at the boat.
 void MoveBoat(Game& g, int32_t course) {
     OwnBoat& b = g.ownBoat;
-    const TrigTables& t = g.trigTables;
     double cx = 0.0, cy = 0.0;
-    const bool aground = b.depth < g.boatDesign.draft;
-    if (!MadeFast(b) && !aground) {
-        const int32_t d = NormaliseAngle(NormaliseAngle(g.tideState.boatCurrentFrom));
-        const int32_t idx = (d >= 0 && d < 362) ? d : 0;
-        cx = -static_cast<double>(t.sin100[idx]) * g.tideState.boatCurrentSpeed;
-        cy = static_cast<double>(t.cos100[idx]) * g.tideState.boatCurrentSpeed;
+    // Made fast or aground, the boat does not drift.
+    if (!MadeFast(b) && !Aground(g)) {
+        const int32_t from = g.tideState.boatCurrentFrom;
+        cx = -static_cast<double>(Sin100(g, from)) * g.tideState.boatCurrentSpeed;
+        cy = static_cast<double>(Cos100(g, from)) * g.tideState.boatCurrentSpeed;
     }
     const double vx = cx + 100.0 * std::sin(course * kDegToRad) * b.speed;
     const double vy = cy - 100.0 * std::cos(course * kDegToRad) * b.speed;
@@ -88,6 +95,20 @@ void MoveBoat(Game& g, int32_t course) {
     b.y += step * 0.001 * vy;
 }
 
+// Anchors, pier and buoys, after the boat has moved; they may place her.
+void MakeFast(Game& g) {
+    if (AnchorOut(g)) UpdateAnchors(g);
+    UpdateDocking(g);
+    UpdateBuoys(g);
+}
+
+void MoveOtherVessels(Game& g) {
+    MoveShips(g);
+    PlayFogSignals(g);
+    for (int32_t j : {2, 3, 4, 5, 6, 7, 8, 9, 0}) MoveAnchoredVessel(g, j);
+    CheckAnchoredVessels(g);
+}
+
 }  // namespace
 
 void AdvanceClockAndMove(Game& g) {
@@ -96,7 +117,7 @@ void AdvanceClockAndMove(Game& g) {
     const CruiseOptions& o = g.cruiseOptions;
     const int32_t unitsPerMile = g.areaGrid.unitsPerMile > 0 ? g.areaGrid.unitsPerMile : 300;
 
-    c.timeStep = 30.0 / o.stepDivisor;
+    c.timeStep = TickStep(o);
     c.minutesPerUnit = 61.2 / unitsPerMile;
 
     if (c.elapsed < 2.0 * c.timeStep) PlaceOpeningItems(g);
@@ -124,8 +145,8 @@ void AdvanceClockAndMove(Game& g) {
     if (o.region == 5) g.passageState.bankLineY = Trunc(0.19386134120049925 * b.x);
     b.log += b.speed * c.timeStep * 0.0996 / unitsPerMile;
 
-    UpdateMadeFast(g);
-    UpdateVesselsAndHazards(g);
+    MakeFast(g);
+    MoveOtherVessels(g);
     if (o.region == 5) {
         const int32_t cx = Trunc(b.x), cy = Trunc(b.y);
         g.passageState.onBank =
@@ -140,7 +161,7 @@ void RunSimulationSteps(Game& g) {
     AdvanceClockAndMove(g);
 }
 
-void ResetClockAndBoat(Game& g) {
+void ResetClock(Game& g) {
     SimClock& c = g.simClock;
     const int32_t departure = g.cruiseOptions.departureHour;
     c.hour = departure;
@@ -154,7 +175,10 @@ void ResetClockAndBoat(Game& g) {
     c.jumpBanner = 0;
     c.dawnSpeedRestored = 0;
     c.cycleA = c.cycleB = c.cycleC = c.cycle60 = 0;
+}
 
+void ResetClockAndBoat(Game& g) {
+    ResetClock(g);
     OwnBoat& b = g.ownBoat;
     b.log = 0.0;
     b.speedExact = 0.0;
@@ -162,8 +186,28 @@ void ResetClockAndBoat(Game& g) {
     b.depth = 10;
     b.anchored = b.docked = b.onBuoy = b.alongside = 0;
     b.throttle = 0;
-    b.sailsUp = 0;
-    for (auto& vessel : g.anchors.anchor) vessel[1] = vessel[2] = 0;
+    b.gear = 0;
+    b.twinSplit = 0;
+    b.tackRequest = 0;
+    b.closeHauled = 0;
+    b.heel = 0;
+    b.leeway = 0;
+    b.hardAground = 0;
+    g.anchors.anchor[1][1] = g.anchors.anchor[1][2] = 0;
+    ResetSailPlan(g);
+    g.hazards = Hazards{};
+    g.score.tooClose = 0;
+    g.score.anchorageCalm = 10;
+    ResetFailures(g);
+}
+
+void SetStartHeading(Game& g) {
+    OwnBoat& b = g.ownBoat;
+    const int32_t wind = g.weather.baseDirection;
+    b.heading = g.cruiseOptions.isPassage ? wind : NormaliseAngle(wind + 180);
+    b.headingExact = b.heading;
+    b.tack = 1;
+    b.prevTack = 1;
 }
 
 }  // namespace vel

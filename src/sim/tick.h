@@ -11,7 +11,12 @@ void AdvanceClockAndMove(Game& g); // clock, motion, moorings, vessels, hazards
 
 void RunSimulationSteps(Game& g);
 
-// Clock, position and made-fast state at the start of a cruise.
+// The clock at departure; the cruise's weather is drawn against it.
+void ResetClock(Game& g);
+// Clock, position, made-fast state, sail plan and failure times at the start
+// of a cruise.
 void ResetClockAndBoat(Game& g);
+// Downwind from the day's wind, or head to wind on a passage.
+void SetStartHeading(Game& g);
 
 }  // namespace vel

@@ -4,8 +4,14 @@ namespace vel {
 
 // Other vessels arrive with their own model.
 void PlaceVirtualVessels(Game&) {}
-void PlaceOpeningItems(Game&) {}
+void ChooseZonePoints(Game&) {}
+void ChooseRealZonePoints(Game&) {}
+void PlaceWaveCrest(Game&, int32_t) {}
+void PlaceRipple(Game&, int32_t) {}
 void CheckZoneCrossings(Game&) {}
-void UpdateVesselsAndHazards(Game&) {}
+void MoveShips(Game&) {}
+void PlayFogSignals(Game&) {}
+void MoveAnchoredVessel(Game&, int32_t) {}
+double NearestCrestDistance(const Game&, double, double, int32_t) { return 50000.0; }
 
 }  // namespace vel

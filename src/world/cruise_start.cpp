@@ -136,10 +136,9 @@ void BuildArea(Game& g) {
     a.isPassage = o.isPassage;
     a.isRealArea = o.isRealArea;
 
+    // The weather draws the tide parameters and the day's tide with its own.
     GenerateCruiseWeather(g);
-    DrawTideParameters(g);
     DailyWeather(g, 0);
-    SetDayTide(g, 0);
     if (o.isRealArea == 0) PlaceVirtualVessels(g);
     if (generated) {
         PlaceRocks(g);
@@ -174,12 +173,11 @@ void StartCruise(Game& g) {
     c.scale = (o.isPassage || o.isRealArea) ? c.fullScale : 32;
     c.panX = c.panY = 0;
 
+    // The day's weather and tide read the cruise hour and day.
+    ResetClock(g);
     BuildArea(g);
-
     ResetClockAndBoat(g);
     g.simClock.minutesPerUnit = 61.2 / g.areaGrid.unitsPerMile;
-    // The day's tide was set before the clock went back to day 1.
-    SetDayTide(g, 0);
     SetInitialHeading(g);
 }
 

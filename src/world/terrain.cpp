@@ -246,4 +246,8 @@ int32_t InStripEW(int32_t xW, int32_t yWS, int32_t yWN, int32_t xE, int32_t yEN,
     return AcrossStrip(Along(px, xW, xE), yWN, yEN, yWS, yES, py);
 }
 
+// Real areas and passages bring their own shores later; until then the
+// probe sees no shoal there.
+int32_t ShoalAheadReal(const Game&, int32_t, int32_t, int32_t) { return 900; }
+
 }  // namespace vel

@@ -18,6 +18,8 @@ int32_t VirtualDepth(const Game& g, int32_t x, int32_t y, int32_t kind);
 // when none within range. dirCode 1 or 3: the own heading; 5/-5, 7/-7: the
 // heading plus or minus that many degrees; else upstream of the current.
 int32_t ShoalAheadVirtual(const Game& g, int32_t dirCode, int32_t x, int32_t y);
+// The same probe over the real areas' terrain.
+int32_t ShoalAheadReal(const Game& g, int32_t dirCode, int32_t x, int32_t y);
 
 // Point-in-quadrilateral tests of the real areas and the current model.
 // 1 inside; -1 south, -2 north, -3 west, -4 east of the strip.

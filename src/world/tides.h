@@ -11,6 +11,8 @@ void DrawTideParameters(Game& g);
 
 // Low water of day SimClock.day + dayOffset.
 void SetDayTide(Game& g, int32_t dayOffset);
+// Tide height and the current at the own boat, once per tick.
+void UpdateTideAndCurrent(Game& g);
 
 // The day's second low water, twelve hours from the first within the day.
 int32_t SecondLowWaterHour(int32_t lowWaterHour);

@@ -276,7 +276,8 @@ TEST_P(EndOfCruise, TickDecidesWhetherTheCruiseIsOver) {
     } else {
         EXPECT_EQ(s.helpPage, 5) << c.what;
         EXPECT_EQ(s.paused, 1) << c.what;
-        EXPECT_EQ(g->ownBoat.speedExact, 55.0) << c.what;
+        // The speed model may change it; only the end of the cruise zeroes it.
+        EXPECT_NE(g->ownBoat.speedExact, 0.0) << c.what;
     }
 }
 

@@ -11,6 +11,7 @@
 #include "replay/reflect.h"
 #include "replay/ui_commands.h"
 #include "replay/world_commands.h"
+#include "replay/sim_commands.h"
 #include "shell/commands.h"
 #include "shell/dialogs.h"
 #include "shell/input.h"
@@ -244,6 +245,8 @@ constexpr ReplayCommand kTable[] = {
     {"depthmap", 1, 2, DepthMapCommand, "depthmap PATH [UNITS_PER_PIXEL]"},
     {"tide", 0, 0, TideCommand, "tide"},
     {"depth", 3, 5, DepthCommand, "depth X Y KIND [OP VALUE]"},
+    {"polar", 2, 2, Polar, "polar BOATTYPE WIND"},
+    {"state", 0, 0, State, "state"},
 };
 
 // Words split on blanks; "double quotes" keep blanks inside one word.

@@ -1,0 +1,49 @@
+#include "sim/wave_motion.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/helpers.h"
+#include "sim/vessels.h"
+
+namespace vel {
+namespace {
+
+constexpr int kSlamSound = 172;
+constexpr int kWaveSound = 174;
+
+void Play(Game& g, int id, PlayMode mode) {
+    if (g.cruiseOptions.soundLevel == 3) g.soundRequests.push_back(SoundRequest{id, mode});
+}
+
+// Beating into a sea, the bow slams when a crest closes within 9 units.
+void CheckSlam(Game& g, int32_t divisor) {
+    WaveMotion& m = g.waveMotion;
+    m.crestDistancePrev = m.crestDistance;
+    m.crestDistance = NearestCrestDistance(g, g.ownBoat.x, g.ownBoat.y, -1);
+    m.slamCooldown = std::max(0, m.slamCooldown - 1);
+    if (m.crestDistance < 9.0 && m.crestDistance < m.crestDistancePrev && m.slamCooldown == 0) {
+        m.slamCooldown = 20;
+        m.bouncecount = divisor / 5;
+        g.ownBoat.slammed = 1;
+        Play(g, kSlamSound, PlayMode::Replace);
+    }
+}
+
+}  // namespace
+
+void AdvanceWaveMotion(Game& g) {
+    WaveMotion& m = g.waveMotion;
+    const int32_t divisor = std::max(1, g.cruiseOptions.stepDivisor);
+    const int32_t waves = g.weather.waveState;
+    const bool headSea = g.ownBoat.trueWindAngle < 80;
+    g.ownBoat.slammed = 0;
+    if (++m.bouncecount > divisor / 3) m.bouncecount = 0;
+    if (headSea && waves > 1) CheckSlam(g, divisor);
+    if (m.bouncecount == 1 && waves > 0 && headSea) Play(g, kWaveSound, PlayMode::NoInterrupt);
+    int32_t amplitude = waves + 1;
+    if (headSea && waves > 1) amplitude = m.slamCooldown > 0 ? 9 : 2 * waves + 1;
+    m.pitch = Trunc(amplitude * std::sin(m.bouncecount * 18.84 / divisor));
+}
+
+}  // namespace vel

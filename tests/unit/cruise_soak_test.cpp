@@ -1,0 +1,185 @@
+// Whole cruises at the fastest simulator speed, sailed and motored through
+// every manoeuvre in turn: no record may ever hold a value that is not a number.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <string>
+#include <type_traits>
+
+#include "app/frame.h"
+#include "common/helpers.h"
+#include "cruise/title.h"
+#include "shell/pacer.h"
+#include "sim/boat_state.h"
+#include "sim/wave_motion.h"
+#include "sim_fixture.h"
+#include "world/cruise_start.h"
+
+namespace vel {
+namespace {
+
+template <class T>
+bool Finite(const T& v) {
+    if constexpr (std::is_same_v<T, double>) {
+        return std::isfinite(v);
+    } else if constexpr (requires { v.size(); v[0]; } && !std::is_same_v<T, std::string>) {
+        for (const auto& e : v)
+            if (!Finite(e)) return false;
+    }
+    return true;
+}
+
+// The first field holding a double that is not finite, as Record.field; empty if none.
+std::string NonFiniteField(Game& g) {
+    std::string bad;
+    Game::forEachRecord(g, [&](const char* record, auto& r) {
+        using R = std::remove_reference_t<decltype(r)>;
+        R::forEachField(r, [&](const char* field, auto& v) {
+            if (bad.empty() && !Finite(v)) bad = std::string(record) + "." + field;
+        });
+    });
+    return bad;
+}
+
+std::unique_ptr<Game> CruiseOf(int32_t boatType) {
+    auto g = std::make_unique<Game>();
+    CruiseOptions& o = g->cruiseOptions;
+    o.boatType = boatType;
+    o.simSpeed = 15;
+    o.stepDivisor = 10;
+    o.difficulty = 10;  // storms, fronts and failures
+    o.troubleStrongWind = 1;
+    ApplyBoatDesign(*g);
+    // Made fast at this speed, so the morning restore keeps it.
+    g->simClock.speedBeforeStop = 15;
+    g->simClock.divisorBeforeStop = 10;
+    g->rng.srand(1000u + boatType);
+    FillRandomTable(g->randomTable, g->rng);
+    BuildTrigTables(g->trigTables);
+    StartCruise(*g);
+    ScreenState& s = g->screenState;
+    s.phase = 2;
+    s.startPlaced = 1;
+    s.chartShown = 0;
+    testing::UseHelmScreen(*g);
+    return g;
+}
+
+void ClearControls(Game& g) {
+    OwnBoat& b = g.ownBoat;
+    b.tackRequest = b.closeHauled = 0;
+    b.spinnaker = b.wingAndWing = b.reefed = 0;
+    b.twinSplit = 0;
+    b.autoTrim = 1;
+    b.headsail = 1;
+    g.anchors.anchor[1][1] = 0;
+    g.screenState.steerMouseX = 0;
+    g.screenState.steerMouseY = 0;
+}
+
+// Under sail for a sailboat, or under power for a trawler.
+void Underway(Game& g) {
+    OwnBoat& b = g.ownBoat;
+    const bool sails = IsSailboat(g.cruiseOptions);
+    b.sailsUp = sails ? 1 : 0;
+    b.throttle = sails ? 0 : 7;
+    b.gear = sails ? 0 : 3;
+}
+
+// One manoeuvre per simulated hour, in turn.
+void Manoeuvre(Game& g, int32_t hour) {
+    OwnBoat& b = g.ownBoat;
+    ClearControls(g);
+    Underway(g);
+    switch (hour % 11) {
+        case 0: break;
+        case 1: b.tackRequest = 1; break;
+        case 2: b.tackRequest = -1; break;
+        case 3:
+            g.screenState.steerMouseX = 512 - 40 * (hour % 5);
+            g.screenState.steerMouseY = 700;
+            break;
+        case 4:
+            b.spinnaker = 1;
+            b.wingAndWing = 1;
+            b.sheet = 47;
+            break;
+        case 5:
+            b.reefed = 1;
+            b.headsail = 3;
+            b.autoTrim = 0;
+            b.sheet = -3;
+            break;
+        case 6:
+            b.sailsUp = 0;
+            b.throttle = 3;
+            b.gear = -1;
+            break;
+        case 7:
+            b.sailsUp = 0;
+            b.throttle = 10;
+            b.twinSplit = 1;
+            break;
+        case 8:  // at anchor: the clock leaps three hours at a time
+            g.anchors.anchor[1][1] = 3;
+            b.throttle = 1;
+            b.gear = 0;
+            break;
+        case 9:
+            b.sailsUp = 0;
+            b.throttle = 0;
+            break;
+        default:
+            b.sailsUp = 0;
+            b.throttle = 10;
+            b.gear = 3;
+            break;
+    }
+}
+
+TEST(FiniteCheck, FindsAPlantedNaNInAFieldOrAnArray) {
+    auto g = CruiseOf(1);
+    EXPECT_EQ(NonFiniteField(*g), "");
+    g->objectList.fby[7] = std::nan("");
+    EXPECT_EQ(NonFiniteField(*g), "ObjectList.fby");
+    g->objectList.fby[7] = 0.0;
+    g->ownBoat.speedExact = -HUGE_VAL;
+    EXPECT_EQ(NonFiniteField(*g), "OwnBoat.speedExact");
+}
+
+class FiveDayCruise : public ::testing::TestWithParam<int32_t> {};
+
+TEST_P(FiveDayCruise, EveryRecordStaysFinite) {
+    auto g = CruiseOf(GetParam());
+    Pacer pacer(0);
+    int32_t lastHour = -1;
+    int ticks = 0;
+    while (g->screenState.resultsState == 0 && ticks < 40000) {
+        if (g->simClock.cruiseHours != lastHour) {
+            lastHour = g->simClock.cruiseHours;
+            Manoeuvre(*g, lastHour);
+        }
+        SimulationTick(*g, pacer);
+        AdvanceWaveMotion(*g);  // as the drawing of the own boat does
+        g->soundRequests.clear();
+        ++ticks;
+        const std::string bad = NonFiniteField(*g);
+        ASSERT_TRUE(bad.empty()) << bad << " after " << ticks << " ticks";
+        const OwnBoat& b = g->ownBoat;
+        ASSERT_GE(b.heading, 0);
+        ASSERT_LT(b.heading, 360);
+        ASSERT_LE(b.heel, 35);
+        ASSERT_GE(b.speedExact, -40.0);
+        ASSERT_LE(std::abs(b.leeway), 15);
+    }
+    EXPECT_EQ(g->simClock.day, 6);
+    EXPECT_EQ(g->screenState.resultsState, 1);
+    // Five days at 0.612 minutes a tick, less the leaps at anchor.
+    EXPECT_GT(ticks, 5000);
+}
+
+INSTANTIATE_TEST_SUITE_P(BoatTypes, FiveDayCruise, ::testing::Values(1, 2, 3, 4));
+
+}  // namespace
+}  // namespace vel

@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "gfx/dc.h"
+#include "gfx/palette.h"
+#include "sim/weather.h"
+#include "sim_fixture.h"
+#include "views/forecast.h"
+
+namespace vel {
+namespace {
+
+using testing::SailingGame;
+
+// A high in the east today (system start 10, moving one octant a day), with
+// low water at 08:00 on day 1.
+std::unique_ptr<Game> ForecastGame() {
+    auto g = SailingGame();
+    Weather& w = g->weather;
+    w.frontType = 0;
+    w.frontHour = 240;
+    w.systemStart = 10;
+    w.highPressure = 1;
+    w.cruiseWind = 12;
+    w.dailyTrend = 0;
+    w.regionWarmth = 10;
+    g->randomTable.r100[50] = 10;
+    TideState& t = g->tideState;
+    t.dailyOffset = 13;  // day 1: 13 + 1 - 6 = 8
+    t.lowWaterHour = 8;
+    t.range = 3;
+    t.maxCurrent = 17;
+    g->simClock.cruiseHours = 9;
+    DailyWeather(*g, 0);
+    return g;
+}
+
+std::vector<std::string> Texts(const std::vector<ForecastLine>& lines, bool tomorrow) {
+    std::vector<std::string> out;
+    for (const ForecastLine& l : lines)
+        if (l.tomorrow == tomorrow) out.push_back(l.text);
+    return out;
+}
+
+bool Has(const std::vector<std::string>& texts, const std::string& t) {
+    return std::find(texts.begin(), texts.end(), t) != texts.end();
+}
+
+std::ptrdiff_t IndexOf(const std::vector<std::string>& texts, const std::string& t) {
+    return std::find(texts.begin(), texts.end(), t) - texts.begin();
+}
+
+TEST(Forecast, EveryLineInOrder) {
+    auto g = ForecastGame();
+    const auto lines = ForecastLines(*g);
+    const std::vector<std::string> today = {
+        "群島へ          ﾛｹｰｼｮﾝ 南        ",
+        "",
+        "***  本日の気象予報 ***    ",
+        "時々曇り、湿度は高い ",
+        "最高温度 90 °F ",
+        "高気圧の位置は東",
+        "風向 南 10 から 15 ﾉｯﾄ  ",
+        "低潮 8:00, 20:00    高潮 14:00, 2:00",
+        "潮差 3 ft",
+        "潮流の最大値は 1.7 ﾉｯﾄ",
+        "",
+        "",
+        "動作停止中         ",
+        "ｽﾍﾟｰｽﾊﾞｰを押して継続       ",
+    };
+    const std::vector<std::string> tomorrow = {
+        "***  明日の気象概況 ***       ",
+        "晴れ 、湿度は高い ",
+        "最高温度 90 °F ",
+        "高気圧の位置は南東",
+        "風向 南西 10 から 15 ﾉｯﾄ  ",
+    };
+    EXPECT_EQ(Texts(lines, false), today);
+    EXPECT_EQ(Texts(lines, true), tomorrow);
+    // Tomorrow's block sits between the tide and the prompt.
+    ASSERT_EQ(lines.size(), today.size() + tomorrow.size());
+    EXPECT_TRUE(lines[11].tomorrow);
+    EXPECT_EQ(lines[10].text, "");
+    EXPECT_EQ(lines[15].text, tomorrow.back());
+    EXPECT_FALSE(lines[16].tomorrow);
+}
+
+TEST(Forecast, LeavesTodaysWeatherInPlace) {
+    auto g = ForecastGame();
+    const Weather before = g->weather;
+    ForecastLines(*g);
+    EXPECT_EQ(g->weather.systemPosition, before.systemPosition);
+    EXPECT_EQ(g->weather.windOctant, before.windOctant);
+    EXPECT_EQ(g->weather.baseDirection, before.baseDirection);
+    EXPECT_EQ(g->weather.baseSpeed, before.baseSpeed);
+    EXPECT_EQ(g->weather.cloudCover, before.cloudCover);
+    EXPECT_EQ(g->weather.highTemperature, before.highTemperature);
+}
+
+TEST(Forecast, LateOnDayTwoTodayIsDayTwoAndTomorrowDayThree) {
+    auto g = ForecastGame();
+    g->simClock.day = 2;
+    g->simClock.hour = 23;
+    g->simClock.minute = 30;
+    g->simClock.cruiseHours = 47;
+    DailyWeather(*g, 0);
+    const auto lines = ForecastLines(*g);
+    EXPECT_TRUE(Has(Texts(lines, false), "高気圧の位置は南東"));  // 10 + 2 = 12: octant 4
+    EXPECT_TRUE(Has(Texts(lines, true), "高気圧の位置は南"));     // 10 + 3 = 13: octant 5
+    EXPECT_EQ(g->weather.systemPosition, 4);
+}
+
+TEST(Forecast, FrontOnDayOneApproachesInTheAfternoonThenHasPassed) {
+    auto g = ForecastGame();
+    Weather& w = g->weather;
+    w.frontType = 1;
+    w.frontHour = 15;
+    w.systemStart = 7;
+    w.afterFrontSoutherly = 0;
+    g->simClock.cruiseHours = 10;
+    DailyWeather(*g, 0);
+    auto today = Texts(ForecastLines(*g), false);
+    const auto front = IndexOf(today, "今日の午後、寒冷前線が近づく。     ");
+    const auto pressure = IndexOf(today, "低気圧の位置は北西");
+    const auto wind = IndexOf(today, "風向 南西 10 から 15 ﾉｯﾄ  ");
+    ASSERT_LT(wind, static_cast<std::ptrdiff_t>(today.size()));
+    EXPECT_EQ(front, pressure + 1);
+    EXPECT_EQ(wind, front + 1);
+    EXPECT_EQ(today[wind + 1], "北西に変わる。     ");
+
+    g->simClock.cruiseHours = 15;
+    CheckFrontArrival(*g);
+    today = Texts(ForecastLines(*g), false);
+    EXPECT_TRUE(Has(today, "寒冷前線が通過した。  "));
+    EXPECT_TRUE(Has(today, "風向 北西 10 から 15 ﾉｯﾄ  "));
+    EXPECT_FALSE(Has(today, "北西に変わる。     "));
+}
+
+TEST(Forecast, FrontTimeOfDayWording) {
+    const struct {
+        int32_t hour;
+        const char* text;
+    } cases[] = {{11, "今朝、寒冷前線が近づく。         "},
+                 {12, "今日の午後、寒冷前線が近づく。     "},
+                 {17, "今日の午後、寒冷前線が近づく。     "},
+                 {18, "今夕、寒冷前線が近づく。         "}};
+    for (const auto& c : cases) {
+        auto g = ForecastGame();
+        g->weather.frontType = 1;
+        g->weather.frontHour = c.hour;
+        g->simClock.cruiseHours = 9;
+        EXPECT_TRUE(Has(Texts(ForecastLines(*g), false), c.text)) << c.hour;
+    }
+}
+
+TEST(Forecast, FrontOnDayTwoIsAnnouncedForTomorrow) {
+    auto g = ForecastGame();
+    g->weather.frontType = 2;
+    g->weather.frontHour = 30;
+    g->weather.systemStart = 6;
+    const auto tomorrow = Texts(ForecastLines(*g), true);
+    EXPECT_TRUE(Has(tomorrow, "寒冷前線が近づく。  "));
+    EXPECT_EQ(tomorrow.back(), "北西に変わる。     ");
+}
+
+TEST(Forecast, FailuresAndTroublesAreListed) {
+    auto g = ForecastGame();
+    g->failures.failed[0] = 1;
+    g->cruiseOptions.troubleNoEngine = 1;
+    const auto lines = ForecastLines(*g);
+    EXPECT_EQ(lines[1].text, "GPS故障   ｴﾝｼﾞﾝ故障停止");
+}
+
+TEST(Forecast, PassageMoonAndGulfStream) {
+    auto g = ForecastGame();
+    g->cruiseOptions.areaCode = 5;
+    g->cruiseOptions.region = 5;
+    g->cruiseOptions.isPassage = 1;
+    g->weather.moonlight = 0;
+    g->tideState.gulfStreamSpeed = 45;
+    const auto today = Texts(ForecastLines(*g), false);
+    EXPECT_EQ(today[0], "Florida から Bahamas へ    新月。月明かりなし    ");
+    EXPECT_TRUE(Has(today, "湾流 4.5 ﾉｯﾄ"));
+}
+
+TEST(Forecast, TideLinesByArea) {
+    auto exumas = ForecastGame();
+    exumas->cruiseOptions.areaCode = 30;
+    exumas->cruiseOptions.isRealArea = 1;
+    EXPECT_TRUE(Has(Texts(ForecastLines(*exumas), false), "カットの潮流の最大値は 1.7 ﾉｯﾄ"));
+    auto still = ForecastGame();
+    still->cruiseOptions.currentsOn = 0;
+    const auto today = Texts(ForecastLines(*still), false);
+    EXPECT_TRUE(Has(today, "潮汐・潮流なし"));
+    EXPECT_FALSE(Has(today, "潮差 3 ft"));
+    auto intro = ForecastGame();
+    intro->cruiseOptions.introCourse = 1;
+    EXPECT_EQ(ForecastLines(*intro)[0].text, "入門コース           ﾛｹｰｼｮﾝ 南        ");
+}
+
+TEST(Forecast, ScreenStandsForTwoHundredMilliseconds) {
+    auto g = ForecastGame();
+    g->screenState.width = 1024;
+    g->screenState.height = 729;
+    gfx::Surface surface(1024, 729);
+    gfx::Palette palette(768);
+    gfx::DC dc(surface, palette, 14);
+    Pacer pacer(5000);
+    DrawForecast(dc, *g, pacer);
+    EXPECT_EQ(pacer.notBefore(), 5200u);
+    EXPECT_EQ(surface.pixel(1000, 700), gfx::kWhite);
+}
+
+}  // namespace
+}  // namespace vel
