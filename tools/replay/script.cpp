@@ -9,6 +9,7 @@
 #include "app/settings_file.h"
 #include "common/helpers.h"
 #include "replay/reflect.h"
+#include "replay/sound_commands.h"
 #include "shell/commands.h"
 #include "shell/input.h"
 #include "shell/settings.h"
@@ -243,6 +244,10 @@ constexpr ReplayCommand kTable[] = {
     {"expect", 3, 3, Expect, "expect Record.field OP VALUE"},
     {"bearing", 2, 2, Bearing, "bearing DX DY"},
     {"distance", 4, 4, Distance, "distance X1 Y1 X2 Y2"},
+    {"wav", 2, 2, WriteWav, "wav SOUND_ID PATH"},
+    {"heard", 1, 2, Heard, "heard SOUND_ID [replace|nointerrupt|plain]"},
+    {"notheard", 1, 1, NotHeard, "notheard SOUND_ID"},
+    {"forget", 0, 0, Forget, "forget"},
 };
 
 // Words split on blanks; "double quotes" keep blanks inside one word.
