@@ -1,5 +1,7 @@
 #include "shell/input.h"
 
+#include "cruise/help_layout.h"
+
 namespace vel {
 namespace {
 
@@ -84,6 +86,7 @@ void OnLButtonDown(Game& g, int32_t x, int32_t y) {
     in.prevClickY = in.clickY;
     in.clickX = x;
     in.clickY = y;
+    if (s.helpPage > 0) HelpPageClick(g, x, y);
     in.leftClicked = 1;
     if (s.phase > 0 && s.startPlaced == 0 && s.forecastShown == 0 && s.helpPage == 0) s.startPlaced = 1;
     if (s.helpPage > 0 && in.clickX > 0) s.helpPage = 0;
