@@ -18,10 +18,6 @@
 #include "shell/sound_synth.h"
 #include "shell/voice.h"
 
-#if defined(__x86_64__)
-#include <immintrin.h>
-#endif
-
 namespace vel {
 namespace {
 
@@ -30,18 +26,6 @@ struct Clip {
     uint32_t durationMs = 0;
 };
 using Bank = std::map<int32_t, Clip>;
-
-// Qt's raster painting can leave the upper halves of the AVX registers in
-// use; a new thread inherits that state, and every scalar math call then
-// pays a transition penalty (the synthesis ran about fifteen times slower).
-#if defined(__x86_64__)
-__attribute__((target("avx"))) void ClearUpperVectorState() { _mm256_zeroupper(); }
-void PrepareMathThread() {
-    if (__builtin_cpu_supports("avx")) ClearUpperVectorState();
-}
-#else
-void PrepareMathThread() {}
-#endif
 
 void PutSample(char*& out, double v, QAudioFormat::SampleFormat f) {
     v = std::clamp(v, -1.0, 1.0);
@@ -85,7 +69,7 @@ QByteArray Convert(const std::vector<float>& wave, const QAudioFormat& f) {
 }
 
 Bank MakeBank(QAudioFormat format) {
-    PrepareMathThread();
+    PrepareSynthesisThread();
     Bank bank;
     for (int32_t id : SynthesisedSoundIds()) {
         const std::vector<float> wave = SynthesiseSound(id);

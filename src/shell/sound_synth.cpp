@@ -4,6 +4,10 @@
 #include <cmath>
 #include <numbers>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace vel {
 namespace {
 
@@ -439,6 +443,15 @@ constexpr int32_t kIds[] = {138, 139, 140, 141, 142, 143, 144, 145, 146, 147,
                             148, 149, 150, 167, 168, 170, 171, 172, 174};
 
 }  // namespace
+
+#if defined(__x86_64__)
+__attribute__((target("avx"))) static void ClearUpperVectorState() { _mm256_zeroupper(); }
+void PrepareSynthesisThread() {
+    if (__builtin_cpu_supports("avx")) ClearUpperVectorState();
+}
+#else
+void PrepareSynthesisThread() {}
+#endif
 
 std::span<const int32_t> SynthesisedSoundIds() { return kIds; }
 
