@@ -1,6 +1,5 @@
 #include "app/view_widget.h"
 
-#include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -120,9 +119,6 @@ bool ViewWidget::cursor(int32_t& x, int32_t& y) {
     return true;
 }
 
-void ViewWidget::playSounds(const std::vector<SoundRequest>& requests) {
-    for (const SoundRequest& r : requests)
-        if (r.id == 0) QApplication::beep();
-}
+void ViewWidget::playSounds(const std::vector<SoundRequest>& requests) { audio_.play(requests, tickCount()); }
 
 }  // namespace vel

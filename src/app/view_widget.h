@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "app/audio.h"
 #include "app/frame.h"
 
 namespace vel {
@@ -43,6 +44,7 @@ private:
     QImage picture_;
     QElapsedTimer clock_;
     QTimer nextFrame_;
+    AudioDevice audio_;
     int menuBarHeight_ = 20;
 };
 

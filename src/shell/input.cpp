@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cruise/help_layout.h"
 #include "shell/actions.h"
 #include "shell/settings.h"
 
@@ -256,22 +257,6 @@ bool MainsheetBar(Game& g, int32_t x, int32_t y) {
 }
 
 // The page buttons of an open numbered help page, where they are drawn.
-bool HelpButtons(Game& g, int32_t x, int32_t y) {
-    ScreenState& s = g.screenState;
-    if (s.helpPage < 1 || s.helpPage > 15) return false;
-    if (!(y > s.helpButtonTop && y < s.helpButtonTop + 20)) return false;
-    const int32_t w = s.width / 9;
-    if (s.helpPage < 15 && x > s.helpNextLeft && x < s.helpNextLeft + w) {
-        s.helpPage += 1;
-        return true;
-    }
-    if (s.helpPage > 1 && x > s.helpPrevLeft && x < s.helpPrevLeft + w) {
-        s.helpPage -= 1;
-        return true;
-    }
-    return false;
-}
-
 void ZoomAtClick(Game& g) {
     g.chartView.zoomAtClick = 1;
     g.chartView.panX = g.chartView.panY = 0;
@@ -324,7 +309,7 @@ void OnLButtonDown(Game& g, int32_t x, int32_t y) {
     in.clickX = x;
     in.clickY = y;
     if (MainsheetBar(g, x, y)) in.clickX = in.clickY = kClickConsumed;
-    if (HelpButtons(g, x, y)) in.clickX = kClickConsumed;
+    if (s.helpPage > 0) HelpPageClick(g, x, y);
     in.leftClicked = 1;
     if (s.phase > 0 && s.startPlaced == 0 && s.forecastShown == 0 && s.helpPage == 0) s.startPlaced = 1;
     if (s.helpPage > 0 && in.clickX > 0) s.helpPage = 0;

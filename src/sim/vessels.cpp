@@ -10,7 +10,6 @@ void PlaceWaveCrest(Game&, int32_t) {}
 void PlaceRipple(Game&, int32_t) {}
 void CheckZoneCrossings(Game&) {}
 void MoveShips(Game&) {}
-void PlayFogSignals(Game&) {}
 void MoveAnchoredVessel(Game&, int32_t) {}
 double NearestCrestDistance(const Game&, double, double, int32_t) { return 50000.0; }
 

@@ -22,8 +22,6 @@ void PlaceRipple(Game& g, int32_t i);
 void CheckZoneCrossings(Game& g);
 // Ships on their lanes with the drifting items, and the ship collision check.
 void MoveShips(Game& g);
-// Fog signals of the other vessels and the aids.
-void PlayFogSignals(Game& g);
 // Anchored vessel j swinging to wind or current.
 void MoveAnchoredVessel(Game& g, int32_t j);
 // Distance from a point to the nearest wave crest (except one); 50000 when none.

@@ -12,6 +12,7 @@
 #include "replay/ui_commands.h"
 #include "replay/world_commands.h"
 #include "replay/sim_commands.h"
+#include "replay/sound_commands.h"
 #include "shell/commands.h"
 #include "shell/dialogs.h"
 #include "shell/input.h"
@@ -247,6 +248,10 @@ constexpr ReplayCommand kTable[] = {
     {"depth", 3, 5, DepthCommand, "depth X Y KIND [OP VALUE]"},
     {"polar", 2, 2, Polar, "polar BOATTYPE WIND"},
     {"state", 0, 0, State, "state"},
+    {"wav", 2, 2, WriteWav, "wav SOUND_ID PATH"},
+    {"heard", 1, 2, Heard, "heard SOUND_ID [replace|nointerrupt|plain]"},
+    {"notheard", 1, 1, NotHeard, "notheard SOUND_ID"},
+    {"forget", 0, 0, Forget, "forget"},
 };
 
 // Words split on blanks; "double quotes" keep blanks inside one word.
