@@ -128,11 +128,10 @@ void DrawDisclaimer(gfx::DC& dc, const Game& g) {
 void PrepareChartFrame(Game& g) {
     ScreenState& s = g.screenState;
     ChartView& c = g.chartView;
-    const bool firstFrameOfCruise = c.openedThisCruise == 0;
-    if (firstFrameOfCruise) {
-        ResetChartPlot(c);
-        c.openedThisCruise = 1;
-    }
+    // Until a chart frame has seen the start placed, the cruise has not begun
+    // and its chart stays empty; the frame that sees it places the boat.
+    const bool cruiseBegun = c.openedThisCruise == 1 && s.startPlaced == 1;
+    if (!cruiseBegun) ResetChartPlot(c);
     if (NoGps(g)) ClearWaypoints(c);
     if (c.eraseLines == 1) {
         ClearPlotting(c);
@@ -150,12 +149,10 @@ void PrepareChartFrame(Game& g) {
     c.mouseWorldX = mouse.x;
     c.mouseWorldY = mouse.y;
 
-    // The click that set startPlaced arrives in the cruise's first frame
-    // with it set; until then every frame counts as the first.
-    ActOnClick(g, firstFrameOfCruise && s.startPlaced == 1 && s.helpPage == 0);
+    ActOnClick(g, !cruiseBegun && s.startPlaced == 1 && s.helpPage == 0);
     SetPendingBoatWaypoint(g);
     UpdateRangeBearingTool(g);
-    if (s.startPlaced == 0) c.openedThisCruise = 0;
+    c.openedThisCruise = s.startPlaced == 1 ? 1 : 0;
 }
 
 void drawChart(gfx::DC& dc, Game& g) {
