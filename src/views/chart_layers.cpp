@@ -67,17 +67,18 @@ std::vector<gfx::Point> BankPoints(const AreaGrid& a, const Bank& bank, const Ch
     return pts;
 }
 
+// The land behind a bank as one shape: the shore, then along the chart's
+// edge on the land side (or just beyond the shore where it runs outside).
 void DrawBankLand(gfx::DC& dc, const std::vector<gfx::Point>& pts, const Bank& bank, const ChartFrame& f) {
+    if (pts.size() < 2) return;
+    int32_t edge = bank.landSouth ? f.bottom : f.top;
+    for (const gfx::Point& p : pts) edge = bank.landSouth ? std::max(edge, p.y) : std::min(edge, p.y);
+    edge += bank.landSouth ? 2 : -2;
+    std::vector<gfx::Point> shape(pts);
+    shape.push_back({pts.back().x, edge});
+    shape.push_back({pts.front().x, edge});
     SelectLand(dc, f);
-    for (std::size_t i = 1; i < pts.size(); ++i) {
-        const gfx::Point a = pts[i - 1], b = pts[i];
-        if (SegmentOffChart(a, b, f)) continue;
-        // To the frame's edge, or just beyond the shore when that lies outside.
-        const int32_t edge =
-            bank.landSouth ? std::max({f.bottom, a.y, b.y}) + 2 : std::min({f.top, a.y, b.y}) - 2;
-        const gfx::Point quad[4] = {a, b, {b.x, edge}, {a.x, edge}};
-        dc.Polygon(quad, 4);
-    }
+    dc.Polygon(shape.data(), static_cast<int>(shape.size()));
 }
 
 // Two rows of short strokes offshore, a deeper one and a shallower one, at a

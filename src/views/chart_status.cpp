@@ -160,22 +160,27 @@ void drawChartStatus(gfx::DC& dc, Game& g, int32_t width, int32_t stripHeight, i
     dc.Rectangle(1, 50, width / 8, 73);
     dc.SetTextColor(mono ? gfx::kWhite : kCyan);
     dc.TextOut(3, 25, kToSailingView);
-    dc.SetTextColor(c.centreOnBoat == 1 ? gfx::kBlack : (mono ? gfx::kWhite : kCyan));
+    // The second box stands on the chart itself, white in black and white.
+    dc.SetTextColor(c.centreOnBoat == 1 || mono ? gfx::kBlack : kCyan);
     dc.TextOut(3, 50, kCentreOnBoat);
 
     dc.SetTextColor(text);
     const StatusText help = ChartHelpLine(g);
     dc.TextOut(help.x, help.y, help.text);
 
+    // Before the start the header's row carries the instruction instead,
+    // and the passage bonus stands beside the second box, on the chart.
     if (s.startPlaced == 0 && s.helpPage == 0) {
-        dc.TextOut(3, stripHeight + 30, StartInstruction(width));
+        dc.TextOut(3, 1, StartInstruction(width));
         if (g.areaGrid.isRealArea == 1 && c.showCurrents == 1) {
             dc.SetTextColor(blue);
             dc.TextOut(width / 3 + 20, 1, AtlasTimeText(g.tideState.chartHoursAhead));
-            dc.SetTextColor(text);
         }
-        if (g.areaGrid.isPassage == 1)
-            dc.TextOut(3, stripHeight + 30 + dc.LineHeight(), PassageBonusInstruction(g.areaGrid.areaCode, width));
+        if (g.areaGrid.isPassage == 1) {
+            dc.SetTextColor(mono ? gfx::kBlack : kYellow);
+            dc.TextOut(width / 8 + 8, stripHeight + 4, PassageBonusInstruction(g.areaGrid.areaCode, width));
+        }
+        dc.SetTextColor(text);
     }
 
     const std::string waypoint = TargetWaypointText(g);
