@@ -15,8 +15,6 @@
 namespace vel {
 namespace {
 
-constexpr int kWaterBrush = 12;          // (0,127,255)
-constexpr int kLowColourWaterBrush = 14;  // (0,127,127)
 constexpr int kGreyBrush = 40;            // (127,127,127)
 constexpr int kRedPen = 54;               // (255,0,0) 1
 constexpr int32_t kChartedDepth = 2;
@@ -66,10 +64,7 @@ void ActOnClick(Game& g, bool startJustPlaced) {
 void DrawWater(gfx::DC& dc, const Game& g) {
     const ScreenState& s = g.screenState;
     dc.SelectStockPen(gfx::Stock::Null);
-    if (MonochromeView(g))
-        dc.SelectStockBrush(gfx::Stock::White);
-    else
-        dc.SelectBrush(LowColourDisplay(g) ? kLowColourWaterBrush : kWaterBrush);
+    SelectChartWater(dc, g);
     dc.Rectangle(0, 0, s.width + 1, s.height + 1);
 }
 

@@ -17,6 +17,8 @@ constexpr int32_t kShoalRings = 3;
 constexpr int32_t kRingDotSpacing = 5;
 
 // Palette numbers of the chart's colours.
+constexpr int kWaterBrush = 12;           // (0,127,255)
+constexpr int kLowColourWaterBrush = 14;  // (0,127,127)
 constexpr int kLandBrush = 22;      // (127,127,0)
 constexpr int kLandPen = 33;        // (127,127,0) 2
 constexpr int kGreyBrush = 40;      // (127,127,127)
@@ -193,6 +195,13 @@ ChartFrame MainChartFrame(const Game& g) {
 
 bool MonochromeView(const Game& g) { return g.viewState.monochrome == 1; }
 bool LowColourDisplay(const Game& g) { return g.screenState.bitsPerPixel <= 8; }
+
+void SelectChartWater(gfx::DC& dc, const Game& g) {
+    if (MonochromeView(g))
+        dc.SelectStockBrush(gfx::Stock::White);
+    else
+        dc.SelectBrush(LowColourDisplay(g) ? kLowColourWaterBrush : kWaterBrush);
+}
 
 int32_t ShoalRingOffset(int32_t ring, int32_t zoom) {
     int32_t offset = 0;

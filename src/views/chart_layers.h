@@ -27,6 +27,9 @@ ChartFrame MainChartFrame(const Game& g);
 
 bool MonochromeView(const Game& g);
 bool LowColourDisplay(const Game& g);
+// The chart's sea: blue, teal on displays of 256 colours or fewer, white in
+// black and white.
+void SelectChartWater(gfx::DC& dc, const Game& g);
 
 // "*" for rocks that show at all tides, "+" for the others.
 void DrawRocks(gfx::DC& dc, const Game& g, const ChartFrame& f);

@@ -20,6 +20,13 @@ constexpr const char* kMarkLetters[kMarkSlots] = {"a", "b", "c", "d"};
 enum LineSource { kTypedBearing = 1, kCompass, kCompassPrev, kRadarEbl, kRadarEblPrev };
 enum CircleSource { kTypedRadius = 1, kRadarVrm, kRadarVrmPrev };
 
+// The slot to fill next, the cursor moving on to the one after it.
+int32_t TakeSlot(int32_t& next, int32_t slots) {
+    const int32_t slot = std::clamp(next, 0, slots - 1);
+    next = (slot + 1) % slots;
+    return slot;
+}
+
 void SetWaypoint(ChartView& c, int32_t slot, int32_t x, int32_t y) {
     c.waypointX[slot] = x;
     c.waypointY[slot] = y;
@@ -46,11 +53,10 @@ void PlaceClickWaypoint(ChartView& c, ChartPoint screen, ChartPoint world) {
 }
 
 void PlaceMark(ChartView& c, ChartPoint world) {
-    const int32_t slot = std::clamp(c.nextMark, 0, kMarkSlots - 1);
+    const int32_t slot = TakeSlot(c.nextMark, kMarkSlots);
     c.markX[slot] = world.x;
     c.markY[slot] = world.y;
     c.markSet[slot] = 1;
-    c.nextMark = (slot + 1) % kMarkSlots;
 }
 
 int32_t RequestedBearing(const Game& g) {
@@ -69,12 +75,11 @@ void PlaceLine(Game& g, ChartPoint world) {
     ChartView& c = g.chartView;
     const int32_t bearing = RequestedBearing(g);
     if (bearing >= 0) {
-        const int32_t slot = std::clamp(c.nextLine, 0, kPlotSlots - 1);
+        const int32_t slot = TakeSlot(c.nextLine, kPlotSlots);
         c.lineX[slot] = world.x;
         c.lineY[slot] = world.y;
         c.lineBearing[slot] = std::clamp(bearing, 0, 359);
         c.lineSet[slot] = 1;
-        c.nextLine = (slot + 1) % kPlotSlots;
     }
     if (c.lineRequest == kTypedBearing) {
         c.bearingHundreds = 0;
@@ -98,11 +103,10 @@ void PlaceCircle(Game& g, ChartPoint world) {
     ChartView& c = g.chartView;
     const int32_t radius = RadiusUnits(RequestedRadiusTenths(g), g.areaGrid.unitsPerMile);
     if (radius > 0) {
-        const int32_t slot = std::clamp(c.nextCircle, 0, kPlotSlots - 1);
+        const int32_t slot = TakeSlot(c.nextCircle, kPlotSlots);
         c.circleX[slot] = world.x;
         c.circleY[slot] = world.y;
         c.circleRadius[slot] = radius;
-        c.nextCircle = (slot + 1) % kPlotSlots;
     }
     if (c.circleRequest == kTypedRadius) {
         c.radiusTens = 0;

@@ -12,8 +12,6 @@
 namespace vel {
 namespace {
 
-constexpr int kWaterBrush = 12;           // (0,127,255)
-constexpr int kLowColourWaterBrush = 14;  // (0,127,127)
 constexpr int kGreyBrush = 40;            // (127,127,127)
 constexpr int32_t kButtonHeight = 17;
 
@@ -45,10 +43,8 @@ void FillBackground(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     dc.SelectStockPen(gfx::Stock::Black);
     if (g.viewState.night == 1 || g.weather.storm == 2 || g.weather.fog == 1)
         dc.SelectBrush(kGreyBrush);
-    else if (f.mono)
-        dc.SelectStockBrush(gfx::Stock::White);
     else
-        dc.SelectBrush(LowColourDisplay(g) ? kLowColourWaterBrush : kWaterBrush);
+        SelectChartWater(dc, g);
     dc.Rectangle(f.left, f.top, f.right, f.bottom);
 }
 

@@ -27,13 +27,16 @@ void StraightBanks(Game& g, int32_t areaCode) {
     }
 }
 
+void DrawShoreOnly(ViewFixture& f, int32_t areaCode, gfx::Color sea) {
+    StraightBanks(f.g, areaCode);
+    PrepareChartFrame(f.g);
+    auto dc = f.freshDc(sea);
+    DrawShoreBands(*dc, f.g, MainChartFrame(f.g));
+}
+
 TEST(ChartShore, LandLiesOnTheMainlandSideOfTheCoast) {
     ViewFixture f;
-    StraightBanks(f.g, 1);
-    PrepareChartFrame(f.g);
-    auto dc = f.freshDc();
-    DrawShoreBands(*dc, f.g, MainChartFrame(f.g));
-    dc.reset();
+    DrawShoreOnly(f, 1, gfx::kWhite);
     // The coast at y -3500 is 168 pixels above the centre row 364.
     EXPECT_TRUE(IsColour(f.at(512, 150), test::kLand));
     EXPECT_FALSE(IsColour(f.at(512, 230), test::kLand));
@@ -42,11 +45,7 @@ TEST(ChartShore, LandLiesOnTheMainlandSideOfTheCoast) {
 
 TEST(ChartShore, TheOppositeBankOfAWaterwayHasItsLandToTheSouth) {
     ViewFixture f;
-    StraightBanks(f.g, 3);
-    PrepareChartFrame(f.g);
-    auto dc = f.freshDc();
-    DrawShoreBands(*dc, f.g, MainChartFrame(f.g));
-    dc.reset();
+    DrawShoreOnly(f, 3, gfx::kWhite);
     EXPECT_TRUE(IsColour(f.at(512, 150), test::kLand));
     EXPECT_FALSE(IsColour(f.at(512, 364), test::kLand));
     EXPECT_TRUE(IsColour(f.at(512, 580), test::kLand));
@@ -54,11 +53,7 @@ TEST(ChartShore, TheOppositeBankOfAWaterwayHasItsLandToTheSouth) {
 
 TEST(ChartShore, DepthTicksStandOffshoreOnTheWaterSide) {
     ViewFixture f;
-    StraightBanks(f.g, 1);
-    PrepareChartFrame(f.g);
-    auto dc = f.freshDc(test::kWater);
-    DrawShoreBands(*dc, f.g, MainChartFrame(f.g));
-    dc.reset();
+    DrawShoreOnly(f, 1, test::kWater);
     // Rows height / 60 = 12 and height / 120 = 6 pixels south of the shore,
     // which stands 168 pixels above the centre row 364.
     int32_t deep = 0, shallow = 0, inland = 0;
