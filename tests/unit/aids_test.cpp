@@ -65,15 +65,5 @@ TEST(LighthouseFogSignal, AnEmptyEntryNeverSounds) {
     EXPECT_TRUE(f.g.soundRequests.empty());
 }
 
-TEST(AidKinds, EveryMarkKindOfTheGeneratedAreasHasALabel) {
-    for (int32_t kind = 3; kind <= 10; ++kind) {
-        const AidKind* a = FindAidKind(kind);
-        ASSERT_NE(a, nullptr) << kind;
-        EXPECT_STRNE(a->label, "");
-    }
-    EXPECT_EQ(FindAidKind(1), nullptr);
-    EXPECT_EQ(FindAidKind(22), nullptr);
-}
-
 }  // namespace
 }  // namespace vel

@@ -184,12 +184,6 @@ TEST(ChartStatus, PassageBonusTextByWidth) {
     EXPECT_STREQ(PassageBonusInstruction(1, 1024), "");
 }
 
-TEST(ChartStatus, AtlasTimeNamesHoursAhead) {
-    EXPECT_EQ(AtlasTimeText(0), "    潮流分布図の時間は ");
-    EXPECT_EQ(AtlasTimeText(1), "     潮流分布図の時間は + 1 hr");
-    EXPECT_EQ(AtlasTimeText(3), "     潮流分布図の時間は + 3 時間");
-}
-
 TEST(ChartStatus, TargetWaypointReadsMilesAndMagneticBearingFromTheBoat) {
     ViewFixture f;
     ChartView& c = f.g.chartView;
@@ -224,12 +218,6 @@ TEST(ChartStatus, CentreOnBoatBoxTogglesAndConsumesTheClick) {
     EXPECT_EQ(f.g.screenState.chartShown, 0);
     f.clickAt(40, 48);  // between the boxes
     EXPECT_FALSE(HandleChartStatusClick(f.g));
-}
-
-TEST(ChartStatus, OneDecimal) {
-    EXPECT_EQ(OneDecimal(0), "0.0");
-    EXPECT_EQ(OneDecimal(69), "6.9");
-    EXPECT_EQ(OneDecimal(-5), "-0.5");
 }
 
 }  // namespace
