@@ -522,7 +522,7 @@ VEL_RECORD(MarkList, VEL_MARK_LIST)
     F(double, compassBearingExact)                                             \
     F(int32_t, handBearing)                                                    \
     F(int32_t, compassHour)                                                    \
-    F(int32_t, miniChartScale)
+    F(int32_t, miniChartScale, 4)
 VEL_RECORD(ViewState, VEL_VIEW_STATE)
 
 // ---- The world-to-screen projection and its result slots -------------------
@@ -565,6 +565,7 @@ using PlotInts = Arr<int32_t, 3>;
     F(int32_t, mouseWorldX)                                                    \
     F(int32_t, mouseWorldY)                                                    \
     F(int32_t, zoomAtClick)                                                    \
+    F(int32_t, zoomClickScale)                                                 \
     F(int32_t, openedThisCruise)                                               \
     F(WaypointInts, waypointX, Filled<WaypointInts>(-11000))                   \
     F(WaypointInts, waypointY)                                                 \
@@ -599,7 +600,7 @@ VEL_RECORD(ChartView, VEL_CHART_VIEW)
 
 // ---- Radar range, EBL and VRM ----------------------------------------------
 #define VEL_RADAR_STATE(F)                                                     \
-    F(int32_t, range)                                                          \
+    F(int32_t, range, 6)                                                       \
     F(int32_t, ebl)                                                            \
     F(int32_t, vrm)                                                            \
     F(int32_t, eblBearing)                                                     \

@@ -1,8 +1,85 @@
 #include "views/minichart.h"
 
-namespace vel {
+#include <algorithm>
 
-// The inset arrives with the chart views.
-void drawMiniChart(gfx::DC&, Game&, int32_t, int32_t, int32_t, int32_t) {}
+#include "common/helpers.h"
+#include "shell/chart_nav.h"
+#include "views/chart_layers.h"
+#include "views/chart_plot.h"
+#include "views/inset_button.h"
+#include "views/lights.h"
+
+namespace vel {
+namespace {
+
+constexpr int kGreyBrush = 40;            // (127,127,127)
+constexpr int32_t kButtonHeight = 17;
+
+constexpr const char* kZoomInHelp = "  ｽﾞｰﾑｲﾝ(近く)。";
+constexpr const char* kZoomOutHelp = "  ｽﾞｰﾑｱｳﾄ(高く)。";
+
+int32_t MiniZoom(const Game& g) { return std::clamp(g.viewState.miniChartScale, kMiniZoomMin, kMiniZoomMax); }
+
+ChartFrame MiniFrame(const Game& g, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    const int32_t q = MiniZoom(g);
+    ChartFrame f;
+    f.s = 0.32 * g.screenState.vScale / q;
+    f.worldX = Trunc(g.ownBoat.x);
+    f.worldY = Trunc(g.ownBoat.y);
+    f.screenX = (left + right) / 2;
+    f.screenY = (top + bottom) / 2;
+    f.left = left;
+    f.top = top;
+    f.right = right;
+    f.bottom = bottom;
+    f.zoom = 3 * q;  // the chart zoom with the same pixels per unit
+    f.mini = true;
+    f.mono = MonochromeView(g);
+    return f;
+}
+
+// Grey when the sea cannot be seen: at night, in a thunderstorm or in fog.
+void FillBackground(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    dc.SelectStockPen(gfx::Stock::Black);
+    if (g.viewState.night == 1 || g.weather.storm == 2 || g.weather.fog == 1)
+        dc.SelectBrush(kGreyBrush);
+    else
+        SelectChartWater(dc, g);
+    dc.Rectangle(f.left, f.top, f.right, f.bottom);
+}
+
+void ZoomButtons(gfx::DC& dc, Game& g, int32_t left, int32_t top) {
+    const bool wide = g.screenState.width > 1000;
+    const int32_t w = g.screenState.width / (wide ? 12 : 14);
+    if (MiniZoomInShown(g) &&
+        InsetButton(dc, g, {left + 1, top + 1, left + 1 + w, top + 1 + kButtonHeight}, wide ? "ｽﾞｰﾑｲﾝ " : "ｽﾞｰﾑ",
+                    kZoomInHelp))
+        MiniChartZoomIn(g);
+    if (MiniZoomOutShown(g) &&
+        InsetButton(dc, g, {left + 1, top + 19, left + 1 + w, top + 19 + kButtonHeight}, wide ? "ｽﾞｰﾑｱｳﾄ" : "ｱｳﾄ",
+                    kZoomOutHelp))
+        MiniChartZoomOut(g);
+}
+
+}  // namespace
+
+bool MiniZoomInShown(const Game& g) { return g.viewState.miniChartScale >= 2; }
+bool MiniZoomOutShown(const Game& g) { return g.viewState.miniChartScale < kMiniZoomMax; }
+
+void drawMiniChart(gfx::DC& dc, Game& g, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    if (g.cruiseOptions.troubleNoMiniChart != 0) return;
+    dc.ClipRect(left, top, right, bottom);
+    const ChartFrame f = MiniFrame(g, left, top, right, bottom);
+    FillBackground(dc, g, f);
+    DrawRocks(dc, g, f);
+    DrawShoreBands(dc, g, f);
+    DrawIslands(dc, g, f);
+    DrawPlaceNames(dc, g, f);
+    DrawOwnBoatSymbol(dc, g, f);
+    DrawWaypoints(dc, g, f, false);
+    DrawMarks(dc, g, f);
+    ZoomButtons(dc, g, left, top);
+    dc.ReleaseClip();
+}
 
 }  // namespace vel

@@ -1,11 +1,26 @@
 #pragma once
+#include <cstdint>
+#include <string>
+
 #include "common/game.h"
 #include "gfx/dc.h"
-#include "shell/pacer.h"
 
 namespace vel {
 
-// The radar inset.
+// The radar inset: head-up echoes of land, islands, aids and vessels, the
+// VRM and EBL with their buttons, and the readout.
 void drawRadar(gfx::DC& dc, Game& g, int32_t left, int32_t top, int32_t right, int32_t bottom);
+
+// Radius in pixels of a small echo at range setting R.
+int32_t RadarDotRadius(int32_t range);
+// An echo of radius r at `distance` units: full size near, half size further
+// out, nothing beyond 7000 units.
+int32_t FarEchoRadius(int32_t r, int32_t distance);
+
+// Whether the two save buttons are offered (an EBL or a VRM is set).
+bool RadarSaveButtonsShown(const RadarState& r);
+
+// The line under the buttons: EBL from the bow and VRM in miles, by width.
+std::string RadarReadout(const Game& g);
 
 }  // namespace vel

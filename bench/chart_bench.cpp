@@ -1,0 +1,105 @@
+// Drawing costs of the chart, the mini chart and the radar over a generated-
+// style coast with sixteen islands and fifty rocks.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
+
+#include "app/frame.h"
+#include "common/helpers.h"
+#include "gfx/dc.h"
+#include "views/chart.h"
+#include "views/minichart.h"
+#include "views/radar.h"
+
+namespace vel {
+namespace {
+
+void BuildArea(Game& g) {
+    AreaGrid& a = g.areaGrid;
+    a.areaCode = 1;
+    a.unitsPerMile = 300;
+    a.coastBaseY = -3500;
+    a.coastX[1] = -10000;
+    a.coastY[1] = -3500;
+    for (int32_t i = 2; i < 284; ++i) {
+        a.coastX[i] = i * 65 - 9000;
+        a.coastY[i] = -3500 + static_cast<int32_t>(150 * (std::sin(a.coastX[i] / 500.0) + std::sin(a.coastX[i] / 3500.0)));
+    }
+    a.coastX[284] = 10000;
+    a.coastY[284] = -3500;
+    a.islandCount = 16;
+    for (int32_t i = 1; i <= 16; ++i) {
+        const int32_t cx = -8000 + i * 1000, cy = (i % 4) * 1500 - 1500, r = 300 + 40 * i;
+        a.islandX[i] = cx;
+        a.islandY[i] = cy;
+        for (int32_t k = 0; k < 37; ++k) {
+            const double t = (k % 36) * 10 * kDegToRad;
+            a.islandOutline[i][k][0] = cx + static_cast<int32_t>(0.4 * r * std::sin(t));
+            a.islandOutline[i][k][1] = cy - static_cast<int32_t>(r * std::cos(t));
+        }
+    }
+    g.rockList.count = 50;
+    for (int32_t j = 0; j < 50; ++j) {
+        g.rockList.x[j] = -9000 + 360 * j;
+        g.rockList.y[j] = (j % 7) * 900 - 2700;
+        g.rockList.visible[j] = j % 2;
+    }
+}
+
+struct Scene {
+    std::unique_ptr<Game> g = std::make_unique<Game>();
+    gfx::Palette palette{768};
+    gfx::Surface surface{1024, 729};
+    gfx::DC dc{surface, palette, gfx::FontPixelSizeFor(768)};
+
+    explicit Scene(int32_t zoom) {
+        ScreenState& s = g->screenState;
+        ComputeScreenMetrics(s, Display{});
+        s.widthD = s.width;
+        s.heightD = s.height;
+        s.phase = 2;
+        s.chartShown = 1;
+        s.startPlaced = 1;
+        BuildTrigTables(g->trigTables);
+        ResetObjectList(g->objectList);
+        BuildArea(*g);
+        g->chartView.scale = zoom;
+        g->chartView.fullScale = 75;
+        g->chartView.openedThisCruise = 1;
+        g->ownBoat.x = 1200;
+        g->ownBoat.y = -800;
+        g->ownBoat.cellX = 1200;
+        g->ownBoat.cellY = -800;
+    }
+};
+
+void BM_ChartWholeArea(benchmark::State& state) {
+    Scene sc(32);
+    for (auto _ : state) drawChart(sc.dc, *sc.g);
+}
+BENCHMARK(BM_ChartWholeArea)->Unit(benchmark::kMicrosecond);
+
+void BM_ChartClosest(benchmark::State& state) {
+    Scene sc(4);
+    sc.g->chartView.centreOnBoat = 1;
+    for (auto _ : state) drawChart(sc.dc, *sc.g);
+}
+BENCHMARK(BM_ChartClosest)->Unit(benchmark::kMicrosecond);
+
+void BM_MiniChart(benchmark::State& state) {
+    Scene sc(32);
+    for (auto _ : state) drawMiniChart(sc.dc, *sc.g, 0, 437, 336, 721);
+}
+BENCHMARK(BM_MiniChart)->Unit(benchmark::kMicrosecond);
+
+void BM_Radar(benchmark::State& state) {
+    Scene sc(32);
+    sc.g->radarState.range = 12;
+    sc.g->radarState.vrm = 10;
+    for (auto _ : state) drawRadar(sc.dc, *sc.g, 0, 349, 336, 729);
+}
+BENCHMARK(BM_Radar)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace vel

@@ -1,0 +1,192 @@
+#include "views/chart_status.h"
+
+#include <algorithm>
+
+#include "common/helpers.h"
+#include "shell/chart_nav.h"
+#include "views/chart_plot.h"
+#include "views/current_vectors.h"
+#include "views/chart_layers.h"
+
+namespace vel {
+namespace {
+
+constexpr const char* kDepth = "深さ  ";
+constexpr const char* kCurrent = "潮流    ";
+constexpr const char* kHeader = "***  海図表示  ***          磁気偏差: ";
+constexpr const char* kToSailingView = "3D図(ｾｰﾘﾝｸﾞﾋﾞｭｰ)に";
+constexpr const char* kCentreOnBoat = "自艇を中心に  ";
+
+constexpr const char* kHelpCentred = "ｽﾞｰﾑｲﾝは Z を押す。ｽﾞｰﾑｱｳﾄは X を押す。海図を動かしｽﾞｰﾑするには右ｸﾘｯｸする。     ";
+constexpr const char* kHelpFullView = "ｽﾞｰﾑｲﾝはその場所の中心で右ｸﾘｯｸする。               ";
+constexpr const char* kHelpNarrow = "ｽﾞｰﾑｲﾝはその場所の中心で右ｸﾘｯｸする。ｽﾞｰﾑｱｳﾄは X を押す。            ";
+constexpr const char* kHelpWide = "ｽﾞｰﾑｲﾝはその場所の中心で右ｸﾘｯｸする。ｽﾞｰﾑｱｳﾄは X を押す。海図は矢印キーで動かす。                ";
+
+constexpr const char* kStartNarrow = "始めるためにｽﾀｰﾄ地点にﾎﾟｲﾝﾀｰを移動し、左ｸﾘｯｸする。         ";
+constexpr const char* kStartWide = "始めるためにｽﾀｰﾄ地点にﾎﾟｲﾝﾀｰを移動し、左ｸﾘｯｸする。ｽﾞｰﾑｲﾝはその場所で右ｸﾘｯｸする。ｽﾞｰﾑｱｳﾄはXを押す。                      ";
+
+// The passage bonus: where to start and where the passage ends, by width
+// (up to 700, up to 900, wider).
+struct BonusText {
+    int32_t areaCode;
+    const char* narrow;
+    const char* medium;
+    const char* wide;
+};
+constexpr BonusText kBonus[] = {
+    {5, "航海ﾎﾞｰﾅｽを得るためにはFloridaの赤い円の中で左ｸﾘｯｸする。Chubb小島かその北で終了。                ",
+     "航海ﾎﾞｰﾅｽを得るためにはFloridaの赤い円の中で左ｸﾘｯｸする。ｱﾝｶｰﾘﾝｸﾞする。Chubb小島かその北で終了。                                ",
+     "航海ﾎﾞｰﾅｽを稼ぐためにはFloridaの赤い円の中で左ｸﾘｯｸする。ｱﾝｶｰﾘﾝｸﾞする。Chubb小島かその北で終了。                                 "},
+    {6, "航海ﾎﾞｰﾅｽを得るためにはChubbまたはGreat ﾊｰﾊﾞｰ 小島の赤い円の中で左ｸﾘｯｸする。Floridaで終了。     ",
+     "航海ﾎﾞｰﾅｽを得るためにはChubbかGreat ﾊｰﾊﾞｰ 小島の赤い円の中で左ｸﾘｯｸする。ｱﾝｶｰﾘﾝｸﾞする。Floridaで終了する。             ",
+     "航海ﾎﾞｰﾅｽを稼ぐためにはChubbかGreat ﾊｰﾊﾞｰ 小島の赤い円の中で左ｸﾘｯｸする。ｱﾝｶｰﾘﾝｸﾞする。Floridaで航海を終了する。                "},
+    {7, "航海ﾎﾞｰﾅｽを得るためにはManeの赤い円の中で左ｸﾘｯｸする。Shelburneで終了。           ",
+     "航海ﾎﾞｰﾅｽを稼ぐためにはMaineの赤い円の中で左ｸﾘｯｸする。ｱﾝｶｰﾘﾝｸﾞする。Shelburneで航海を終了。                     ",
+     "航海ﾎﾞｰﾅｽを稼ぐためにはMaineの赤い円の中で左ｸﾘｯｸする。ｱﾝｶｰﾘﾝｸﾞする。Shelburneで航海を終了。                     "},
+    {8, "航海ﾎﾞｰﾅｽを得るためにはShelburneの赤い円の中で左ｸﾘｯｸする。Maineで終了。       ",
+     "航海ﾎﾞｰﾅｽを得るためにはShelburneの赤い円の中で左ｸﾘｯｸする。ｱﾝｶｰﾘﾝｸﾞする。Maineで航海を終了。                  ",
+     "航海ﾎﾞｰﾅｽを得るためにはShelburneの赤い円の中で左ｸﾘｯｸする。ｱﾝｶｰﾘﾝｸﾞする。Maineで航海を終了。                  "},
+};
+
+constexpr gfx::Color kYellow = gfx::Rgb(255, 255, 0);
+constexpr gfx::Color kCyan = gfx::Rgb(0, 255, 255);
+constexpr gfx::Color kCurrentBlue = gfx::Rgb(0, 127, 255);
+
+int32_t MagneticOf(const Game& g, int32_t trueBearing) { return NormaliseAngle(trueBearing + g.navState.variation); }
+
+}  // namespace
+
+std::string OneDecimal(int32_t tenths) {
+    const int32_t a = tenths < 0 ? -tenths : tenths;
+    return (tenths < 0 ? "-" : "") + std::to_string(a / 10) + "." + std::to_string(a % 10);
+}
+
+bool ChartFullyZoomedOut(const Game& g) {
+    const ChartView& c = g.chartView;
+    if (IsVirtualArea(g.areaGrid)) return c.scale >= std::min(32, c.fullScale);
+    return c.scale >= c.fullScale;
+}
+
+StatusText ChartHelpLine(const Game& g) {
+    const int32_t w = g.screenState.width;
+    if (g.chartView.centreOnBoat == 1) return {w / 5, 24, kHelpCentred};
+    if (ChartFullyZoomedOut(g)) return {w / 4, 24, kHelpFullView};
+    return {w / 4, 24, w < 901 ? kHelpNarrow : kHelpWide};
+}
+
+const char* StartInstruction(int32_t width) { return width < 901 ? kStartNarrow : kStartWide; }
+
+const char* PassageBonusInstruction(int32_t areaCode, int32_t width) {
+    for (const BonusText& b : kBonus) {
+        if (b.areaCode != areaCode) continue;
+        if (width < 701) return b.narrow;
+        return width > 900 ? b.wide : b.medium;
+    }
+    return "";
+}
+
+std::string AtlasTimeText(int32_t hoursAhead) {
+    if (hoursAhead <= 0) return "    潮流分布図の時間は ";
+    if (hoursAhead == 1) return "     潮流分布図の時間は + 1 hr";
+    return "     潮流分布図の時間は + " + std::to_string(hoursAhead) + " 時間";
+}
+
+std::string TargetWaypointText(const Game& g) {
+    const ChartView& c = g.chartView;
+    const int32_t t = TargetWaypoint(c);
+    if (t < 0 || c.rangeBearingTool == 1) return "";
+    const OwnBoat& b = g.ownBoat;
+    const int32_t tenths =
+        Trunc(DistanceTenths(Trunc(b.x), Trunc(b.y), c.waypointX[t], c.waypointY[t], g.areaGrid.unitsPerMile));
+    const int32_t bearing = BearingOf(c.waypointX[t] - Trunc(b.x), Trunc(b.y) - c.waypointY[t]);
+    return "Waypt " + std::to_string(t) + ": " + OneDecimal(tenths) + " 海里、     " +
+           std::to_string(MagneticOf(g, bearing)) + " 度 ";
+}
+
+std::string RangeBearingText(const Game& g) {
+    const ChartView& c = g.chartView;
+    if (c.rangeBearingTool != 1 || c.toolAnchorSet != 1) return "";
+    const int32_t m = MagneticOf(g, c.toolBearing);
+    return "ﾃﾞｨﾊﾞｲﾀﾞ: " + OneDecimal(c.toolDistance) + " mi, " + std::to_string(m) + " deg M (" +
+           std::to_string(NormaliseAngle(m + 180)) + ")";
+}
+
+bool HandleChartStatusClick(Game& g) {
+    InputState& in = g.inputState;
+    const int32_t w = g.screenState.width;
+    const int32_t x = in.clickX, y = in.clickY;
+    if (x >= 2 && x <= w / 6 - 1 && y >= 26 && y <= 47) {
+        g.screenState.chartShown = 0;
+    } else if (x >= 2 && x <= w / 8 - 1 && y >= 51 && y <= 72) {
+        ChartView& c = g.chartView;
+        c.centreOnBoat = c.centreOnBoat + 1 > 1 ? 0 : 1;
+    } else {
+        return false;
+    }
+    in.clickY = 0;
+    return true;
+}
+
+void drawChartStatus(gfx::DC& dc, Game& g, int32_t width, int32_t stripHeight, int32_t depth) {
+    const ScreenState& s = g.screenState;
+    const ChartView& c = g.chartView;
+    const bool mono = MonochromeView(g);
+    const gfx::Color text = mono ? gfx::kWhite : kYellow;
+    const gfx::Color blue = mono ? gfx::kWhite : kCurrentBlue;
+    dc.SetBkMode(gfx::BkMode::Transparent);
+
+    dc.SetTextColor(text);
+    dc.TextOut(width - 100, 5, kDepth + std::to_string(depth));
+    if (c.showCurrents == 1) {
+        if (const auto tenths = ChartCurrentTenths(g, c.mouseWorldX, c.mouseWorldY)) {
+            dc.SetTextColor(blue);
+            dc.TextOut(width - 100, 20, kCurrent + OneDecimal(*tenths));
+        }
+    }
+
+    dc.SetTextColor(text);
+    if (s.startPlaced == 1) {
+        dc.TextOut(3, 1, kHeader + std::to_string(g.navState.variation) + " W");
+        if (c.showCurrents == 1) {
+            dc.SetTextColor(blue);
+            dc.TextOut(width / 3 + 20, 1, AtlasTimeText(g.tideState.chartHoursAhead));
+        }
+    }
+
+    // The two boxes: outlines only, so the chart shows through.
+    dc.SelectStockPen(mono ? gfx::Stock::White : gfx::Stock::Black);
+    dc.SelectStockBrush(gfx::Stock::Null);
+    dc.Rectangle(1, 25, width / 6, 48);
+    dc.Rectangle(1, 50, width / 8, 73);
+    dc.SetTextColor(mono ? gfx::kWhite : kCyan);
+    dc.TextOut(3, 25, kToSailingView);
+    // The second box stands on the chart itself, white in black and white.
+    dc.SetTextColor(c.centreOnBoat == 1 || mono ? gfx::kBlack : kCyan);
+    dc.TextOut(3, 50, kCentreOnBoat);
+
+    dc.SetTextColor(text);
+    const StatusText help = ChartHelpLine(g);
+    dc.TextOut(help.x, help.y, help.text);
+
+    // Before the start the header's row carries the instruction instead,
+    // and the passage bonus stands beside the second box, on the chart.
+    if (s.startPlaced == 0 && s.helpPage == 0) {
+        dc.TextOut(3, 1, StartInstruction(width));
+        if (g.areaGrid.isRealArea == 1 && c.showCurrents == 1) {
+            dc.SetTextColor(blue);
+            dc.TextOut(width / 3 + 20, 1, AtlasTimeText(g.tideState.chartHoursAhead));
+        }
+        if (g.areaGrid.isPassage == 1) {
+            dc.SetTextColor(mono ? gfx::kBlack : kYellow);
+            dc.TextOut(width / 8 + 8, stripHeight + 4, PassageBonusInstruction(g.areaGrid.areaCode, width));
+        }
+        dc.SetTextColor(text);
+    }
+
+    const std::string waypoint = TargetWaypointText(g);
+    if (!waypoint.empty()) dc.TextOut((6 * width) / 10 - 50, 5, waypoint);
+    const std::string tool = RangeBearingText(g);
+    if (!tool.empty()) dc.TextOut((4 * width) / 10, 5, tool);
+}
+
+}  // namespace vel
