@@ -280,7 +280,7 @@ void SaveCompassBearing(Game& g) {
     ViewState& v = g.viewState;
     if (v.compassMode != 1) return;
     v.savedBearingPrev = v.savedBearing;
-    v.savedBearing = v.handBearing;
+    v.savedBearing = NormaliseAngle(Trunc(v.compassBearingExact));
 }
 
 void Look(Game& g, int32_t offset) {
@@ -312,44 +312,9 @@ void ToggleForecast(Game& g) {
     g.inputState.clickY = 0;
 }
 
-void ChartZoomIn(Game& g) {
-    ChartView& c = g.chartView;
-    if (c.scale == c.fullScale && g.cruiseOptions.isRealArea == 0)
-        c.scale = 64;
-    else
-        c.scale /= 2;
-    if (c.scale < 4) c.scale = 4;
-}
-
-namespace {
-enum class PanReset { Menu, Key };
-
-void ZoomOut(Game& g, PanReset rule) {
-    ChartView& c = g.chartView;
-    const bool passage = g.cruiseOptions.isPassage > 0;
-    const bool real = g.cruiseOptions.isRealArea > 0;
-    c.scale *= 2;
-    if (!passage && !real && c.scale > 32) c.scale = 32;
-    if (c.scale > c.fullScale) c.scale = c.fullScale;
-    bool recentre = false;
-    if (passage)
-        recentre = c.scale == c.fullScale;
-    else if (real && rule == PanReset::Menu)
-        recentre = c.scale == c.fullScale;
-    else
-        recentre = c.scale >= 32;
-    if (recentre) c.panX = c.panY = 0;
-}
-}  // namespace
-
-void ChartZoomOut(Game& g) { ZoomOut(g, PanReset::Menu); }
-void ChartZoomOutByKey(Game& g) { ZoomOut(g, PanReset::Key); }
-
-void ChartPan(Game& g, int32_t east, int32_t south) {
-    ChartView& c = g.chartView;
-    c.panX += east * 30 * c.scale;
-    c.panY += south * 30 * c.scale;
-}
+// The zoom and pan rules themselves live with the chart.
+void ChartZoomOut(Game& g) { ChartZoomOut(g, ZoomOutBy::Menu); }
+void ChartZoomOutByKey(Game& g) { ChartZoomOut(g, ZoomOutBy::Key); }
 
 void AdvanceWaypoint(Game& g) {
     ChartView& c = g.chartView;

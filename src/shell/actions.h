@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "common/game.h"
+#include "shell/chart_nav.h"
 
 namespace vel {
 
@@ -74,10 +75,8 @@ void Look(Game& g, int32_t offset);
 void ToggleForecast(Game& g);
 
 // ---- Chart ------------------------------------------------------------------
-void ChartZoomIn(Game& g);
 void ChartZoomOut(Game& g);     // as the menu: passage pan reset at full view
 void ChartZoomOutByKey(Game& g);
-void ChartPan(Game& g, int32_t east, int32_t south);  // in steps of 30 x scale
 void AdvanceWaypoint(Game& g);
 
 // ---- Radar and mini chart ---------------------------------------------------

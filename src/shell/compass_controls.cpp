@@ -27,24 +27,12 @@ void TurnView(ViewState& v, Look look) {
 
 }  // namespace
 
-void ToggleCompass(Game& g) {
-    ViewState& v = g.viewState;
-    v.compassMode = v.compassMode + 1 > 1 ? 0 : 1;
-    if (v.compassMode == 1 && v.compassBearingExact == 0.0) SetBearing(v, g.ownBoat.heading);
-}
-
+// Switching the compass on and keeping a bearing are with the other actions.
 void CompassOff(Game& g) { g.viewState.compassMode = 0; }
 
 void ToggleBinoculars(Game& g) {
     ViewState& v = g.viewState;
     v.binoculars = v.binoculars + 1 > 1 ? 0 : 1;
-}
-
-void SaveCompassBearing(Game& g) {
-    ViewState& v = g.viewState;
-    if (v.compassMode != 1) return;
-    v.savedBearingPrev = v.savedBearing;
-    v.savedBearing = NormaliseAngle(Trunc(v.compassBearingExact));
 }
 
 void LookAround(Game& g, Look look) {

@@ -266,7 +266,7 @@ TEST(ChartZoom, VirtualAreaJumpsFromFullViewTo64ThenHalvesDownTo4) {
 TEST(ChartZoom, RealAreaHalvesFromFullView) {
     auto g = Cruising();
     g->screenState.chartShown = 1;
-    g->cruiseOptions.isRealArea = 1;
+    g->cruiseOptions.isRealArea = g->areaGrid.isRealArea = 1;
     g->chartView.fullScale = g->chartView.scale = 70;
     RunCommand(*g, 32772);
     EXPECT_EQ(g->chartView.scale, 35);
@@ -294,15 +294,15 @@ TEST(ChartZoom, VirtualAreaZoomOutStopsAt32AndRecentres) {
 TEST(ChartZoom, PassageAndRealAreaRecentreWhenTheWholeAreaShows) {
     auto g = Cruising();
     g->screenState.chartShown = 1;
-    g->cruiseOptions.isPassage = 1;
+    g->cruiseOptions.isPassage = g->areaGrid.isPassage = 1;
     g->chartView.scale = 64;
     g->chartView.panX = 900;
     RunCommand(*g, 32773);
     EXPECT_EQ(g->chartView.scale, 75);
     EXPECT_EQ(g->chartView.panX, 0);
 
-    g->cruiseOptions.isPassage = 0;
-    g->cruiseOptions.isRealArea = 1;
+    g->cruiseOptions.isPassage = g->areaGrid.isPassage = 0;
+    g->cruiseOptions.isRealArea = g->areaGrid.isRealArea = 1;
     g->chartView.fullScale = 100;
     g->chartView.scale = 25;
     g->chartView.panX = 900;

@@ -134,7 +134,7 @@ TEST(Keys, UnfreezingKeysAreSpaceNPageKeysAndChartCurrents) {
     }
     auto g = Sailing();
     g->screenState.chartShown = 1;
-    g->cruiseOptions.isRealArea = 1;
+    g->cruiseOptions.isRealArea = g->areaGrid.isRealArea = 1;
     g->screenState.frozen = 1;
     g->screenState.helpPage = 2;
     OnKeyDown(*g, vk::Letter('C'));
@@ -277,7 +277,7 @@ TEST(Keys, ArrowsLookAroundWithoutTheCompassAndPanOnTheChart) {
 TEST(Keys, ChartZoomOutByKeyRecentresAnyNonPassageAreaFrom32) {
     auto g = Sailing();
     g->screenState.chartShown = 1;
-    g->cruiseOptions.isRealArea = 1;
+    g->cruiseOptions.isRealArea = g->areaGrid.isRealArea = 1;
     g->chartView.fullScale = 100;
     g->chartView.scale = 25;
     g->chartView.panX = 700;
