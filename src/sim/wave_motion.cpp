@@ -4,17 +4,11 @@
 #include <cmath>
 
 #include "common/helpers.h"
+#include "shell/sound_cues.h"
 #include "sim/vessels.h"
 
 namespace vel {
 namespace {
-
-constexpr int kSlamSound = 172;
-constexpr int kWaveSound = 174;
-
-void Play(Game& g, int id, PlayMode mode) {
-    if (g.cruiseOptions.soundLevel == 3) g.soundRequests.push_back(SoundRequest{id, mode});
-}
 
 // Beating into a sea, the bow slams when a crest closes within 9 units.
 void CheckSlam(Game& g, int32_t divisor) {
@@ -26,7 +20,7 @@ void CheckSlam(Game& g, int32_t divisor) {
         m.slamCooldown = 20;
         m.bouncecount = divisor / 5;
         g.ownBoat.slammed = 1;
-        Play(g, kSlamSound, PlayMode::Replace);
+        CueSlam(g);
     }
 }
 
@@ -40,7 +34,7 @@ void AdvanceWaveMotion(Game& g) {
     g.ownBoat.slammed = 0;
     if (++m.bouncecount > divisor / 3) m.bouncecount = 0;
     if (headSea && waves > 1) CheckSlam(g, divisor);
-    if (m.bouncecount == 1 && waves > 0 && headSea) Play(g, kWaveSound, PlayMode::NoInterrupt);
+    CueWaves(g);
     int32_t amplitude = waves + 1;
     if (headSea && waves > 1) amplitude = m.slamCooldown > 0 ? 9 : 2 * waves + 1;
     m.pitch = Trunc(amplitude * std::sin(m.bouncecount * 18.84 / divisor));
