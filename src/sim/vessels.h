@@ -3,7 +3,8 @@
 
 namespace vel {
 
-// Ships, buoys and the anchored fleet of a generated area or passage, at cruise start.
+// At cruise start, once the object list has been cleared: ship slots and
+// vessel contacts, and in the generated areas the buoys, ships and fleet.
 void PlaceVirtualVessels(Game& g);
 // Zone points and drifting items laid in the first two ticks of a cruise.
 void PlaceOpeningItems(Game& g);

@@ -1,7 +1,9 @@
 #include "world/cruise_start.h"
 
 #include "common/helpers.h"
+#include "sim/anchoring.h"
 #include "sim/tick.h"
+#include "sim/vessels.h"
 
 namespace vel {
 
@@ -11,6 +13,8 @@ void StartCruise(Game& g) {
     g.areaGrid.unitsPerMile = 300;
     ResetObjectList(g.objectList);
     ResetClockAndBoat(g);
+    ResetMadeFast(g);
+    PlaceVirtualVessels(g);
     g.simClock.minutesPerUnit = 61.2 / g.areaGrid.unitsPerMile;
 }
 
