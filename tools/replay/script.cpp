@@ -9,6 +9,7 @@
 #include "app/settings_file.h"
 #include "common/helpers.h"
 #include "replay/reflect.h"
+#include "replay/vessel_commands.h"
 #include "shell/commands.h"
 #include "shell/input.h"
 #include "shell/settings.h"
@@ -243,6 +244,9 @@ constexpr ReplayCommand kTable[] = {
     {"expect", 3, 3, Expect, "expect Record.field OP VALUE"},
     {"bearing", 2, 2, Bearing, "bearing DX DY"},
     {"distance", 4, 4, Distance, "distance X1 Y1 X2 Y2"},
+    {"boat-at", 3, 3, BoatAt, "boat-at FEATURE DX DY"},
+    {"boat-near", 4, 4, BoatNear, "boat-near FEATURE DX DY TOLERANCE"},
+    {"moor", 1, 2, Moor, "moor letgo 1|2 | tender DEG | weigh | castoff | release"},
 };
 
 // Words split on blanks; "double quotes" keep blanks inside one word.
