@@ -27,6 +27,8 @@ bool Parse(const std::string& s, T& v) {
     return r.ec == std::errc() && r.ptr == e;
 }
 
+}  // namespace
+
 int Bad(Session& s, const std::string& why) {
     *s.err << why << "\n";
     return kMalformed;
@@ -38,6 +40,8 @@ bool ParseInts(Args a, std::initializer_list<int32_t*> outs) {
         if (i >= a.size() || !Parse(a[i++], *o)) return false;
     return true;
 }
+
+namespace {
 
 // ---- handlers -----------------------------------------------------------------
 

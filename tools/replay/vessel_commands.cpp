@@ -1,6 +1,5 @@
 #include "replay/vessel_commands.h"
 
-#include <charconv>
 #include <cmath>
 #include <ostream>
 
@@ -36,17 +35,6 @@ constexpr Feature kFeatures[] = {
      [](const Game& g) { return g.objectList.fby[ShipEntry(2)]; }},
 };
 
-bool ParseInt(const std::string& s, int32_t& v) {
-    const char* e = s.data() + s.size();
-    auto r = std::from_chars(s.data(), e, v);
-    return r.ec == std::errc() && r.ptr == e;
-}
-
-int Malformed(Session& s, const std::string& why) {
-    *s.err << why << "\n";
-    return kMalformed;
-}
-
 const Feature* FindFeature(const std::string& name) {
     for (const Feature& f : kFeatures)
         if (name == f.name) return &f;
@@ -58,8 +46,8 @@ const Feature* FindFeature(const std::string& name) {
 int BoatAt(Session& s, Args a) {
     int32_t dx = 0, dy = 0;
     const Feature* f = FindFeature(a[0]);
-    if (!f) return Malformed(s, "no feature " + a[0]);
-    if (!ParseInt(a[1], dx) || !ParseInt(a[2], dy)) return Malformed(s, "boat-at takes FEATURE DX DY");
+    if (!f) return Bad(s, "no feature " + a[0]);
+    if (!ParseInts(a.subspan(1), {&dx, &dy})) return Bad(s, "boat-at takes FEATURE DX DY");
     OwnBoat& b = s.game->ownBoat;
     b.x = f->x(*s.game) + dx;
     b.y = f->y(*s.game) + dy;
@@ -71,9 +59,9 @@ int BoatAt(Session& s, Args a) {
 int BoatNear(Session& s, Args a) {
     int32_t dx = 0, dy = 0, tolerance = 0;
     const Feature* f = FindFeature(a[0]);
-    if (!f) return Malformed(s, "no feature " + a[0]);
-    if (!ParseInt(a[1], dx) || !ParseInt(a[2], dy) || !ParseInt(a[3], tolerance) || tolerance < 0)
-        return Malformed(s, "boat-near takes FEATURE DX DY TOLERANCE");
+    if (!f) return Bad(s, "no feature " + a[0]);
+    if (!ParseInts(a.subspan(1), {&dx, &dy, &tolerance}) || tolerance < 0)
+        return Bad(s, "boat-near takes FEATURE DX DY TOLERANCE");
     const OwnBoat& b = s.game->ownBoat;
     const double wantX = f->x(*s.game) + dx, wantY = f->y(*s.game) + dy;
     if (std::abs(b.x - wantX) <= tolerance && std::abs(b.y - wantY) <= tolerance) return kOk;
@@ -86,7 +74,7 @@ int Moor(Session& s, Args a) {
     Game& g = *s.game;
     const std::string& action = a[0];
     int32_t arg = 0;
-    const bool hasArg = a.size() > 1 && ParseInt(a[1], arg);
+    const bool hasArg = a.size() > 1 && ParseInts(a.subspan(1), {&arg});
     if (action == "letgo" && hasArg && (arg == 1 || arg == 2)) {
         LetGoAnchor(g, arg);
     } else if (action == "tender" && hasArg && arg % 90 == 0 && arg >= 0 && arg < 360) {
@@ -98,7 +86,7 @@ int Moor(Session& s, Args a) {
     } else if (action == "release" && !hasArg) {
         LetGoMooring(g);
     } else {
-        return Malformed(s, "moor takes letgo 1|2, tender 0|90|180|270, weigh, castoff or release");
+        return Bad(s, "moor takes letgo 1|2, tender 0|90|180|270, weigh, castoff or release");
     }
     s.afterInput();
     return kOk;
