@@ -142,20 +142,6 @@ TEST(Anchorage, BothLayoutsAndBothConvoyChoicesOccur) {
     EXPECT_EQ(convoys.size(), 2u);
 }
 
-TEST(Anchorage, TheRiverAlwaysHasItsConvoyAndTheCoastNone) {
-    for (uint32_t seed = 1; seed <= 10; ++seed) {
-        auto river = CalmGame();
-        river->cruiseOptions.areaCode = 4;
-        river->rng.srand(seed);
-        PlaceAnchorage(*river);
-        EXPECT_EQ(river->vessels.convoy, 1);
-        auto coast = CalmGame();
-        coast->rng.srand(seed);
-        PlaceAnchorage(*coast);
-        EXPECT_EQ(coast->vessels.convoy, 0);
-    }
-}
-
 // ---- Closest vessel ----------------------------------------------------------
 
 // Every vessel of the fleet parked far away except vessel 3 at (0, 0).
@@ -187,7 +173,8 @@ TEST_P(ClosestVessel, TooCloseBelowSixAndOneBeepBelowSeven) {
     CheckAnchoredVessels(*g);
     EXPECT_EQ(g->hazards.closestVessel, c.closest);
     EXPECT_EQ(g->score.tooClose, c.tooClose);
-    EXPECT_EQ(g->soundRequests.size(), c.beeps);
+    ASSERT_EQ(g->soundRequests.size(), c.beeps);
+    for (const SoundRequest& r : g->soundRequests) EXPECT_EQ(r, (SoundRequest{0, PlayMode::Plain}));
     CheckAnchoredVessels(*g);
     EXPECT_EQ(g->soundRequests.size(), c.beeps);
 }
@@ -195,14 +182,6 @@ TEST_P(ClosestVessel, TooCloseBelowSixAndOneBeepBelowSeven) {
 INSTANTIATE_TEST_SUITE_P(Distances, ClosestVessel,
                          ::testing::Values(CloseCase{5.0, 5, 1, 1}, CloseCase{6.0, 6, 0, 1}, CloseCase{7.5, 7, 0, 0},
                                            CloseCase{300.0, 300, 0, 0}, CloseCase{60000.0, 1000, 0, 0}));
-
-TEST(ClosestVessel, TheBeepIsTheSystemBeep) {
-    auto g = BesideVesselThree(2.0);
-    CheckAnchoredVessels(*g);
-    ASSERT_EQ(g->soundRequests.size(), 1u);
-    EXPECT_EQ(g->soundRequests[0], (SoundRequest{0, PlayMode::Plain}));
-    EXPECT_EQ(g->hazards.contactBeeped, 1);
-}
 
 TEST(ClosestVessel, NotTooCloseBeforeTheStartIsPlaced) {
     auto g = BesideVesselThree(2.0);

@@ -65,17 +65,6 @@ TEST(Pier, FirstTyingStopsTheBoatAndKeepsTheSimulatorSpeed) {
     EXPECT_EQ(g->simClock.stopHour, 9);
 }
 
-TEST(Pier, AlreadyTiedTheEngineIsLeftAlone) {
-    auto g = NearThePier(0, 0, 270);
-    g->ownBoat.atPier = 1;
-    g->ownBoat.throttle = 1;
-    g->simClock.stopHour = -1;
-    g->simClock.hour = 14;
-    UpdateDocking(*g);
-    EXPECT_EQ(g->ownBoat.throttle, 1);
-    EXPECT_EQ(g->simClock.stopHour, -1);
-}
-
 TEST(Pier, CastOffFreesTheBoatBesideThePier) {
     auto g = NearThePier(5, 0, 270);
     g->ownBoat.docked = 1;
@@ -299,14 +288,6 @@ TEST(BuoyRelease, LineIsReArmedOnlyBeyondOneHundredUnitsOfBoth) {
     PutBoat(*g, kBuoyX + 101, kBuoy1Y - 1);
     UpdateBuoys(*g);
     EXPECT_EQ(g->ownBoat.mooringLine, 1);
-}
-
-TEST(BuoyRelease, ALetGoBuoyIsNotPickedUpAgainAtOnce) {
-    auto g = AmongTheBuoys();
-    g->ownBoat.mooringLine = 0;
-    PutBoat(*g, kBuoyX, kBuoy1Y + 15);
-    UpdateBuoys(*g);
-    EXPECT_EQ(g->ownBoat.onBuoy, 0);
 }
 
 }  // namespace

@@ -77,16 +77,6 @@ TEST(WeighAnchors, BringsBothUpAndCancelsTheTender) {
     EXPECT_EQ(g->ownBoat.tenderAnchorBearing, -1);
 }
 
-TEST(CastOffFromPier, FreesTheBoatWithNoWayOn) {
-    auto g = CalmGame();
-    g->ownBoat.atPier = 1;
-    g->ownBoat.speedExact = 3.0;
-    CastOffFromPier(*g);
-    EXPECT_EQ(g->ownBoat.castOff, 1);
-    EXPECT_EQ(g->ownBoat.atPier, 0);
-    EXPECT_EQ(g->ownBoat.speedExact, 0.0);
-}
-
 TEST(LayAnchorByTender, TakesOnlyTheFourCardinalBearings) {
     auto g = CalmGame();
     LayAnchorByTender(*g, 45);

@@ -52,14 +52,6 @@ INSTANTIATE_TEST_SUITE_P(Difficulties, ShipOnItsLane,
                                            LaneCase{5, 200, 270, 3 * 0.001 * -99 * 100},
                                            LaneCase{5, 359, 270, 3 * 0.001 * -99 * 100}));
 
-TEST(ShipSpeed, GrowsWithDifficulty) {
-    CruiseOptions o;
-    o.difficulty = 1;
-    EXPECT_EQ(ShipSpeed(o), 76);
-    o.difficulty = 10;
-    EXPECT_EQ(ShipSpeed(o), 130);
-}
-
 struct RiverCase {
     int32_t bend;
     double x;
@@ -139,18 +131,6 @@ TEST(ShipReplacement, ConvoyComesRoundTogether) {
     const double lead = g->objectList.fbx[ShipEntry(1)];
     EXPECT_LE(lead, -6000.0);
     EXPECT_NEAR(g->objectList.fbx[ShipEntry(2)], lead - 90.0, 1e-3);
-}
-
-TEST(ShipReplacement, StillOnTheLaneShipsAreNotReplaced) {
-    auto g = CalmGame();
-    PutShip(*g, 1, 9900.0, 100.0, 90);
-    PutShip(*g, 2, -9900.0, -100.0, 270);
-    MoveShip(*g, 1);
-    MoveShip(*g, 2);
-    EXPECT_GT(g->objectList.fbx[ShipEntry(1)], 9900.0);
-    EXPECT_LT(g->objectList.fbx[ShipEntry(2)], -9900.0);
-    EXPECT_EQ(g->vessels.placements[1], 0);
-    EXPECT_EQ(g->vessels.placements[2], 0);
 }
 
 struct CollisionCase {
