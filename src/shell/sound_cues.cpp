@@ -4,5 +4,6 @@ namespace vel {
 
 // The cues arrive with the sound set.
 void PlayTickSoundCues(Game&) {}
+void PlayFogSignals(Game&) {}
 
 }  // namespace vel

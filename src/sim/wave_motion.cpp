@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/helpers.h"
+#include "sim/sea_items.h"
 #include "sim/vessels.h"
 
 namespace vel {

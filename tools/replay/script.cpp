@@ -12,6 +12,7 @@
 #include "replay/ui_commands.h"
 #include "replay/world_commands.h"
 #include "replay/sim_commands.h"
+#include "replay/vessel_commands.h"
 #include "shell/commands.h"
 #include "shell/dialogs.h"
 #include "shell/input.h"
@@ -30,6 +31,8 @@ bool Parse(const std::string& s, T& v) {
     return r.ec == std::errc() && r.ptr == e;
 }
 
+}  // namespace
+
 int Bad(Session& s, const std::string& why) {
     *s.err << why << "\n";
     return kMalformed;
@@ -41,6 +44,8 @@ bool ParseInts(Args a, std::initializer_list<int32_t*> outs) {
         if (i >= a.size() || !Parse(a[i++], *o)) return false;
     return true;
 }
+
+namespace {
 
 // ---- handlers -----------------------------------------------------------------
 
@@ -247,6 +252,9 @@ constexpr ReplayCommand kTable[] = {
     {"depth", 3, 5, DepthCommand, "depth X Y KIND [OP VALUE]"},
     {"polar", 2, 2, Polar, "polar BOATTYPE WIND"},
     {"state", 0, 0, State, "state"},
+    {"boat-at", 3, 3, BoatAt, "boat-at FEATURE DX DY"},
+    {"boat-near", 4, 4, BoatNear, "boat-near FEATURE DX DY TOLERANCE"},
+    {"moor", 1, 2, Moor, "moor letgo 1|2 | tender DEG | weigh | castoff | release"},
 };
 
 // Words split on blanks; "double quotes" keep blanks inside one word.
