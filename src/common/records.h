@@ -408,8 +408,8 @@ using StartCircleInts = Arr<int32_t, 3>;
     F(int32_t, eastYMax, -30000)                                               \
     F(PierInts, pierCornerX)                                                   \
     F(PierInts, pierCornerY)                                                   \
-    F(int32_t, pierBerthX)                                                     \
-    F(int32_t, pierBerthY)                                                     \
+    F(int32_t, pierBerthX, kParkedPosition)                                    \
+    F(int32_t, pierBerthY, kParkedPosition)                                    \
     F(int32_t, pierCorner1X)                                                   \
     F(int32_t, pierCorner2X)                                                   \
     F(int32_t, pierCorner2Y)                                                   \
@@ -651,7 +651,7 @@ using FleetInts = Arr<int32_t, kFleetSlots>;
 using CrestDoubles = Arr<double, kWaveCrests>;
 using RippleDoubles = Arr<double, kRipples>;
 #define VEL_VESSELS(F)                                                         \
-    F(int32_t, shipCount, 2)                                                   \
+    F(int32_t, shipCount, 0)                                                   \
     F(int32_t, convoy)                                                         \
     F(ShipInts, heading)                                                       \
     F(ShipInts, placements)                                                    \

@@ -11,8 +11,6 @@ namespace vel {
 namespace {
 
 constexpr int32_t kAnchoredKind = 15;
-constexpr int32_t kBuoyKind = 10;
-constexpr int kBuoyEntry1 = 33, kBuoyEntry2 = 34;
 
 // One anchored boat of a pattern: anchor offset from the harbour point, size
 // (1..3) and colour (1..4) for drawing, and whether it lies to a mooring.
@@ -42,35 +40,6 @@ constexpr Berth kPatterns[2][8] = {
 // The outlying big boat, vessel 0.
 constexpr Berth kVesselZero{200, 0, 3, 2, 0};
 
-// The mooring buoys lie west of the fleet, each within 50 units of its spot.
-struct BuoySpot {
-    int32_t dx, dy;
-};
-constexpr BuoySpot kBuoySpots[2] = {{-350, -75}, {-350, 75}};
-
-int32_t Jitter(Rng& rng) { return random(rng, 100) - 50; }
-
-void PlaceBuoys(Game& g) {
-    const AreaGrid& a = g.areaGrid;
-    Moorings& m = g.moorings;
-    ObjectList& list = g.objectList;
-    int32_t x[2], y[2];
-    for (int n = 0; n < 2; ++n) {
-        x[n] = a.harbourX + kBuoySpots[n].dx + Jitter(g.rng);
-        y[n] = a.harbourY + kBuoySpots[n].dy + Jitter(g.rng);
-    }
-    m.buoyX[0] = x[0];
-    m.buoyX[1] = x[1];
-    m.buoy1Y = y[0];
-    m.buoy2Y = y[1];
-    const int entries[2] = {kBuoyEntry1, kBuoyEntry2};
-    for (int n = 0; n < 2; ++n) {
-        list.fbx[entries[n]] = x[n];
-        list.fby[entries[n]] = y[n];
-        list.kind[entries[n]] = kBuoyKind;
-    }
-}
-
 void SetConvoy(Game& g) {
     const int32_t code = g.cruiseOptions.areaCode;
     g.vessels.convoy = 0;
@@ -99,7 +68,6 @@ void ClearOwnSlot(Game& g) {
 }  // namespace
 
 void PlaceAnchorage(Game& g) {
-    PlaceBuoys(g);
     SetConvoy(g);
     PlaceShip(g, 1);
     PlaceShip(g, 2);

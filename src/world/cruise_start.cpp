@@ -179,8 +179,6 @@ void StartCruise(Game& g) {
     BuildArea(g);
     ResetClockAndBoat(g);
     ResetMadeFast(g);
-    ResetMadeFast(g);
-    PlaceVirtualVessels(g);
     g.simClock.minutesPerUnit = 61.2 / g.areaGrid.unitsPerMile;
     SetInitialHeading(g);
 }

