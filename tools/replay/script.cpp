@@ -254,6 +254,7 @@ constexpr ReplayCommand kTable[] = {
     {"state", 0, 0, State, "state"},
     {"boat-at", 3, 3, BoatAt, "boat-at FEATURE DX DY"},
     {"boat-near", 4, 4, BoatNear, "boat-near FEATURE DX DY TOLERANCE"},
+    {"boat-off", 3, 3, BoatOff, "boat-off FEATURE DISTANCE TOLERANCE"},
     {"moor", 1, 2, Moor, "moor letgo 1|2 | tender DEG | weigh | castoff | release"},
 };
 

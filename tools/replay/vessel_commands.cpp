@@ -70,6 +70,20 @@ int BoatNear(Session& s, Args a) {
     return kExpectationFailed;
 }
 
+int BoatOff(Session& s, Args a) {
+    int32_t distance = 0, tolerance = 0;
+    const Feature* f = FindFeature(a[0]);
+    if (!f) return Bad(s, "no feature " + a[0]);
+    if (!ParseInts(a.subspan(1), {&distance, &tolerance}) || distance < 0 || tolerance < 0)
+        return Bad(s, "boat-off takes FEATURE DISTANCE TOLERANCE");
+    const OwnBoat& b = s.game->ownBoat;
+    const double d = std::hypot(b.x - f->x(*s.game), b.y - f->y(*s.game));
+    if (std::abs(d - distance) <= tolerance) return kOk;
+    *s.err << "expectation failed: boat " << d << " units off " << a[0] << ", wanted " << distance << " within "
+           << tolerance << "\n";
+    return kExpectationFailed;
+}
+
 int Moor(Session& s, Args a) {
     Game& g = *s.game;
     const std::string& action = a[0];

@@ -11,6 +11,9 @@ int BoatAt(Session& s, Args a);
 // boat-near FEATURE DX DY TOLERANCE: expects the boat within TOLERANCE units
 // (in x and in y) of that point.
 int BoatNear(Session& s, Args a);
+// boat-off FEATURE DISTANCE TOLERANCE: expects the boat DISTANCE units from
+// the feature, in whatever direction it lies, give or take TOLERANCE.
+int BoatOff(Session& s, Args a);
 // moor ACTION [ARG]: letgo 1|2, weigh, tender 0|90|180|270, castoff, release.
 int Moor(Session& s, Args a);
 
