@@ -90,7 +90,7 @@ void drawWaveCrest(gfx::DC& dc, Game& g, int32_t i) {
     const int32_t x0 = g.projection.screenX[2], y0 = g.projection.screenY[2];
     if (y0 <= g.viewState.horizonY) return;
     // Calm water shows short ripples, a heavy sea long crests.
-    const auto along = AcrossWind(g, (10.0 + 12.0 * g.weather.waveState) * v.crestScale[i]);
+    const auto along = AcrossWind(g, (8.0 + 8.0 * g.weather.waveState) * v.crestScale[i]);
     projectPointD(g, 3, x + along[0], y + along[1], kProjectPlain);
     const int32_t x1 = g.projection.screenX[3], y1 = g.projection.screenY[3];
     dc.SelectPen(CrestPen(g, i, y0));
@@ -106,7 +106,7 @@ void drawWaveCrest(gfx::DC& dc, Game& g, int32_t i) {
 
 void drawSwellLine(gfx::DC& dc, Game& g, int32_t i) {
     const Vessels& v = g.vessels;
-    const auto half = AcrossWind(g, 30.0 + 10.0 * g.weather.waveState);
+    const auto half = AcrossWind(g, 10.0 + 4.0 * g.weather.waveState);
     const double x = v.rippleX[i], y = v.rippleY[i];
     projectPointD(g, 2, x - half[0], y - half[1], kProjectPlain);
     const int32_t rb0 = g.projection.relBearing;

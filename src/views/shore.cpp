@@ -142,9 +142,9 @@ int32_t LandBrush(const Game& g) {
 
 int32_t ShoreLandHeight(const Game& g, int32_t i) {
     const int32_t region = g.areaGrid.region;
-    const int32_t base = region == 1 ? 330 : region == 3 ? 120 : 220;
-    const double swell = 110.0 * std::sin(i * 0.21) + 80.0 * std::sin(i * 0.057 + 1.3);
-    return std::max(30, base + Trunc(swell) + kLandRoughness[static_cast<std::size_t>(i) % kLandRoughness.size()]);
+    const int32_t base = region == 1 ? 900 : region == 3 ? 300 : 650;
+    const double swell = base * (0.3 * std::sin(i * 0.21) + 0.25 * std::sin(i * 0.057 + 1.3));
+    return std::max(60, base + Trunc(swell) + 3 * kLandRoughness[static_cast<std::size_t>(i) % kLandRoughness.size()]);
 }
 
 void DrawTreeLine(gfx::DC& dc, const Game& g, int32_t x1, int32_t top1, int32_t x2, int32_t top2, int32_t count,

@@ -9,6 +9,7 @@
 #include "app/settings_file.h"
 #include "common/helpers.h"
 #include "replay/reflect.h"
+#include "replay/view_commands.h"
 #include "shell/commands.h"
 #include "shell/input.h"
 #include "shell/settings.h"
@@ -243,6 +244,8 @@ constexpr ReplayCommand kTable[] = {
     {"expect", 3, 3, Expect, "expect Record.field OP VALUE"},
     {"bearing", 2, 2, Bearing, "bearing DX DY"},
     {"distance", 4, 4, Distance, "distance X1 Y1 X2 Y2"},
+    {"time", 1, 2, TimeOfDay, "time HOUR [MINUTE]"},
+    {"weather", 1, 1, WeatherKind, "weather clear|fog|thunder|storm|overcast"},
 };
 
 // Words split on blanks; "double quotes" keep blanks inside one word.
