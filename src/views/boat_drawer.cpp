@@ -14,6 +14,7 @@ namespace vel {
 namespace {
 
 constexpr int32_t kStockBlack = -1;
+constexpr int32_t kTitleViewHeading = 260;
 
 using gfx::Point;
 
@@ -379,8 +380,10 @@ void drawBoatPose(gfx::DC& dc, Game& g, const BoatPose& pose, int32_t b, bool ti
     if (!titleMode && (y > sc.height || x < 0 || x > sc.width || y < g.viewState.horizonY + 2)) return;
 
     const bool trawler = look == kBoatTrawler || look == kBoatTwinTrawler;
+    // The title picture shows the boat from abeam, heeling toward us.
+    const int32_t viewHeading = titleMode ? kTitleViewHeading : g.viewState.viewHeading;
     const int32_t rel = (type == kBoatAtRest || b == 0) ? signedAngle(g.weather.windDirection - g.viewState.eyeHeading)
-                                                        : signedAngle(pose.heading - g.viewState.viewHeading);
+                                                        : signedAngle(pose.heading - viewHeading);
     if (b == 1 && !titleMode) g.viewState.headingOffView = rel;
 
     const double k = titleMode ? (trawler ? 0.9 : 0.55) : depthScale(g, y) * 0.18;

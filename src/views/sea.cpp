@@ -37,6 +37,8 @@ bool Far(const Game& g, int32_t row) { return row < g.screenState.panelTop / 3; 
 // The pen that tints a crest toward the colour of the water it runs on.
 int32_t SeaTintPen(const Game& g, bool far) {
     if (Monochrome(g)) return pal::kPenGrey2;
+    // Grey water under fog, storm or night takes a grey tint.
+    if (Fog(g) || Thunderstorm(g) || Night(g)) return pal::kPenGrey1;
     if (BahamasRegion(g) || g.passageState.onBank == 1) return far ? pal::kPenBankTintThin : pal::kPenBankTint;
     if (InOceanCurrentBand(g)) return far ? pal::kPenOceanTintThin : pal::kPenOceanTint;
     if (g.areaGrid.region == 5 && Trunc(g.ownBoat.x) < g.areaGrid.gulfWestX) return far ? pal::kPenWestTintThin : pal::kPenWestTint;
@@ -113,7 +115,11 @@ void drawSwellLine(gfx::DC& dc, Game& g, int32_t i) {
     projectPointD(g, 3, x + half[0], y + half[1], kProjectPlain);
     if (std::abs(rb0) > 80 || std::abs(g.projection.relBearing) > 80) return;
     const auto& p = g.projection;
-    if (p.screenY[2] <= g.viewState.horizonY || p.screenY[3] <= g.viewState.horizonY) return;
+    const int32_t horizon = g.viewState.horizonY;
+    if (p.screenY[2] <= horizon || p.screenY[3] <= horizon) return;
+    // Near the boat a swell is a slope, not a line: only the far field shows them.
+    const int32_t middle = (horizon + g.screenState.panelTop) / 2;
+    if (p.screenY[2] > middle || p.screenY[3] > middle) return;
     if (Night(g) || Monochrome(g)) dc.SelectPen(pal::kPenGrey1);
     else dc.SelectStockPen(gfx::Stock::White);
     dc.MoveTo(p.screenX[2], p.screenY[2]);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "common/helpers.h"
 #include "views/palette_names.h"
@@ -65,6 +66,31 @@ bool FacesViewer(const Game& g, int32_t i) {
     const double dx = a.coastX[i + 1] - a.coastX[i], dy = a.coastY[i + 1] - a.coastY[i];
     const double cross = dx * (e.y - a.coastY[i]) - dy * (e.x - a.coastX[i]);
     return cross * LandSide(g, i) > 0.0;
+}
+
+// Near the boat a shore seen along its length hides the land behind its
+// foot: the ground of the first few hundred units inland is laid down too.
+constexpr double kApronRange = 700.0;
+constexpr double kApronDepth = 300.0;
+
+void DrawLandApron(gfx::DC& dc, Game& g, int32_t i) {
+    const AreaGrid& a = g.areaGrid;
+    const Eye e = EyeOf(g);
+    const double mx = 0.5 * (a.coastX[i] + a.coastX[i + 1]), my = 0.5 * (a.coastY[i] + a.coastY[i + 1]);
+    if (std::hypot(mx - e.x, my - e.y) > kApronRange) return;
+    const double dx = a.coastX[i + 1] - a.coastX[i], dy = a.coastY[i + 1] - a.coastY[i];
+    const double len = std::hypot(dx, dy);
+    if (len <= 0.0) return;
+    const double side = LandSide(g, i) * kApronDepth / len;
+    const WorldPoint ground[] = {{static_cast<double>(a.coastX[i]), static_cast<double>(a.coastY[i])},
+                                 {static_cast<double>(a.coastX[i + 1]), static_cast<double>(a.coastY[i + 1])},
+                                 {a.coastX[i + 1] + dy * side, a.coastY[i + 1] - dx * side},
+                                 {a.coastX[i] + dy * side, a.coastY[i] - dx * side}};
+    const std::vector<gfx::Point> shape = projectClippedPolygon(g, ground, 4);
+    if (shape.size() < 3) return;
+    dc.SelectStockPen(gfx::Stock::Null);
+    dc.SelectBrush(LandBrush(g));
+    dc.Polygon(shape.data(), static_cast<int>(shape.size()));
 }
 
 void SelectLandPen(gfx::DC& dc, const Game& g, bool near) {
@@ -142,7 +168,7 @@ int32_t LandBrush(const Game& g) {
 
 int32_t ShoreLandHeight(const Game& g, int32_t i) {
     const int32_t region = g.areaGrid.region;
-    const int32_t base = region == 1 ? 900 : region == 3 ? 300 : 650;
+    const int32_t base = region == 1 ? 560 : region == 3 ? 220 : 420;
     const double swell = base * (0.3 * std::sin(i * 0.21) + 0.25 * std::sin(i * 0.057 + 1.3));
     return std::max(60, base + Trunc(swell) + 3 * kLandRoughness[static_cast<std::size_t>(i) % kLandRoughness.size()]);
 }
@@ -184,6 +210,7 @@ void drawShoreSegment(gfx::DC& dc, Game& g, int32_t x1, int32_t y1, int32_t x2, 
     // Something nearer already stands on this stretch of water's edge.
     const bool covered = LandPixelAt(dc, g, midX, midY) == 1;
 
+    if (ShoreArea(g)) DrawLandApron(dc, g, pointIndex);
     dc.SelectStockPen(gfx::Stock::Null);
     dc.SelectBrush(LandBrush(g));
     const gfx::Point face[] = {{x1, y1 - h1}, {x1, y1}, {x2, y2}, {x2, y2 - h2}};

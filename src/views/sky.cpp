@@ -205,11 +205,16 @@ void drawSkyObjects(gfx::DC& dc, Game& g, const ViewRect& view) {
         const int32_t half = Trunc(c.width * g.screenState.hScale) / 2;
         const int32_t row = (horizon * c.rowEighths) / 8;
         if (x + half < 0 || x - half > width) continue;
-        dc.SelectBrush(dark ? pal::kGrey63 : pal::kLightGrey);
+        // A puffed top over a flat base, the underside in shadow.
+        const int32_t body = dark ? pal::kGrey63 : pal::kLightGrey;
+        const int32_t dome = (half * 3) / 5, rise = std::max(4, half / 3);
+        dc.SelectBrush(body);
+        dc.Pie(x - dome, row + 4 - rise, x + dome, row + 4 + rise, x + dome, row + 4, x - dome, row + 4);
+        dc.Pie(x - dome / 2 - half / 3, row + 4 - rise / 2, x + dome / 2 - half / 3, row + 4 + rise / 2,
+               x + dome / 2 - half / 3, row + 4, x - dome / 2 - half / 3, row + 4);
         dc.Ellipse(x - half, row, x + half, row + 8);
         dc.SelectBrush(dark ? pal::kGrey48 : pal::kGrey);
-        const int32_t cap = half / 2;
-        dc.Pie(x - cap, row - cap / 2 + 1, x + cap, row + cap / 2 + 5, x + cap, row + 4, x - cap, row + 4);
+        dc.Pie(x - half, row, x + half, row + 8, x - half, row + 4, x + half, row + 4);
     }
 }
 
