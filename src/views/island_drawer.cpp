@@ -24,6 +24,13 @@ struct OutlinePoint {
     bool usable;
 };
 
+// The land rises in steps toward the middle: how far out each step
+// reaches and how high it stands, in parts of the shore's height.
+struct Hill {
+    double spread, rise;
+};
+constexpr Hill kHills[] = {{1.0, 1.0}, {0.7, 1.5}, {0.4, 1.9}};
+
 // Visible height at a row: a multiple of three; islets stand lower.
 int32_t VisibleHeight(const Game& g, int32_t i, int32_t row) {
     const int32_t horizon = g.viewState.horizonY;
@@ -47,7 +54,9 @@ bool Hidden(const Game& g, const OutlinePoint& a, const OutlinePoint& b) {
 }  // namespace
 
 int32_t IslandLandHeight(const Game& g, int32_t i) {
-    return std::clamp(g.areaGrid.islandRadius[i], 150, 900);
+    // Hills rise with the size of the island, more steeply up north.
+    const int32_t r = g.areaGrid.islandRadius[i];
+    return std::clamp(NorthRegion(g) ? 2 * r : (3 * r) / 2, 250, 1500);
 }
 
 void drawIsland(gfx::DC& dc, Game& g, int32_t i) {
@@ -84,10 +93,18 @@ void drawIsland(gfx::DC& dc, Game& g, int32_t i) {
     dc.SelectStockPen(gfx::Stock::Null);
     dc.SelectBrush(LandBrush(g));
     if (whole) {
-        std::array<gfx::Point, kOutlinePoints> top{};
-        for (int32_t j = 0; j < kOutlinePoints; ++j)
-            top[static_cast<std::size_t>(j)] = {pts[j].x, pts[j].y - pts[j].rise};
-        dc.Polygon(top.data(), kOutlinePoints - 1);
+        // The top, and the hills that rise toward the middle of the island.
+        const int32_t cx = g.projection.screenX[kIslandSlot], cy = g.projection.screenY[kIslandSlot];
+        for (const Hill& hill : kHills) {
+            std::array<gfx::Point, kOutlinePoints> top{};
+            for (int32_t j = 0; j < kOutlinePoints; ++j) {
+                const OutlinePoint& p = pts[static_cast<std::size_t>(j)];
+                const int32_t x = cx + Trunc((p.x - cx) * hill.spread);
+                const int32_t y = cy + Trunc((p.y - cy) * hill.spread);
+                top[static_cast<std::size_t>(j)] = {x, y - Trunc(p.rise * hill.rise)};
+            }
+            dc.Polygon(top.data(), kOutlinePoints - 1);
+        }
     }
     for (int32_t j = 0; j + 1 < kOutlinePoints; ++j) {
         if (hidden[j]) continue;

@@ -148,6 +148,8 @@ void DrawBreakwaters(gfx::DC& dc, Game& g, const std::array<int32_t, 3>& inlets)
 int32_t LandPixelAt(const gfx::DC& dc, const Game& g, int32_t x, int32_t y) {
     // The land green reads back as drawn, (0,127,0); displays that round it
     // give (0,128,0).
+    // Outside the picture there is nothing to read back.
+    if (x < 0 || y < 0 || x + 1 >= dc.width() || y + 4 >= dc.height()) return 0;
     const auto green = [](gfx::Color c) {
         return c == gfx::Rgb(0, 128, 0) || c == gfx::Rgb(0, 127, 0);
     };

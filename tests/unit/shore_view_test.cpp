@@ -146,3 +146,18 @@ TEST(Islands, AsternAreNotDrawn) {
 
 }  // namespace
 }  // namespace vel
+
+namespace vel {
+namespace {
+
+TEST(LandPixel, NothingOutsideThePicture) {
+    auto g = test::ViewGame();
+    test::Canvas c(50, 50);  // all black: land by day inside the picture
+    EXPECT_EQ(LandPixelAt(c.dc, *g, 20, 20), 1);
+    EXPECT_EQ(LandPixelAt(c.dc, *g, -3, 20), 0);
+    EXPECT_EQ(LandPixelAt(c.dc, *g, 20, -1), 0);
+    EXPECT_EQ(LandPixelAt(c.dc, *g, 60, 20), 0);
+}
+
+}  // namespace
+}  // namespace vel
