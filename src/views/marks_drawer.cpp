@@ -32,11 +32,11 @@ void NightLamp(gfx::DC& dc, const Game& g, int32_t index, int32_t x, int32_t y, 
 
 // Tower height constants: lighthouses on the generated shores, and lesser
 // lights on ledges.
-constexpr double kTowerK[3] = {0.0, 90.0, 45.0};
+constexpr double kTowerK[3] = {0.0, 160.0, 80.0};
 
 }  // namespace
 
-double AidScale(const Game& g, int32_t row) { return depthScale(g, row) * g.screenState.height / 600.0; }
+double AidScale(const Game& g, int32_t row) { return depthScale(g, row) * g.screenState.height / 330.0; }
 
 bool LampFlashes(const Game& g, int32_t index) { return (g.simClock.minute + index) % 4 == 0; }
 

@@ -126,13 +126,14 @@ Sail Spinnaker(const BoatScene& s, const Rig& r) {
     const V3 clew{r.leeward * pole * std::sin(gamma) * 1.1, r.mastP + pole * std::cos(gamma), poleZ + 0.3 * s.u};
     const V3 ahead{0, 1.1 * j, 0};
     Sail sail{{head}, SpinnakerFill(s, false)};
-    sail.outline.push_back(Lerp(head, tack, 0.25) + ahead * 0.35 + V3{windward * 0.15 * j, 0, 0});
-    sail.outline.push_back(Lerp(head, tack, 0.6) + ahead * 0.6 + V3{windward * 0.25 * j, 0, 0});
+    // Its shoulders swell out to both sides as well as forward.
+    sail.outline.push_back(Lerp(head, tack, 0.2) + ahead * 0.3 + V3{windward * 0.3 * j, 0, 0});
+    sail.outline.push_back(Lerp(head, tack, 0.55) + ahead * 0.6 + V3{windward * 0.45 * j, 0, 0});
     sail.outline.push_back(tack);
     sail.outline.push_back(Lerp(tack, clew, 0.5) + ahead * 0.8 + V3{0, 0, -0.2 * s.u});
     sail.outline.push_back(clew);
-    sail.outline.push_back(Lerp(head, clew, 0.6) + ahead * 0.6 + V3{r.leeward * 0.25 * j, 0, 0});
-    sail.outline.push_back(Lerp(head, clew, 0.25) + ahead * 0.35 + V3{r.leeward * 0.15 * j, 0, 0});
+    sail.outline.push_back(Lerp(head, clew, 0.55) + ahead * 0.6 + V3{r.leeward * 0.45 * j, 0, 0});
+    sail.outline.push_back(Lerp(head, clew, 0.2) + ahead * 0.3 + V3{r.leeward * 0.3 * j, 0, 0});
     return sail;
 }
 

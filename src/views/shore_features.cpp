@@ -16,8 +16,8 @@ namespace vel {
 namespace {
 
 constexpr double kDrawLimitTenths = 150.0;
-constexpr double kPierDeck = 5.0;      // deck height, in aid scale units
-constexpr double kPileHeight = 11.0;
+constexpr double kPierDeck = 3.0;      // deck height, in aid scale units
+constexpr double kPileHeight = 7.0;
 
 void SelectFill(gfx::DC& dc, const Game& g, int32_t brush) {
     if (Monochrome(g)) dc.SelectBrush(pal::kGrey);
