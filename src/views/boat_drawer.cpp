@@ -411,7 +411,7 @@ void drawBoatPose(gfx::DC& dc, Game& g, const BoatPose& pose, int32_t b, bool ti
     }
 
     DrawWakeAndBowWave(dc, s, b == 1);
-    if (!titleMode && (type == kBoatAtRest || (b == 1 && pose.atAnchor))) DrawRodes(dc, g, s, b);
+    if (!titleMode && (type == kBoatAtRest || b == 1)) DrawRodes(dc, g, s, b);
     if (look == kBoatCatamaran) {
         DrawCatamaran(dc, s, rel);
     } else {

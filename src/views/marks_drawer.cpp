@@ -131,7 +131,9 @@ void drawTower(gfx::DC& dc, Game& g, int32_t variant, int32_t x, int32_t row, in
     if (StructureShows(g)) {
         const bool bahamasDay = BahamasRegion(g) && ByDay(g);
         dc.SelectStockPen(gfx::Stock::Black);
-        SelectAidFill(dc, g, 0);
+        // A tower stands out grey against the night; small aids stay dark.
+        if (Night(g) && !Monochrome(g)) dc.SelectBrush(pal::kGrey);
+        else SelectAidFill(dc, g, 0);
         if (bahamasDay) {
             dc.Rectangle(x - half, lamp, x + half + 1, row);
         } else {
