@@ -13,6 +13,7 @@
 #include "replay/world_commands.h"
 #include "replay/sim_commands.h"
 #include "replay/vessel_commands.h"
+#include "replay/view_commands.h"
 #include "shell/commands.h"
 #include "shell/dialogs.h"
 #include "shell/input.h"
@@ -256,6 +257,8 @@ constexpr ReplayCommand kTable[] = {
     {"boat-near", 4, 4, BoatNear, "boat-near FEATURE DX DY TOLERANCE"},
     {"boat-off", 3, 3, BoatOff, "boat-off FEATURE DISTANCE TOLERANCE"},
     {"moor", 1, 2, Moor, "moor letgo 1|2 | tender DEG | weigh | castoff | release"},
+    {"time", 1, 2, TimeOfDay, "time HOUR [MINUTE]"},
+    {"weather", 1, 1, WeatherKind, "weather clear|fog|thunder|storm|overcast"},
 };
 
 // Words split on blanks; "double quotes" keep blanks inside one word.
