@@ -10,6 +10,7 @@
 #include "shell/panel.h"
 #include "shell/sound_cues.h"
 #include "sim/tick.h"
+#include "sim/wave_motion.h"
 #include "views/chart.h"
 #include "views/forecast.h"
 #include "views/minichart.h"
@@ -100,7 +101,11 @@ FrameResult FrameDriver::run(Game& g, FrameHost& host, const Display& display) {
 
     if (s.phase == 2 && s.resultsState == 0 && s.forecastShown == 0 && s.chartShown == 0 && s.resultsStep == 0 &&
         s.startPlaced == 1) {
-        if (s.paused == 0 && s.helpPage == 0) SimulationTick(g, pacer);
+        if (s.paused == 0 && s.helpPage == 0) {
+            SimulationTick(g, pacer);
+            // Paused, the boat holds still and the seas fall silent.
+            AdvanceWaveMotion(g);
+        }
         updateViewHeading(g);
         s.panelTop = s.width < 700 ? Trunc(s.heightD * 0.66) : Trunc(s.heightD * 0.67);
         drawSailingView(dc, g, 0, 0, s.width, s.panelTop);

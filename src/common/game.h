@@ -47,6 +47,7 @@ struct Game {
     Score score;
     ObjectList objectList;
     Anchors anchors;
+    Vessels vessels;
     TrigTables trigTables;
     RandomTable randomTable;
 
@@ -85,6 +86,7 @@ struct Game {
         v(Score::recordName, g.score);
         v(ObjectList::recordName, g.objectList);
         v(Anchors::recordName, g.anchors);
+        v(Vessels::recordName, g.vessels);
         v(TrigTables::recordName, g.trigTables);
         v(RandomTable::recordName, g.randomTable);
     }

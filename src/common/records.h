@@ -191,7 +191,7 @@ VEL_RECORD(SimClock, VEL_SIM_CLOCK)
     F(int32_t, tackRequest)                                                    \
     F(int32_t, closeHauled)                                                    \
     F(int32_t, prevTack)                                                       \
-    F(int32_t, anchorRode)                                                     \
+    F(int32_t, anchorRode, 100)                                                \
     F(int32_t, rodeChangeRequest)                                              \
     F(int32_t, tenderAnchorBearing, -1)                                        \
     F(int32_t, kellet)                                                         \
@@ -273,11 +273,13 @@ VEL_RECORD(WaveMotion, VEL_WAVE_MOTION)
 VEL_RECORD(AnchorState, VEL_ANCHOR_STATE)
 
 // ---- The two mooring buoys (truncated object-list positions) ---------------
+// Unplaced buoys lie far off every area, where nothing can pick them up.
+inline constexpr int32_t kParkedPosition = -30000;
 using BuoyXs = Arr<int32_t, 2>;
 #define VEL_MOORINGS(F)                                                        \
-    F(BuoyXs, buoyX)                                                           \
-    F(int32_t, buoy1Y)                                                         \
-    F(int32_t, buoy2Y)
+    F(BuoyXs, buoyX, Filled<BuoyXs>(kParkedPosition))                          \
+    F(int32_t, buoy1Y, kParkedPosition)                                        \
+    F(int32_t, buoy2Y, kParkedPosition)
 VEL_RECORD(Moorings, VEL_MOORINGS)
 
 // ---- Equipment failures ----------------------------------------------------
@@ -406,8 +408,8 @@ using StartCircleInts = Arr<int32_t, 3>;
     F(int32_t, eastYMax, -30000)                                               \
     F(PierInts, pierCornerX)                                                   \
     F(PierInts, pierCornerY)                                                   \
-    F(int32_t, pierBerthX)                                                     \
-    F(int32_t, pierBerthY)                                                     \
+    F(int32_t, pierBerthX, kParkedPosition)                                    \
+    F(int32_t, pierBerthY, kParkedPosition)                                    \
     F(int32_t, pierCorner1X)                                                   \
     F(int32_t, pierCorner2X)                                                   \
     F(int32_t, pierCorner2Y)                                                   \
@@ -635,6 +637,40 @@ using RandomValues = Arr<int32_t, 901>;
     F(ObjectInts, kind)                                                        \
     F(int32_t, count)
 VEL_RECORD(ObjectList, VEL_OBJECT_LIST)
+
+// ---- Ships under way, the anchored fleet, drifting sea-surface items --------
+// Ships are numbered 1..5 (object entries 35..39), route points 1..16; the
+// fleet is indexed by vessel number 0 and 2..9 (object entries 40 + j).
+inline constexpr int kShipSlots = 6;
+inline constexpr int kRoutePoints = 17;
+inline constexpr int kFleetSlots = 10;
+inline constexpr int kWaveCrests = 80;
+inline constexpr int kRipples = 200;
+using ShipInts = Arr<int32_t, kShipSlots>;
+using RouteInts = Arr2<int32_t, kShipSlots, kRoutePoints>;
+using FleetInts = Arr<int32_t, kFleetSlots>;
+using CrestDoubles = Arr<double, kWaveCrests>;
+using RippleDoubles = Arr<double, kRipples>;
+#define VEL_VESSELS(F)                                                         \
+    F(int32_t, shipCount, 0)                                                   \
+    F(int32_t, convoy)                                                         \
+    F(ShipInts, heading)                                                       \
+    F(ShipInts, placements)                                                    \
+    F(ShipInts, routeIndex)                                                    \
+    F(ShipInts, routeLength)                                                   \
+    F(RouteInts, routeX)                                                       \
+    F(RouteInts, routeY)                                                       \
+    F(FleetInts, onMooring)                                                    \
+    F(FleetInts, vesselHeading)                                                \
+    F(FleetInts, vesselSize)                                                   \
+    F(FleetInts, vesselColour)                                                 \
+    F(CrestDoubles, crestX)                                                    \
+    F(CrestDoubles, crestY)                                                    \
+    F(CrestDoubles, crestScale)                                                \
+    F(CrestDoubles, crestFactor)                                               \
+    F(RippleDoubles, rippleX)                                                  \
+    F(RippleDoubles, rippleY)
+VEL_RECORD(Vessels, VEL_VESSELS)
 
 // anchor/xanch/yanch[vessel][anchor]: vessel 1 is the own boat, 2..9 and 0
 // the anchored fleet; anchors 1 and 2 (index 0 unused).

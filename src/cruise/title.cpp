@@ -1,10 +1,12 @@
 #include "cruise/title.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "common/helpers.h"
 #include "shell/options.h"
+#include "views/boat_drawer.h"
 
 namespace vel {
 namespace {
@@ -20,6 +22,35 @@ const char* SailAreaClass(int32_t a) {
     if (a <= 9) return "平均的ｾｰﾙより小さい   ";
     if (a == 10) return "平均的ｾｰﾙ面積    ";
     return "平均的ｾｰﾙより大きい   ";
+}
+
+// The chosen boat under way, as the picture of the title screen: close
+// hauled on port tack, sheets in; a trawler at full ahead.
+void DrawTitleBoat(gfx::DC& dc, Game& g, int32_t frameBottom) {
+    const CruiseOptions& o = g.cruiseOptions;
+    const ScreenState& s = g.screenState;
+    const int32_t type = std::clamp(o.boatType, 1, 4);
+    BoatPose pose = OwnBoatPose(g);
+    pose.heading = 330;
+    pose.luffing = 0;
+    pose.sheetAngle = 0;
+    pose.pitch = 0;
+    pose.spinnaker = 0;
+    pose.wingAndWing = 0;
+    pose.reefed = 0;
+    pose.headsail = 1;
+    pose.underWay = true;
+    pose.atAnchor = false;
+    pose.speed = 50;
+    const bool sailboat = type <= 2;
+    pose.sailsUp = sailboat ? 1 : 0;
+    pose.throttle = sailboat ? 0 : 10;
+    pose.gear = sailboat ? 0 : 3;
+    if (type == 1) pose.heel = random(g.rng, 2) + 6 * o.troubleStrongWind + 11;
+    else if (type == 2) pose.heel = random(g.rng, 2) + o.troubleStrongWind + 3;
+    else pose.heel = random(g.rng, 2) - 1;
+    const int32_t y = frameBottom - Trunc(s.heightD * (sailboat ? 0.07 : 0.2));
+    drawBoatPose(dc, g, pose, 1, true, Trunc(s.widthD * 0.75), y, type, type);
 }
 
 const char* RigClass(int32_t rig) { return rig < 100 ? "ﾌﾗｸｼｮﾅﾙﾘｸﾞ    " : "ﾏｽﾄﾍｯﾄﾞﾘｸﾞ  "; }
@@ -107,6 +138,7 @@ void DrawTitle(gfx::DC& dc, Game& g, Pacer& pacer, int32_t menuBarHeight) {
     dc.SelectStockPen(gfx::Stock::Black);
     dc.SelectBrush(mono ? 43 : 14);
     dc.RoundRect(Trunc(s.widthD * 0.55), s.height / 6, Trunc(s.widthD * 0.95), frameBottom, 150, 150);
+    DrawTitleBoat(dc, g, frameBottom);
 
     ApplyBoatDesign(g);
     if (s.helpPage == 0) {

@@ -93,14 +93,6 @@ void AnchorUp(Game& g) {
     StopAnchoring(g);
 }
 
-void LetGoAnchor(Game& g, int k) {
-    DropAnchor(g, k);
-    if (EngineRunning(g)) {
-        g.ownBoat.throttle = 1;
-        g.ownBoat.gear = 0;
-    }
-}
-
 void LetGoAnchorByKey(Game& g) {
     DropAnchor(g, AnchorOf(g, 1) != 0 ? 2 : 1);
     if (g.ownBoat.throttle > 1) {
@@ -115,14 +107,6 @@ void CastOffPier(Game& g) {
     SpeedRestore(g);
     g.simClock.stopHour = -1;
     g.ownBoat.speedExact = 0;
-}
-
-void LetGoMooring(Game& g) {
-    g.ownBoat.onBuoy = 0;
-    g.ownBoat.mooringLine = 0;
-    g.simClock.stopHour = -1;
-    g.ownBoat.speedExact = 0;
-    SpeedRestore(g);
 }
 
 void Release(Game& g) {

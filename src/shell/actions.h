@@ -6,6 +6,7 @@
 
 #include "common/game.h"
 #include "shell/chart_nav.h"
+#include "sim/mooring_actions.h"
 
 namespace vel {
 
@@ -33,11 +34,9 @@ void ToggleSlowSpeed(CruiseOptions& o);
 void StopAnchoring(Game& g);
 // Weighs anchor and returns to the speed the boat had before it anchored.
 void AnchorUp(Game& g);
-void LetGoAnchor(Game& g, int k);
 // The D key: anchor 2 when anchor 1 is already out; idle stays in gear.
 void LetGoAnchorByKey(Game& g);
 void CastOffPier(Game& g);
-void LetGoMooring(Game& g);
 // The panel's one release button: pier or buoy, whichever holds the boat.
 void Release(Game& g);
 

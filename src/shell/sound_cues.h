@@ -37,6 +37,8 @@ inline constexpr int32_t kWaves = 174;
 // after a gybe or flapping through a tack or while luffing, the water along
 // the hull by speed, and the engine by throttle.
 void PlayTickSoundCues(Game& g);
+// Fog horns of ships and lighthouses, from the vessel step of the tick.
+void PlayFogSignals(Game& g);
 
 // From the tick, after the ships have moved (level 2 and up, in fog only):
 // horns of ships within 1500 units and the horns and bells of the lights

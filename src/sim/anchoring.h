@@ -3,11 +3,19 @@
 
 namespace vel {
 
-// The own anchors: setting, holding, dragging and the swing about them.
+// Anchors, pier, dock and buoys, after the boat has moved; may set its position.
+void UpdateMadeFast(Game& g);
+
+// The own boat's two anchors: letting go, setting, holding, dragging, the
+// swing and where the boat lies. Runs while either anchor is out.
 void UpdateAnchors(Game& g);
-// Tying up at the pier of a generated area or alongside a real-area dock.
-void UpdateDocking(Game& g);
-// Picking up, lying to and letting go of the mooring buoys.
-void UpdateBuoys(Game& g);
+
+// The direction the boat lies to from its anchor or buoy: the current's, or
+// the wind's when the current is weak against the wind.
+int32_t LieDirection(const Game& g);
+
+// Ground tackle and mooring state at the start of a cruise; the line length
+// and the kellet stay as chosen in the menu.
+void ResetMadeFast(Game& g);
 
 }  // namespace vel

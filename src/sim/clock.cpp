@@ -13,16 +13,6 @@
 namespace vel {
 namespace {
 
-// The first two ticks lay the zone points and the drifting items around the
-// boat's start.
-void PlaceOpeningItems(Game& g) {
-    const CruiseOptions& o = g.cruiseOptions;
-    if (o.isRealArea) ChooseRealZonePoints(g);
-    else if (o.region == 5 || o.region == 6) ChooseZonePoints(g);
-    for (int32_t i = 0; i < kWaveCrests; ++i) PlaceWaveCrest(g, i);
-    for (int32_t i = 0; i < kRipples; ++i) PlaceRipple(g, i);
-}
-
 // While made fast the clock leaps three hours at each even hour, so that
 // nights at anchor pass quickly.
 void ThreeHourJump(Game& g) {
@@ -96,20 +86,6 @@ void MoveBoat(Game& g, int32_t course) {
     b.y += step * 0.001 * vy;
 }
 
-// Anchors, pier and buoys, after the boat has moved; they may place her.
-void MakeFast(Game& g) {
-    if (AnchorOut(g)) UpdateAnchors(g);
-    UpdateDocking(g);
-    UpdateBuoys(g);
-}
-
-void MoveOtherVessels(Game& g) {
-    MoveShips(g);
-    PlayFogSignals(g);
-    for (int32_t j : {2, 3, 4, 5, 6, 7, 8, 9, 0}) MoveAnchoredVessel(g, j);
-    CheckAnchoredVessels(g);
-}
-
 }  // namespace
 
 void AdvanceClockAndMove(Game& g) {
@@ -146,8 +122,8 @@ void AdvanceClockAndMove(Game& g) {
     if (o.region == 5) g.passageState.bankLineY = Trunc(0.19386134120049925 * b.x);
     b.log += b.speed * c.timeStep * 0.0996 / unitsPerMile;
 
-    MakeFast(g);
-    MoveOtherVessels(g);
+    UpdateMadeFast(g);
+    UpdateVesselsAndHazards(g);
     if (o.region == 5) {
         const int32_t cx = Trunc(b.x), cy = Trunc(b.y);
         g.passageState.onBank =

@@ -167,7 +167,4 @@ const char* FailureBanner(Game& g) {
     return shown;
 }
 
-// The anchored fleet arrives with the other vessels.
-void CheckAnchoredVessels(Game&) {}
-
 }  // namespace vel

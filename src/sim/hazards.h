@@ -28,7 +28,4 @@ bool DeviceOut(const Game& g, Device d);
 // 15 minutes are retired.
 const char* FailureBanner(Game& g);
 
-// The collision with the anchored fleet, after the vessels have moved.
-void CheckAnchoredVessels(Game& g);
-
 }  // namespace vel

@@ -5,6 +5,7 @@
 
 #include "common/helpers.h"
 #include "shell/sound_cues.h"
+#include "sim/sea_items.h"
 #include "sim/vessels.h"
 
 namespace vel {

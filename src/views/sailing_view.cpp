@@ -1,18 +1,66 @@
 #include "views/sailing_view.h"
 
-namespace vel {
+#include "views/boat_drawer.h"
+#include "views/island_drawer.h"
+#include "views/objects.h"
+#include "views/overlays.h"
+#include "views/scene.h"
+#include "views/sea.h"
+#include "views/shore.h"
+#include "views/shore_features.h"
+#include "views/sky.h"
 
-// The camera and the scene arrive with the sailing view; until then the
-// frame shows a plain sky over the sea.
-void updateViewHeading(Game&) {}
+namespace vel {
+namespace {
+
+// The uncharted reefs of the Bahamian islands lie low among the waves.
+void DrawReefs(gfx::DC& dc, Game& g) {
+    if (!(BahamasRegion(g) && IslandsArea(g) && GeneratedArea(g))) return;
+    for (int32_t i = 17; i <= 20 && i <= g.areaGrid.islandCount; ++i) drawIsland(dc, g, i);
+}
+
+void DrawOverlays(gfx::DC& dc, Game& g, const ViewRect& view) {
+    dc.SetBkColor(gfx::kWhite);
+    dc.SetTextColor(gfx::kBlack);
+    dc.SelectStockPen(gfx::Stock::Black);
+    if (g.ownBoat.sailsUp == 1 && g.cruiseOptions.boatType <= 2) drawSheetTrimBar(dc, g);
+    drawAlertLines(dc, g);
+    if (g.viewState.compassMode != 1) drawDials(dc, g, view);
+    if (g.screenState.frozen == 1) drawFrozenNotice(dc, g, view.top);
+    dc.SetBkColor(gfx::kWhite);
+}
+
+}  // namespace
 
 void drawSailingView(gfx::DC& dc, Game& g, int32_t left, int32_t top, int32_t right, int32_t bottom) {
-    const int32_t horizon = g.screenState.height / 10;
-    dc.SelectStockPen(gfx::Stock::Null);
-    dc.SelectBrush(14);
-    dc.Rectangle(left, top, right, bottom);
-    dc.SelectBrush(2);
-    dc.Rectangle(left, top, right, horizon);
+    const ViewRect view{left, top, right, bottom};
+    dc.ClipRect(left, top, right, bottom);
+    ComputeFrameLight(g);
+    dc.SelectStockPen(gfx::Stock::Black);
+
+    // Far layers first: sea, the surface of the sea, sky and weather.
+    drawSea(dc, g, left, top, right, bottom);
+    DrawReefs(dc, g);
+    drawSeaSurface(dc, g);
+    drawSunGlitter(dc, g);
+    drawSky(dc, g, left, top, right);
+    drawDistantThunder(dc, g);
+
+    g.viewState.eyeHeading = g.viewState.viewHeading;
+    drawSkyObjects(dc, g, view);
+    drawFarHills(dc, g);
+    drawRoundRocks(dc, g);
+
+    // The land and what stands on it, then everything afloat, far to near.
+    drawShoreBands(dc, g);
+    drawShoreFeatures(dc, g);
+    drawObjectPass(dc, g, left, top, right, bottom, g.viewState.horizonY);
+
+    drawFog(dc, g, view);
+    drawThunderstorm(dc, g);
+    drawSailboat(dc, g, 1, 0, (left + right) / 2, OwnBoatRow(top, bottom), g.cruiseOptions.boatType);
+    DrawOverlays(dc, g, view);
+    dc.ReleaseClip();
 }
 
 }  // namespace vel

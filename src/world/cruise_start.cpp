@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "common/helpers.h"
+#include "sim/anchoring.h"
 #include "sim/tick.h"
 #include "sim/vessels.h"
 #include "sim/weather.h"
@@ -177,6 +178,7 @@ void StartCruise(Game& g) {
     ResetClock(g);
     BuildArea(g);
     ResetClockAndBoat(g);
+    ResetMadeFast(g);
     g.simClock.minutesPerUnit = 61.2 / g.areaGrid.unitsPerMile;
     SetInitialHeading(g);
 }

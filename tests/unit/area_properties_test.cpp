@@ -118,6 +118,9 @@ TEST_P(EveryGeneratedArea, HarbourAndMooringsFloatABoat) {
         EXPECT_GE(DepthAt(g, a.harbourX, a.harbourY, 1), kNavigableDepth);
         EXPECT_GE(DepthAt(g, g.moorings.buoyX[0], g.moorings.buoy1Y, 1), kNavigableDepth);
         EXPECT_GE(DepthAt(g, g.moorings.buoyX[1], g.moorings.buoy2Y, 1), kNavigableDepth);
+        // Far enough apart that one can be left for the other.
+        EXPECT_GT(std::abs(g.moorings.buoyX[0] - g.moorings.buoyX[1]) + std::abs(g.moorings.buoy1Y - g.moorings.buoy2Y),
+                  20);
     });
 }
 

@@ -178,6 +178,10 @@ TEST_F(Clock, DockedAtHalfPastNineJumpsFromNoonOnward) {
     c.speedBeforeStop = 9;
     c.divisorBeforeStop = 114;
     TickUntil([&] { return c.minute >= 30; });
+    // Lying at the pier: the berth under the boat, bow along it.
+    g->areaGrid.pierBerthX = b.cellX;
+    g->areaGrid.pierBerthY = b.cellY;
+    b.heading = 90;
     b.docked = 1;
     c.stopHour = 9;
 
@@ -362,6 +366,9 @@ TEST_P(CurrentDrift, OnlyAFreeBoatAfloatDrifts) {
     b.speed = p.speed;
     b.depth = p.depth;
     if (p.madeFast) b.*p.madeFast = 1;
+    // Buoy 1 lies up-current of the boat, the pennant's 15 units east.
+    g->moorings.buoyX[0] = 5015;
+    g->moorings.buoy1Y = 5000;
     g->tideState.boatCurrentFrom = 90;
     g->tideState.boatCurrentSpeed = 2;
     AdvanceClockAndMove(*g);

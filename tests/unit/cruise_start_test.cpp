@@ -128,7 +128,7 @@ TEST(CruiseStart, NothingOfTheLastCruisesWorldRemains) {
     EXPECT_EQ(a.coastStep, 0);
     EXPECT_EQ(a.coastY[100], 0);
     EXPECT_EQ(a.coveStart[0], 0);
-    EXPECT_EQ(a.pierBerthX, 0);
+    EXPECT_EQ(a.pierBerthX, kParkedPosition);  // the islands have no pier
     EXPECT_EQ(a.riverBend, 0);
     EXPECT_EQ(a.coveInnerY[0], 0);
     // The tide of day 1, not of the day the last cruise ended on.

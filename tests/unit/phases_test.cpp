@@ -331,6 +331,21 @@ TEST(TickPacingWrap, CounterWrapDoesNoHarm) {
     EXPECT_EQ(pacer.notBefore(), 0x54u);  // 0xFFFFFFF0 + 100, wrapped
 }
 
+TEST(WaveMotionFrame, TheBoatPitchesOnRunningFramesAndHoldsStillWhenPaused) {
+    auto g = NewGame();
+    FakeHost host;
+    FrameDriver driver(768);
+    driver.run(*g, host, Display{});
+    EnterRunningCruise(*g);
+    SetSpeed(g->cruiseOptions, 9);  // the cycle wraps past 114 / 3 frames
+    driver.run(*g, host, Display{});
+    driver.run(*g, host, Display{});
+    EXPECT_EQ(g->waveMotion.bouncecount, 2);
+    g->screenState.paused = 1;
+    driver.run(*g, host, Display{});
+    EXPECT_EQ(g->waveMotion.bouncecount, 2);
+}
+
 TEST(TickPacingFrame, RunningFrameHoldsBySpeed) {
     auto g = NewGame();
     FakeHost host;

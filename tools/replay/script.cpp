@@ -13,6 +13,8 @@
 #include "replay/world_commands.h"
 #include "replay/sim_commands.h"
 #include "replay/sound_commands.h"
+#include "replay/vessel_commands.h"
+#include "replay/view_commands.h"
 #include "shell/commands.h"
 #include "shell/dialogs.h"
 #include "shell/input.h"
@@ -31,6 +33,8 @@ bool Parse(const std::string& s, T& v) {
     return r.ec == std::errc() && r.ptr == e;
 }
 
+}  // namespace
+
 int Bad(Session& s, const std::string& why) {
     *s.err << why << "\n";
     return kMalformed;
@@ -42,6 +46,8 @@ bool ParseInts(Args a, std::initializer_list<int32_t*> outs) {
         if (i >= a.size() || !Parse(a[i++], *o)) return false;
     return true;
 }
+
+namespace {
 
 // ---- handlers -----------------------------------------------------------------
 
@@ -252,6 +258,12 @@ constexpr ReplayCommand kTable[] = {
     {"heard", 1, 2, Heard, "heard SOUND_ID [replace|nointerrupt|plain]"},
     {"notheard", 1, 1, NotHeard, "notheard SOUND_ID"},
     {"forget", 0, 0, Forget, "forget"},
+    {"boat-at", 3, 3, BoatAt, "boat-at FEATURE DX DY"},
+    {"boat-near", 4, 4, BoatNear, "boat-near FEATURE DX DY TOLERANCE"},
+    {"boat-off", 3, 3, BoatOff, "boat-off FEATURE DISTANCE TOLERANCE"},
+    {"moor", 1, 2, Moor, "moor letgo 1|2 | tender DEG | weigh | castoff | release"},
+    {"time", 1, 2, TimeOfDay, "time HOUR [MINUTE]"},
+    {"weather", 1, 1, WeatherKind, "weather clear|fog|thunder|storm|overcast"},
 };
 
 // Words split on blanks; "double quotes" keep blanks inside one word.

@@ -1,6 +1,7 @@
 #pragma once
 // The replay harness: runs the real frame driver headless from a script, on a
 // virtual millisecond clock, so pacing costs no real time and runs repeat.
+#include <initializer_list>
 #include <istream>
 #include <memory>
 #include <ostream>
@@ -67,6 +68,10 @@ std::span<const ReplayCommand> ReplayCommands();
 
 // l OP r for OP in == != < <= > >=; known is false for any other OP.
 bool CompareNumbers(double l, const std::string& op, double r, bool& known);
+// For handlers: whole-number arguments in order (false when one is missing or
+// malformed), and the malformed-script exit with its reason.
+bool ParseInts(Args a, std::initializer_list<int32_t*> outs);
+int Bad(Session& s, const std::string& why);
 
 // Runs a whole script; the first failure ends it.
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err, const std::string& scriptName);

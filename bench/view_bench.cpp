@@ -1,0 +1,77 @@
+// One running frame: the tick, the sailing view and the control panel, as
+// the window would draw it, at the two common display sizes, in open water
+// and in the anchorage among the anchored fleet.
+#include <benchmark/benchmark.h>
+
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "replay/script.h"
+
+namespace {
+
+using vel::replay::Session;
+
+void Run(Session& s, std::initializer_list<std::string> words) {
+    std::vector<std::string> w(words);
+    for (const vel::replay::ReplayCommand& c : vel::replay::ReplayCommands()) {
+        if (w[0] != c.name) continue;
+        c.run(s, vel::replay::Args(w).subspan(1));
+        return;
+    }
+}
+
+std::string Text(double v) {
+    std::ostringstream o;
+    o << v;
+    return o.str();
+}
+
+// A cruise started and under sail on a reach, the chart put away.
+void StartSailing(Session& s, int width, int height) {
+    std::ostringstream out, err;
+    s.out = &out;
+    s.err = &err;
+    Run(s, {"size", std::to_string(width), std::to_string(height)});
+    Run(s, {"seed", "7"});
+    Run(s, {"frames", "1"});
+    Run(s, {"key", "SPACE"});
+    Run(s, {"frames", "1"});
+    Run(s, {"key", "SPACE"});
+    Run(s, {"frames", "1"});
+    Run(s, {"click", "500", "300"});
+    Run(s, {"key", "SPACE"});
+    Run(s, {"frames", "3"});
+    Run(s, {"set", "OwnBoat.sailsUp", "1"});
+    Run(s, {"set", "Weather.waveState", "2"});
+}
+
+void Place(Session& s, double x, double y) {
+    Run(s, {"set", "OwnBoat.x", Text(x)});
+    Run(s, {"set", "OwnBoat.y", Text(y)});
+    Run(s, {"frames", "3"});
+}
+
+void Frame(benchmark::State& state, int width, int height, bool anchorage) {
+    Session s;
+    StartSailing(s, width, height);
+    const vel::AreaGrid& a = s.game->areaGrid;
+    if (anchorage) Place(s, a.harbourX + 120.0, a.harbourY + 80.0);
+    else Place(s, a.harbourX - 2500.0, a.harbourY);
+    for (auto _ : state) s.step();
+    state.SetLabel(std::to_string(s.game->screenState.width) + "x" + std::to_string(s.game->screenState.height));
+}
+
+void OpenWater1150(benchmark::State& st) { Frame(st, 1150, 768, false); }
+void Anchorage1150(benchmark::State& st) { Frame(st, 1150, 768, true); }
+void OpenWater1024(benchmark::State& st) { Frame(st, 1024, 768, false); }
+void Anchorage1024(benchmark::State& st) { Frame(st, 1024, 768, true); }
+
+BENCHMARK(OpenWater1150)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Anchorage1150)->Unit(benchmark::kMicrosecond);
+BENCHMARK(OpenWater1024)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Anchorage1024)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
