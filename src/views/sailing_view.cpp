@@ -1,6 +1,7 @@
 #include "views/sailing_view.h"
 
 #include "views/boat_drawer.h"
+#include "views/compass.h"
 #include "views/island_drawer.h"
 #include "views/objects.h"
 #include "views/overlays.h"
@@ -25,8 +26,12 @@ void DrawOverlays(gfx::DC& dc, Game& g, const ViewRect& view) {
     dc.SelectStockPen(gfx::Stock::Black);
     if (g.ownBoat.sailsUp == 1 && g.cruiseOptions.boatType <= 2) drawSheetTrimBar(dc, g);
     drawAlertLines(dc, g);
-    if (g.viewState.compassMode != 1) drawDials(dc, g, view);
+    if (g.viewState.compassMode == 1)
+        drawCompassOverlay(dc, g, view.bottom);
+    else
+        drawDials(dc, g, view);
     if (g.screenState.frozen == 1) drawFrozenNotice(dc, g, view.top);
+    drawBinocularFrame(dc, g, view.left, view.top, view.right, view.bottom);
     dc.SetBkColor(gfx::kWhite);
 }
 
