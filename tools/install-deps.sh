@@ -1,0 +1,22 @@
+# Sourced by run.sh and test.sh: installs the Debian packages Velmara needs
+# that are not installed yet (as root, or through sudo).
+velmara_packages=(build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev libgl-dev
+                  libgtest-dev libbenchmark-dev fonts-ipafont-gothic)
+
+velmara_install_missing() {
+    local missing=() p
+    for p in "${velmara_packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    ((${#missing[@]} == 0)) && return 0
+    local sudo=()
+    if ((EUID != 0)); then
+        if ! command -v sudo >/dev/null; then
+            echo "$(basename "$0"): missing packages (${missing[*]}); run as root or install sudo" >&2
+            exit 1
+        fi
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+}
