@@ -84,7 +84,8 @@ void SpaceBar(Game& g) {
     } else if (s.startPlaced == 1 && s.chartShown) {
         s.chartShown = 0;
         g.inputState.clickY = 0;
-    } else if (s.chartShown == 0) {
+    } else if (s.chartShown == 0 && s.startPlaced == 1 && s.resultsState == 0 && s.resultsStep == 0) {
+        // Only the running sailing view has a speed to slow; not the results.
         ToggleSlowSpeed(g.cruiseOptions);
     }
     s.frozen = 0;

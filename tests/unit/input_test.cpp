@@ -173,6 +173,13 @@ TEST(SpaceBar, SlowToggleAtSpeed5GoesTo1AndBack) {
     EXPECT_EQ(g->cruiseOptions.stepDivisor, 577);
 }
 
+TEST(SpaceBar, LeavesTheSpeedAloneOnTheResultsScreen) {
+    auto g = Sailing();
+    g->screenState.resultsStep = 1;  // the first press of the next-cruise command
+    OnKeyDown(*g, vk::Space);
+    EXPECT_EQ(g->cruiseOptions.simSpeed, 9);
+}
+
 TEST(SpaceBar, ClosesHelpFirstAndResumesOnlyOnTheSecondPress) {
     auto g = Sailing();
     g->screenState.paused = 1;
