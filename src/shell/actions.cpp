@@ -4,6 +4,7 @@
 #include <array>
 
 #include "common/helpers.h"
+#include "shell/radar_controls.h"
 #include "shell/settings.h"
 
 namespace vel {
@@ -309,18 +310,14 @@ void AdvanceWaypoint(Game& g) {
     }
 }
 
-void RadarRange(Game& g, bool wider) {
-    int32_t& r = g.radarState.range;
-    r = wider ? std::min(r * 2, 48) : std::max(r / 2, 3);
-}
+// Menus and keys share the radar's and the mini chart's own rules.
+void RadarRange(Game& g, bool wider) { wider ? RadarRangeUp(g) : RadarRangeDown(g); }
 
-void AdjustEbl(Game& g, int32_t degrees) { g.radarState.ebl += degrees; }
+void AdjustEbl(Game& g, int32_t degrees) { degrees > 0 ? RadarEblRight(g) : RadarEblLeft(g); }
 
-void AdjustVrm(Game& g, int32_t delta) { g.radarState.vrm = std::max(g.radarState.vrm + delta, 0); }
+void AdjustVrm(Game& g, int32_t delta) { delta > 0 ? RadarVrmUp(g) : RadarVrmDown(g); }
 
-void MiniChartScale(Game& g, int32_t delta) {
-    g.viewState.miniChartScale = std::clamp(g.viewState.miniChartScale + delta, 1, 12);
-}
+void MiniChartScale(Game& g, int32_t delta) { delta > 0 ? MiniChartZoomOut(g) : MiniChartZoomIn(g); }
 
 void NudgeHeading(Game& g, int32_t degrees) {
     OwnBoat& b = g.ownBoat;
