@@ -9,6 +9,7 @@
 #include "views/chart_status.h"
 #include "views/current_vectors.h"
 #include "views/lights.h"
+#include "views/passage_chart.h"
 #include "world/start_circles.h"
 #include "world/terrain.h"
 
@@ -172,6 +173,7 @@ void drawChart(gfx::DC& dc, Game& g) {
     DrawCircles(dc, g, f);
     DrawRangeBearingTool(dc, g, f);
     DrawAreaLimits(dc, g, f);
+    DrawPassageFrames(dc, g, f);
     const int32_t stripHeight = s.height / 15;
     DrawStatusFrames(dc, g, stripHeight);
     drawChartStatus(dc, g, s.width, stripHeight, depth);

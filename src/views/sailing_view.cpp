@@ -5,6 +5,7 @@
 #include "views/island_drawer.h"
 #include "views/objects.h"
 #include "views/overlays.h"
+#include "views/passage_scene.h"
 #include "views/scene.h"
 #include "views/sea.h"
 #include "views/shore.h"
@@ -59,6 +60,9 @@ void drawSailingView(gfx::DC& dc, Game& g, int32_t left, int32_t top, int32_t ri
     // The land and what stands on it, then everything afloat, far to near.
     drawShoreBands(dc, g);
     drawShoreFeatures(dc, g);
+    drawPassageCoasts(dc, g);
+    drawPassageLandmarks(dc, g);
+    drawPassageReefs(dc, g);
     drawObjectPass(dc, g, left, top, right, bottom, g.viewState.horizonY);
 
     drawFog(dc, g, view);
