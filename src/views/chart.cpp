@@ -159,7 +159,7 @@ void drawChart(gfx::DC& dc, Game& g) {
     const int32_t depth = DepthAt(g, c.mouseWorldX, c.mouseWorldY, kChartedDepth);
 
     DrawWater(dc, g);
-    if (c.showCurrents == 1) drawCurrentVectors(dc, g, c.centreX, c.centreY, c.scale);
+    if (c.showCurrents == 1) drawCurrentVectors(dc, g, f);
     DrawRocks(dc, g, f);
     DrawShoreBands(dc, g, f);
     DrawIslands(dc, g, f);

@@ -28,16 +28,6 @@ constexpr const char* kLegendFloridaBahamas = "錨地の名前は暗赤色で表
 constexpr const char* kLegendMaineNovaScotia = "錨泊地の名前は暗い赤で表示される。";
 constexpr const char* kPassageDisclaimer = "注：地図や航海の補助は精度が高くはない。";
 
-bool ShowsName(const Game& g, const ChartFrame& f, NameStyle style) {
-    switch (style) {
-        case NameStyle::Place:
-        case NameStyle::Anchorage: return true;
-        case NameStyle::AidLabel: return g.chartView.showMarkNames == 1;
-        case NameStyle::LightLabel: return g.chartView.showMarkNames == 1 && !f.mini && f.zoom < kLightLabelZoom;
-    }
-    return false;
-}
-
 gfx::Color NameColour(const ChartFrame& f, NameStyle style) {
     return style == NameStyle::Anchorage && !f.mono ? kDarkRed : gfx::kBlack;
 }
@@ -57,6 +47,16 @@ void DrawLegend(gfx::DC& dc, const Game& g, const ChartFrame& f, const PassageLi
 }
 
 }  // namespace
+
+bool PlaceNameShown(const Game& g, const ChartFrame& f, NameStyle style) {
+    switch (style) {
+        case NameStyle::Place:
+        case NameStyle::Anchorage: return true;
+        case NameStyle::AidLabel: return g.chartView.showMarkNames == 1;
+        case NameStyle::LightLabel: return g.chartView.showMarkNames == 1 && !f.mini && f.zoom < kLightLabelZoom;
+    }
+    return false;
+}
 
 std::optional<PassageLimits> PassageLimitsFor(const AreaGrid& a) {
     if (a.isPassage != 1) return std::nullopt;
@@ -88,7 +88,7 @@ void DrawPassageNames(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     dc.SetBkMode(gfx::BkMode::Transparent);
     const int32_t half = dc.LineHeight() / 2;
     for (const PlaceName& n : PlaceNamesFor(a.areaCode)) {
-        if (!ShowsName(g, f, n.style)) continue;
+        if (!PlaceNameShown(g, f, n.style)) continue;
         const gfx::Point p = f.toScreen(n.x, n.y);
         if (!f.contains(p)) continue;
         dc.SetTextColor(NameColour(f, n.style));
