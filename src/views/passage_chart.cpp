@@ -6,16 +6,13 @@
 
 #include "common/helpers.h"
 #include "views/chart_status.h"
-#include "world/place_names.h"
+#include "views/place_labels.h"
 
 namespace vel {
 namespace {
 
 constexpr int kGreyBrush = 40;  // (127,127,127)
-constexpr gfx::Color kDarkRed = gfx::Rgb(127, 0, 0);
 constexpr int32_t kFirstPassageReef = 26;
-constexpr int32_t kLightLabelZoom = 17;  // light labels only closer than this
-constexpr int32_t kLabelGap = 4;
 constexpr int32_t kReefDotSpacing = 4;  // pixels between the dots of a reef ring
 
 // Region 5: Florida's coast to the Berry Islands, Grand Bahama to Chubb Cay.
@@ -28,10 +25,6 @@ constexpr const char* kLegendFloridaBahamas = "錨地の名前は暗赤色で表
 constexpr const char* kLegendMaineNovaScotia = "錨泊地の名前は暗い赤で表示される。";
 constexpr const char* kPassageDisclaimer = "注：地図や航海の補助は精度が高くはない。";
 
-gfx::Color NameColour(const ChartFrame& f, NameStyle style) {
-    return style == NameStyle::Anchorage && !f.mono ? kDarkRed : gfx::kBlack;
-}
-
 // The legend stands in the south-west corner of the passage's waters, on
 // the whole-passage chart only.
 void DrawLegend(gfx::DC& dc, const Game& g, const ChartFrame& f, const PassageLimits& lim) {
@@ -40,23 +33,13 @@ void DrawLegend(gfx::DC& dc, const Game& g, const ChartFrame& f, const PassageLi
     const int32_t line = dc.LineHeight();
     const int32_t x = std::max(corner.x, f.left) + 8;
     const int32_t y = std::min(corner.y, f.bottom) - 2 * line - 6;
-    dc.SetTextColor(f.mono ? gfx::kBlack : kDarkRed);
+    dc.SetTextColor(f.mono ? gfx::kBlack : gfx::Rgb(127, 0, 0));
     dc.TextOut(x, y, g.areaGrid.region == 5 ? kLegendFloridaBahamas : kLegendMaineNovaScotia);
     dc.SetTextColor(gfx::kBlack);
     dc.TextOut(x, y + line, kPassageDisclaimer);
 }
 
 }  // namespace
-
-bool PlaceNameShown(const Game& g, const ChartFrame& f, NameStyle style) {
-    switch (style) {
-        case NameStyle::Place:
-        case NameStyle::Anchorage: return true;
-        case NameStyle::AidLabel: return g.chartView.showMarkNames == 1;
-        case NameStyle::LightLabel: return g.chartView.showMarkNames == 1 && !f.mini && f.zoom < kLightLabelZoom;
-    }
-    return false;
-}
 
 std::optional<PassageLimits> PassageLimitsFor(const AreaGrid& a) {
     if (a.isPassage != 1) return std::nullopt;
@@ -82,18 +65,9 @@ void DrawPassageFrames(gfx::DC& dc, const Game& g, const ChartFrame& f) {
 }
 
 void DrawPassageNames(gfx::DC& dc, const Game& g, const ChartFrame& f) {
-    const AreaGrid& a = g.areaGrid;
-    const std::optional<PassageLimits> lim = PassageLimitsFor(a);
+    const std::optional<PassageLimits> lim = PassageLimitsFor(g.areaGrid);
     if (!lim) return;
-    dc.SetBkMode(gfx::BkMode::Transparent);
-    const int32_t half = dc.LineHeight() / 2;
-    for (const PlaceName& n : PlaceNamesFor(a.areaCode)) {
-        if (!PlaceNameShown(g, f, n.style)) continue;
-        const gfx::Point p = f.toScreen(n.x, n.y);
-        if (!f.contains(p)) continue;
-        dc.SetTextColor(NameColour(f, n.style));
-        dc.TextOut(p.x + kLabelGap, p.y - half, n.text);
-    }
+    DrawAreaPlaceNames(dc, g, f);
     DrawLegend(dc, g, f, *lim);
 }
 

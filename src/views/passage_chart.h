@@ -8,7 +8,6 @@
 #include "common/game.h"
 #include "gfx/dc.h"
 #include "views/chart_layers.h"
-#include "world/place_names.h"
 
 namespace vel {
 
@@ -23,10 +22,6 @@ std::optional<PassageLimits> PassageLimitsFor(const AreaGrid& a);
 
 // Grey strips over the chart outside the passage's limits.
 void DrawPassageFrames(gfx::DC& dc, const Game& g, const ChartFrame& f);
-
-// Place and anchorage names always; aid labels while mark names are shown;
-// light characteristics only on the full chart zoomed in closer than 17.
-bool PlaceNameShown(const Game& g, const ChartFrame& f, NameStyle style);
 
 // Lights, names and the legend of a passage chart.
 void DrawPassageNames(gfx::DC& dc, const Game& g, const ChartFrame& f);

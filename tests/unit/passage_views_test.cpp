@@ -7,6 +7,7 @@
 #include "views/chart_layers.h"
 #include "views/passage_chart.h"
 #include "views/passage_scene.h"
+#include "views/place_labels.h"
 #include "views/radar.h"
 
 namespace vel {
