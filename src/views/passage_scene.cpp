@@ -9,9 +9,11 @@
 #include "common/helpers.h"
 #include "views/island_drawer.h"
 #include "views/marks_drawer.h"
+#include "views/palette_names.h"
 #include "views/projection.h"
 #include "views/scene.h"
 #include "views/shore.h"
+#include "world/geo.h"
 
 namespace vel {
 namespace {
@@ -83,6 +85,66 @@ void DrawCoast(gfx::DC& dc, Game& g, int32_t i) {
     }
 }
 
+// The high-rise skylines of Florida's east coast, the first land a crossing
+// from the Bahamas raises. Town centres from the U.S. Census Bureau's
+// gazetteer (place internal points); how many towers each shows is a sketch.
+struct Skyline {
+    LatLon centre;
+    double alongMiles;  // half the length of the waterfront, north-south
+    int32_t towers;
+};
+constexpr Skyline kFloridaSkylines[] = {
+    {{25.7743, -80.1937}, 1.2, 10},  // Miami
+    {{25.8130, -80.1340}, 2.0, 8},   // Miami Beach
+    {{26.0112, -80.1495}, 1.2, 4},   // Hollywood
+    {{26.1223, -80.1434}, 1.5, 8},   // Fort Lauderdale
+    {{26.3587, -80.0831}, 1.2, 4},   // Boca Raton
+    {{26.7153, -80.0534}, 1.2, 6},   // West Palm Beach
+};
+// Tower heights and widths in aid-scale units, and their offsets east-west
+// in area units, repeating along each waterfront.
+constexpr int32_t kTowerHeights[] = {55, 80, 40, 100, 65, 90, 45, 70, 120, 50};
+constexpr int32_t kTowerWidths[] = {22, 18, 30, 20, 26, 18, 28, 22, 20, 30};
+constexpr int32_t kTowerOffsets[] = {0, 120, -80, 60, -150, 200, 30, -60, 150, -20};
+constexpr double kSkylineSightTenths = 200.0;
+
+void DrawHighRise(gfx::DC& dc, Game& g, int32_t x, int32_t row, int32_t k) {
+    const double s = AidScale(g, row);
+    const int32_t h = Trunc(kTowerHeights[k] * s), half = std::max(1, Trunc(kTowerWidths[k] * s / 2));
+    if (h < 3) return;
+    if (Night(g)) {
+        // A lit block: rows of windows against the dark.
+        dc.SelectStockPen(gfx::Stock::Null);
+        dc.SelectBrush(pal::kGrey32);
+        dc.Rectangle(x - half, row - h, x + half + 1, row);
+        if (Monochrome(g)) return;
+        const gfx::Color lamp = gfx::Rgb(255, 255, 127);
+        for (int32_t y = row - h + 2; y < row - 1; y += std::max(3, h / 8))
+            for (int32_t c = x - half + 1; c < x + half; c += std::max(2, half / 2)) dc.SetPixel(c, y, lamp);
+        return;
+    }
+    dc.SelectPen(pal::kPenGrey1);
+    dc.SelectBrush(Monochrome(g) ? pal::kGrey : (k % 3 == 0 ? pal::kCream : pal::kLightGrey));
+    dc.Rectangle(x - half, row - h, x + half + 1, row);
+}
+
+void DrawSkylines(gfx::DC& dc, Game& g) {
+    const GeoProjection* proj = ProjectionForArea(g.areaGrid.areaCode);
+    if (proj == nullptr || g.areaGrid.region != 5) return;
+    const int32_t upm = g.areaGrid.unitsPerMile > 0 ? g.areaGrid.unitsPerMile : 300;
+    for (const Skyline& s : kFloridaSkylines) {
+        const AreaPoint c = AreaFromLatLon(*proj, s.centre);
+        if (DistanceTenths(g.ownBoat.x, g.ownBoat.y, c.x, c.y, upm) > kSkylineSightTenths) continue;
+        const double along = s.alongMiles * upm;
+        for (int32_t k = 0; k < s.towers; ++k) {
+            const double y = c.y - along + 2.0 * along * k / std::max(1, s.towers - 1);
+            projectPointD(g, 2, c.x + kTowerOffsets[k % 10], y, kProjectShore);
+            if (std::abs(g.projection.relBearing) > 60) continue;
+            DrawHighRise(dc, g, g.projection.screenX[2], g.projection.screenY[2], k % 10);
+        }
+    }
+}
+
 // Distance from the boat to the nearest vertex of landmass i.
 double NearestVertex(const Game& g, int32_t i) {
     const AreaGrid& a = g.areaGrid;
@@ -109,6 +171,7 @@ void drawPassageCoasts(gfx::DC& dc, Game& g) {
 
 void drawPassageLandmarks(gfx::DC& dc, Game& g) {
     if (!Passage(g)) return;
+    DrawSkylines(dc, g);
     const Lighthouse& l = g.lighthouse;
     const int32_t upm = g.areaGrid.unitsPerMile > 0 ? g.areaGrid.unitsPerMile : 300;
     for (int32_t i = 1; i < static_cast<int32_t>(l.x.size()); ++i) {
