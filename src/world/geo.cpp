@@ -11,7 +11,12 @@ namespace {
 // (start circles, stream edges, current zones, docks) fall where they belong.
 constexpr GeoProjection kProjections[] = {
     {5, 26.32, -78.85, 300},  {6, 26.32, -78.85, 300},   // Florida - Bahamas
-    {7, 43.89, -66.56, 300},  {8, 43.89, -66.56, 300},   // Maine - Nova Scotia
+    // Maine - Nova Scotia: the stored circles and zones do not keep the real
+    // spacing of the two coasts to the mile; this origin puts every start
+    // circle in open water (Englishman Bay, off Narraguagus Bay, off the
+    // Cranberry Isles, off McNutts Island at Shelburne) at the cost of the
+    // Shelburne circle lying 6 miles off the harbour mouth, not in it.
+    {7, 43.7844, -66.4675, 300},  {8, 43.7844, -66.4675, 300},
     {11, 41.35, -71.30, 310},                            // Southern New England
     {12, 38.065, -76.49, 140},                           // Chesapeake Bay
     {20, 44.10, -68.70, 175},                            // Maine

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "geodata/emit.h"
+#include "geodata/passages.h"
 #include "geodata/shoreline.h"
 
 namespace vel::geodata {
@@ -41,6 +42,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"lines", LinesCommand, "lines AREA [HALF_UNITS]"},
+    {"passage", PassageCommand, "passage REGION (5 or 6)"},
 };
 
 }  // namespace

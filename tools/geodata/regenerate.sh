@@ -15,3 +15,5 @@ gen() {  # gen FILE ARGS...: one table file from one tool command
 }
 
 # One line per generated table:
+gen passage_florida_bahamas.cpp passage 5
+gen passage_maine_nova_scotia.cpp passage 6
