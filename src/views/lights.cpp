@@ -98,7 +98,7 @@ void DrawAidSymbol(gfx::DC& dc, const ChartFrame& f, gfx::Point p, const AidKind
 void DrawObjectAids(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     const ObjectList& o = g.objectList;
     for (int32_t i = kFirstAidSlot; i <= kLastAidSlot; ++i) {
-        const AidKind* a = FindAidKind(o.kind[i]);
+        const AidKind* a = g.areaGrid.isPassage == 1 ? FindPassageMarkKind(o.kind[i]) : FindAidKind(o.kind[i]);
         if (!a) continue;
         const gfx::Point p = f.toScreen(o.fbx[i], o.fby[i]);
         if (!f.contains(p)) continue;

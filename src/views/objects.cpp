@@ -60,6 +60,10 @@ constexpr KindRow kKinds[] = {
     {11, 14, kNoLimit, Ship, false},
     {15, 15, kNoLimit, FleetBoat, false},
     {16, 16, kNoLimit, Ship, false},
+    // The passages' marks: lit buoys at harbour mouths, beacon towers.
+    {23, 23, 50.0, RedBuoy, true},
+    {24, 24, 50.0, GreenBuoy, true},
+    {25, 25, 80.0, Beacon, true},
 };
 
 const KindRow* RowFor(int32_t kind) {

@@ -21,6 +21,12 @@ constexpr int32_t kReefDotSpacing = 4;  // pixels between the dots of a reef rin
 constexpr PassageLimits kFloridaBahamas{-23000, 21000, -16000, 19000, true};
 constexpr PassageLimits kMaineNovaScotia{-27000, 22000, -20000, 15000, false};
 
+constexpr AidKind kPassageMarks[] = {
+    {23, "Fl R", AidShape::Buoy, AidColour::Red, 1},
+    {24, "Fl G", AidShape::Buoy, AidColour::Green, 1},
+    {25, "Fl ﾀﾜｰ", AidShape::Tower, AidColour::Black, 1},
+};
+
 constexpr const char* kLegendFloridaBahamas = "錨地の名前は暗赤色で表示される、堆(Bank)上でも可能。";
 constexpr const char* kLegendMaineNovaScotia = "錨泊地の名前は暗い赤で表示される。";
 constexpr const char* kPassageDisclaimer = "注：地図や航海の補助は精度が高くはない。";
@@ -89,6 +95,12 @@ void DrawPassageReefRing(gfx::DC& dc, gfx::Point centre, int32_t radius, gfx::Co
         const gfx::Point p{centre.x + Trunc(radius * std::cos(t)), centre.y + Trunc(radius * std::sin(t))};
         if (f.contains(p)) dc.SetPixel(p.x, p.y, c);
     }
+}
+
+const AidKind* FindPassageMarkKind(int32_t kind) {
+    for (const AidKind& k : kPassageMarks)
+        if (k.kind == kind) return &k;
+    return nullptr;
 }
 
 bool RockIsPassageLight(const AreaGrid& a, int32_t rock) { return a.isPassage == 1 && a.region == 5 && rock == 0; }

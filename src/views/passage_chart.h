@@ -8,6 +8,7 @@
 #include "common/game.h"
 #include "gfx/dc.h"
 #include "views/chart_layers.h"
+#include "world/aids.h"
 
 namespace vel {
 
@@ -31,6 +32,10 @@ void DrawPassageNames(gfx::DC& dc, const Game& g, const ChartFrame& f);
 bool IsPassageReef(const AreaGrid& a, int32_t island);
 int32_t PassageReefRingPixels(int32_t zoom);
 void DrawPassageReefRing(gfx::DC& dc, gfx::Point centre, int32_t radius, gfx::Color c, const ChartFrame& f);
+
+// The passages' own marks in the object list: 23 red and 24 green lit
+// buoys, 25 a light on a beacon tower; nullptr for any other kind.
+const AidKind* FindPassageMarkKind(int32_t kind);
 
 // In the Florida-Bahamas passages the first rock of the list is a light.
 bool RockIsPassageLight(const AreaGrid& a, int32_t rock);
