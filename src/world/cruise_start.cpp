@@ -11,6 +11,7 @@
 #include "world/harbour.h"
 #include "world/islands.h"
 #include "world/marks.h"
+#include "world/passages.h"
 #include "world/rocks.h"
 #include "world/tides.h"
 
@@ -119,7 +120,10 @@ void BuildStoredArea(Game& g) {
     a.mainlandSide = p.mainlandSide;
     a.seaSign = p.mainlandSide == 1 ? 1 : -1;
     g.navState.variation = p.variation;
-    if (o.region == 6 && o.isPassage == 1) g.ownBoat.anchorRode = 150;
+    if (o.isPassage == 1) {
+        BuildPassage(g);
+        if (a.region == 6) g.ownBoat.anchorRode = 150;
+    }
 }
 
 void BuildArea(Game& g) {
@@ -146,6 +150,7 @@ void BuildArea(Game& g) {
         PlaceMooringBuoys(g);
         PlaceFixedObjects(g);
     }
+    if (o.isPassage == 1) PlacePassageObjects(g);
     if (o.difficulty == 1) o.noBroaching = 1;
 }
 
@@ -169,6 +174,11 @@ void StartCruise(Game& g) {
     g.areaGrid.unitsPerMile = p.unitsPerMile;
     o.isRealArea = o.areaCode > 10 ? 1 : 0;
     o.isPassage = (o.areaCode >= 5 && o.areaCode <= 8) ? 1 : 0;
+    // The area code names the passage; a region left over from another
+    // choice must not build half of the other one.
+    if (o.isPassage == 1) o.region = PassageRegionOf(o.areaCode);
+    // The bonus is earned anew by each cruise's own start.
+    g.score.passageStartValid = 0;
     ChartView& c = g.chartView;
     c.fullScale = p.fullScale;
     c.scale = (o.isPassage || o.isRealArea) ? c.fullScale : 32;

@@ -1,9 +1,14 @@
 #include "world/place_names.h"
 
+#include "world/passages.h"
+
 namespace vel {
 
 // Each area's table lives with that area's data; areas without names (the
 // generated ones) answer an empty list.
-std::span<const PlaceName> PlaceNamesFor(int32_t) { return {}; }
+std::span<const PlaceName> PlaceNamesFor(int32_t areaCode) {
+    if (const PassageRegion* p = PassageTables(PassageRegionOf(areaCode))) return p->names;
+    return {};
+}
 
 }  // namespace vel

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "common/helpers.h"
+#include "world/passages.h"
 
 namespace vel {
 namespace {
@@ -132,6 +133,9 @@ int32_t ProbeHeading(const Game& g, int32_t dirCode) {
         case 7:
         case -7: return WrapDegrees(h + dirCode);
         default: {
+            // The passages' field leaves the comes-from direction of the
+            // point it is working on, the ebb already turned.
+            if (g.areaGrid.isPassage == 1) return WrapDegrees(g.tideState.currentFrom);
             const int32_t from = g.tideState.virtualFrom;
             return WrapDegrees(g.tideState.boatCurrentSpeed > 0 ? from : from + 180);
         }
@@ -201,8 +205,12 @@ int32_t BankY(const AreaGrid& a, int32_t s, int32_t x) {
 int32_t CoastYAt(const AreaGrid& a, int32_t x, int32_t y) { return ShoreFacing(a, x, y).y; }
 
 int32_t DepthAt(const Game& g, int32_t x, int32_t y, int32_t kind) {
-    // The passages and the real areas bring queries of their own; until
-    // they are built, every area reads the generated depth field.
+    // The real areas bring a query of their own; until it is built they read
+    // the generated depth field.
+    if (g.areaGrid.isPassage == 1) {
+        if (g.areaGrid.region == 5) return PassageDepthSouth(g, x, y, kind);
+        if (g.areaGrid.region == 6) return PassageDepthNorth(g, x, y, kind);
+    }
     return VirtualDepth(g, x, y, kind);
 }
 

@@ -65,10 +65,10 @@ struct LandSpec {
     // Shore east of this x belongs to another landmass: a ray that meets
     // the shore only there stops at its first crossing, inland.
     double eastLimit = 1e9;
-    // A ray that meets no shore at all runs out over the sea past the end
-    // of the coast: the vertex then stays near the centre instead of taking
-    // its neighbours' factor.
-    bool retreat = false;
+    // A ray that meets no shore at all takes this factor instead of its
+    // neighbours' (0: it does): small where it runs out over the sea past
+    // the end of the coast, large where it runs inland out of the area.
+    double noHit = 0;
 };
 
 struct IslandSpec {
@@ -194,10 +194,10 @@ RegionSpec MaineNovaScotia() {
         // The Downeast coast from Mount Desert to Machias, facing south-east
         // on vertices 1..65; its north-east tip lies off Cutler.
         {"Maine coast", -24000, -10000, 15000, 0.5, 60, 1, 65, {{44.80, -68.00}}, 1, 5.0, -1e9, -12000, Crossing::Last,
-         1.5, -16500, true},
+         1.5, -16500, 0.15},
         // South-west Nova Scotia, from Shelburne round Cape Sable to St Mary's Bay.
         {"Nova Scotia", 22000, -6000, 15000, 0.6, 45, 70, 144, {{44.00, -65.50}}, 1, 1.0, 7000, 1e9, Crossing::Last,
-         1.5},
+         1.5, 1e9, 1.5},
         {"Yarmouth shore", 10000, -5000, 8000, 0.6, 10, 0, 179, {{44.00, -65.90}}, 1, 0, 0, 0, Crossing::First, 1.6},
         {"Long Island", 0, 0, 0, 0, 0, 0, 179, {{44.33, -66.25}}, 1, 0, 0, 0, Crossing::Last, 1.6},
         {"Campobello Island", 0, 0, 0, 0, 0, 0, 179, {{44.88, -66.93}}, 1, 0, 0, 0, Crossing::Last, 1.6},
@@ -448,7 +448,7 @@ void FitLand(const LandSpec& spec, std::vector<Piece>& pieces, const std::vector
         for (const Piece* s : out.shore) Crossings(s->pts, {double(m.x), double(m.y)}, o.dx / len, o.dy / len, hits);
         std::erase_if(hits, [&](double t) { return t > spec.reach * len; });
         if (hits.empty()) {
-            if (spec.retreat) factor[v] = 0.15;
+            if (spec.noHit > 0) factor[v] = spec.noHit;
             continue;
         }
         const auto eastOfLimit = [&](double t) { return m.x + o.dx / len * t > spec.eastLimit; };
