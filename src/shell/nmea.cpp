@@ -215,7 +215,7 @@ std::optional<std::string> ParseNmeaDestination(std::string_view text, std::stri
         p = std::string_view(t).substr(colon + 1);
         if (h.empty()) return "NMEA出力先のホストがありません" + example;
         if (h.find(':') != std::string_view::npos)
-            return "IPv6 のアドレスは [ ] で囲んでください (例 [::1]:10110)";
+            return "NMEA出力先の IPv6 アドレスは [ ] で囲んでください (例 [::1]:10110)";
         if (!ValidHost(h)) return "NMEA出力先のホスト名が正しくありません: " + std::string(h);
     }
     int32_t n = 0;
