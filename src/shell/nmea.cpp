@@ -178,8 +178,10 @@ std::vector<std::string> NmeaSentences(const Game& g) {
     out.push_back(Sentence("IIMWV", {Degrees(windAngle), "R", Fixed(b.apparentWindSpeed), "N", "A"}));
     // The transducer sits at the waterline: the offset to the keel turns the
     // depth of water into the depth under the keel.
-    if (DepthSounderWorks(g))
-        out.push_back(Sentence("IIDPT", {Fixed(b.depth * kMetresPerFoot), Fixed(-g.boatDesign.draft * kMetresPerFoot), ""}));
+    if (DepthSounderWorks(g)) {
+        const double keel = g.boatDesign.draft * kMetresPerFoot;
+        out.push_back(Sentence("IIDPT", {Fixed(b.depth * kMetresPerFoot), Fixed(-keel), ""}));
+    }
     return out;
 }
 
