@@ -33,17 +33,29 @@ foreach(size ${VELMARA_ICON_SIZES})
 endforeach()
 install(FILES data/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmara)
 
+# The manual page and the package's changelog, compressed without a time
+# stamp as Debian wants them.
+set(velmara_doc ${PROJECT_BINARY_DIR}/doc)
+configure_file(data/velmara.6.in ${velmara_doc}/velmara.6 @ONLY)
+configure_file(data/changelog.Debian ${velmara_doc}/changelog.Debian COPYONLY)
+add_custom_command(OUTPUT ${velmara_doc}/velmara.6.gz ${velmara_doc}/changelog.Debian.gz
+  COMMAND gzip -9nkf velmara.6 changelog.Debian
+  WORKING_DIRECTORY ${velmara_doc}
+  DEPENDS ${velmara_doc}/velmara.6 ${velmara_doc}/changelog.Debian)
+add_custom_target(velmara_docs ALL DEPENDS ${velmara_doc}/velmara.6.gz ${velmara_doc}/changelog.Debian.gz)
+install(FILES ${velmara_doc}/velmara.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${velmara_doc}/changelog.Debian.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmara)
+
 # cpack -G DEB (in the build folder) after a build.
 set(CPACK_PACKAGE_NAME velmara)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "boat-handling simulator")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "boat-handling simulator
- Velmara is a boat-handling simulator. Pick a cruising area, a boat and a
- difficulty, then steer, set and trim the sails, run the engines, anchor,
- dock and pick up moorings while wind, weather, tides and other vessels
- change around you. A cruise lasts up to five days and is then scored.
- .
- The game is in Japanese.")
+set(CPACK_PACKAGE_DESCRIPTION "Velmara is a boat-handling simulator. Pick a cruising area, a boat and a
+difficulty, then steer, set and trim the sails, run the engines, anchor,
+dock and pick up moorings while wind, weather, tides and other vessels
+change around you. A cruise lasts up to five days and is then scored.
+
+The game is in Japanese.")
 set(VELMARA_PACKAGE_MAINTAINER "Velmara developers <velmara@example.org>" CACHE STRING
     "Maintainer field of the Debian package")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VELMARA_PACKAGE_MAINTAINER}")
@@ -60,5 +72,6 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb-games.cmake)
 set(CPACK_GENERATOR DEB)
 include(CPack)
