@@ -1,10 +1,13 @@
 #include <QApplication>
-#include <QCloseEvent>
+#include <QDir>
+#include <QEvent>
 #include <QIcon>
 #include <QScreen>
 #include <QSessionManager>
 #include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/command_line.h"
 #include "app/exit_signals.h"
@@ -17,10 +20,12 @@ namespace {
 
 std::vector<std::string> Arguments(int argc, char** argv) { return {argv + 1, argv + argc}; }
 
+// Every size the build rendered from the SVG icon.
 QIcon ProgramIcon() {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1/org.velmara.Velmara.png").arg(size), QSize(size, size));
+    const QDir sizes(QStringLiteral(":/icons"));
+    for (const QString& size : sizes.entryList(QDir::Dirs))
+        icon.addFile(sizes.filePath(size + QStringLiteral("/" VELMARA_APP_ID ".png")));
     return icon;
 }
 
@@ -83,7 +88,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(VELMARA_VERSION));
     QApplication::setWindowIcon(ProgramIcon());
     // Lets a Wayland compositor match the window to the launcher and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.velmara.Velmara"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELMARA_APP_ID));
 
     // The whole state lives on the heap: the area tables are large.
     auto game = std::make_unique<vel::Game>();
