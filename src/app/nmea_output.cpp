@@ -68,9 +68,7 @@ void NmeaSender::send(const std::string& host, int32_t port, const std::vector<s
     tell("NMEA出力: " + destination + " へ送信中");
 }
 
-std::string NmeaSettingsPath(const std::string& settingsPath) {
-    return QFileInfo(QString::fromStdString(settingsPath)).dir().filePath(QStringLiteral("nmea.conf")).toStdString();
-}
+std::string NmeaSettingsPath(const std::string& settingsPath) { return settingsPath + ".nmea"; }
 
 void LoadNmeaSettingsFile(Game& g, const std::string& path) {
     QFile f(QString::fromStdString(path));

@@ -37,7 +37,7 @@ private:
     Report report_;
 };
 
-// nmea.conf in the folder of the main settings file.
+// "p.vel" → "p.vel.nmea": two settings files never share one.
 std::string NmeaSettingsPath(const std::string& settingsPath);
 // A missing or unreadable file leaves the defaults.
 void LoadNmeaSettingsFile(Game& g, const std::string& path);
