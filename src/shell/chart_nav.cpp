@@ -16,8 +16,7 @@ constexpr int32_t kPanStep = 30;
 int32_t UsableZoom(int32_t z) { return std::max(z, kMinZoom); }
 
 // Whether a zoom-out to z brings the pan back to the origin. A passage's
-// whole view re-centres as a real area's does: its full scale lies below the
-// 100 once named for it, which no zoom would reach.
+// whole view (zoom 100) re-centres as a real area's does.
 bool Recentres(const AreaGrid& a, int32_t z, int32_t fullScale, ZoomOutBy by) {
     if (a.isPassage != 0) return z == fullScale;
     if (a.isRealArea != 0 && by == ZoomOutBy::Menu) return z == fullScale;

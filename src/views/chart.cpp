@@ -159,6 +159,7 @@ void drawChart(gfx::DC& dc, Game& g) {
     const int32_t depth = DepthAt(g, c.mouseWorldX, c.mouseWorldY, kChartedDepth);
 
     DrawWater(dc, g);
+    DrawPassageBank(dc, g, f);
     if (c.showCurrents == 1) drawCurrentVectors(dc, g, f);
     DrawRocks(dc, g, f);
     DrawShoreBands(dc, g, f);

@@ -213,10 +213,11 @@ int32_t ShoalRingOffset(int32_t ring, int32_t zoom) {
 
 void DrawRocks(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     const RockList& r = g.rockList;
-    const int32_t n = std::clamp(r.count, 0, kChartedRocks);
+    // The list is filled from entry 1.
+    const int32_t n = std::min({r.count, kChartedRocks, static_cast<int32_t>(r.x.size()) - 1});
     dc.SetBkMode(gfx::BkMode::Transparent);
     dc.SetTextColor(f.mono ? gfx::kBlack : gfx::kWhite);
-    for (int32_t i = 0; i < n; ++i) {
+    for (int32_t i = 1; i <= n; ++i) {
         const gfx::Point p = f.toScreen(r.x[i], r.y[i]);
         if (!f.contains(p)) continue;
         if (r.visible[i] == 1)

@@ -8,6 +8,7 @@
 #include "views/chart_plot.h"
 #include "views/inset_button.h"
 #include "views/lights.h"
+#include "views/passage_chart.h"
 
 namespace vel {
 namespace {
@@ -71,6 +72,7 @@ void drawMiniChart(gfx::DC& dc, Game& g, int32_t left, int32_t top, int32_t righ
     dc.ClipRect(left, top, right, bottom);
     const ChartFrame f = MiniFrame(g, left, top, right, bottom);
     FillBackground(dc, g, f);
+    if (g.viewState.night == 0 && g.weather.storm != 2 && g.weather.fog != 1) DrawPassageBank(dc, g, f);
     DrawRocks(dc, g, f);
     DrawShoreBands(dc, g, f);
     DrawIslands(dc, g, f);

@@ -12,14 +12,17 @@ namespace vel {
 namespace {
 
 constexpr int kGreyBrush = 40;  // (127,127,127)
+constexpr int kBankBrush = 2;   // (127,200,255)
+constexpr double kBankLineSlope = 0.19386134120049925;
 constexpr int32_t kFirstPassageReef = 26;
 constexpr int32_t kReefDotSpacing = 4;  // pixels between the dots of a reef ring
 
-// Region 5: Florida's coast to the Berry Islands, Grand Bahama to Chubb Cay.
-// Region 6: Mount Desert Island to Shelburne, the Bay of Fundy's mouth to
-// the open Gulf of Maine (south is only where the legend stands).
-constexpr PassageLimits kFloridaBahamas{-23000, 21000, -16000, 19000, true};
-constexpr PassageLimits kMaineNovaScotia{-27000, 22000, -20000, 15000, false};
+// Region 5: Florida's coast to the Berry Islands, Grand Bahama and the
+// Little Bahama Bank to the cays south of Chubb Cay. Region 6: Swans Island
+// to Shelburne, Grand Manan to the open Gulf of Maine (south is only where
+// the legend stands).
+constexpr PassageLimits kFloridaBahamas{-29000, 24000, -18000, 21500, true};
+constexpr PassageLimits kMaineNovaScotia{-29000, 25000, -21500, 15000, false};
 
 constexpr AidKind kPassageMarks[] = {
     {23, "Fl R", AidShape::Buoy, AidColour::Red, 1},
@@ -52,6 +55,18 @@ std::optional<PassageLimits> PassageLimitsFor(const AreaGrid& a) {
     if (a.region == 5) return kFloridaBahamas;
     if (a.region == 6) return kMaineNovaScotia;
     return std::nullopt;
+}
+
+void DrawPassageBank(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    const AreaGrid& a = g.areaGrid;
+    const std::optional<PassageLimits> lim = PassageLimitsFor(a);
+    if (!lim || a.region != 5 || f.mono || g.screenState.bitsPerPixel <= 8) return;
+    const int32_t west = a.gulfEastX, east = g.passageState.bankEastX;
+    const gfx::Point bank[] = {f.toScreen(west, Trunc(kBankLineSlope * west)), f.toScreen(east, Trunc(kBankLineSlope * east)),
+                               f.toScreen(east, lim->south), f.toScreen(west, lim->south)};
+    dc.SelectStockPen(gfx::Stock::Null);
+    dc.SelectBrush(kBankBrush);
+    dc.Polygon(bank, 4);
 }
 
 void DrawPassageFrames(gfx::DC& dc, const Game& g, const ChartFrame& f) {
@@ -103,6 +118,6 @@ const AidKind* FindPassageMarkKind(int32_t kind) {
     return nullptr;
 }
 
-bool RockIsPassageLight(const AreaGrid& a, int32_t rock) { return a.isPassage == 1 && a.region == 5 && rock == 0; }
+bool RockIsPassageLight(const AreaGrid& a, int32_t rock) { return a.isPassage == 1 && a.region == 5 && rock == 1; }
 
 }  // namespace vel

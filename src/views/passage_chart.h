@@ -21,6 +21,11 @@ struct PassageLimits {
 };
 std::optional<PassageLimits> PassageLimitsFor(const AreaGrid& a);
 
+// The Great Bahama Bank of the Florida-Bahamas passages, in a paler blue:
+// east of the stream, south of the bank line, west of the bank's east
+// limit, where the water is nowhere deeper than 15 feet.
+void DrawPassageBank(gfx::DC& dc, const Game& g, const ChartFrame& f);
+
 // Grey strips over the chart outside the passage's limits.
 void DrawPassageFrames(gfx::DC& dc, const Game& g, const ChartFrame& f);
 

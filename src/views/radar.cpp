@@ -119,8 +119,8 @@ void PassageRockEchoes(gfx::DC& dc, const Scope& sc, int32_t r) {
     const Game& g = sc.g;
     if (g.areaGrid.region != 5 && g.areaGrid.region != 6) return;
     const RockList& rocks = g.rockList;
-    const int32_t n = std::clamp(rocks.count, 0, static_cast<int32_t>(rocks.x.size()));
-    for (int32_t i = 0; i < n; ++i) {
+    const int32_t n = std::clamp(rocks.count, 0, static_cast<int32_t>(rocks.x.size()) - 1);
+    for (int32_t i = 1; i <= n; ++i) {
         const Echo e = sc.at(rocks.x[i], rocks.y[i]);
         Dot(dc, sc, e.p, FarEchoRadius(r, e.distance));
     }

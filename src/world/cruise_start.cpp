@@ -33,8 +33,10 @@ constexpr AreaParams kAreaParams[] = {
     {2, 3, 300, 75, 7, 0},      // the Bahamian virtual islands
     {0, 1, 300, 75, 14, 0},     // generated areas, north
     {0, 2, 300, 75, 10, 0},     // generated areas, south (and the beginner course)
-    {5, 0, 300, 75, 6, 4},      {6, 0, 300, 75, 6, 4},       // Florida - Bahamas
-    {7, 0, 300, 75, 18, 4},     {8, 0, 300, 75, 18, 4},      // Maine - Nova Scotia
+    // A passage's whole chart is zoom 100, the value its zoom-out re-centres
+    // at: about 35000 by 23000 units, both shores of the crossing at once.
+    {5, 0, 300, 100, 6, 4},     {6, 0, 300, 100, 6, 4},      // Florida - Bahamas
+    {7, 0, 300, 100, 18, 4},    {8, 0, 300, 100, 18, 4},     // Maine - Nova Scotia
     {11, 0, 310, 70, 14, 1},    {12, 0, 140, 51, 10, 4},     // Southern New England, Chesapeake Bay
     {20, 0, 175, 50, 17, 1},    {30, 0, 416, 100, 7, 4},     // Maine, the Exumas
 };

@@ -107,8 +107,8 @@ TEST_P(RadarRock, NearRocksFullSizeFarRocksHalfAndBeyond7000None) {
     f.g.areaGrid.region = 5;
     f.g.areaGrid.isPassage = 1;
     f.g.rockList.count = 1;
-    f.g.rockList.x[0] = c.distance;
-    f.g.rockList.y[0] = 0;
+    f.g.rockList.x[1] = c.distance;
+    f.g.rockList.y[1] = 0;
     f.g.radarState.range = c.range;
     f.draw();
     EXPECT_EQ(f.at(c.echoX, 566) == test::kGreen, c.shown);
