@@ -139,3 +139,40 @@ TEST(PassageCoasts, ShowWithinSightAndNotBeyond) {
 
 }  // namespace
 }  // namespace vel
+
+namespace vel {
+namespace {
+
+// The rock list is filled from entry 1; entry 0 stays at the origin. The
+// first rock of the Florida-Bahamas passages is a light, labelled "Fl"
+// while mark names are shown.
+TEST(ChartRocks, DrawnFromTheFirstEntryAndTheFloridaLightLabelled) {
+    for (const int32_t markNames : {0, 1}) {
+        test::ViewFixture f;
+        MakePassage(f.g, 5);
+        f.g.chartView.showMarkNames = markNames;
+        RockList& r = f.g.rockList;
+        r.count = 2;
+        r.x[1] = 4000, r.y[1] = 0, r.visible[1] = 1;
+        r.x[2] = -4000, r.y[2] = 0, r.visible[2] = 0;
+        const ChartFrame frame = MainChartFrame(f.g);
+        auto dc = f.freshDc(test::kWater);
+        DrawRocks(*dc, f.g, frame);
+        dc.reset();
+        const auto inked = [&](gfx::Point p, int32_t dx0, int32_t dx1, gfx::Color c) {
+            int32_t n = 0;
+            for (int32_t y = p.y - 10; y <= p.y + 10; ++y)
+                for (int32_t x = p.x + dx0; x <= p.x + dx1; ++x) n += f.at(x, y) == c;
+            return n;
+        };
+        const gfx::Point first = frame.toScreen(4000, 0), second = frame.toScreen(-4000, 0), origin = frame.toScreen(0, 0);
+        EXPECT_GT(inked(first, -5, 5, gfx::kWhite), 0);
+        EXPECT_GT(inked(second, -5, 5, gfx::kWhite), 0);
+        EXPECT_EQ(inked(origin, -5, 5, gfx::kWhite), 0);
+        EXPECT_EQ(inked(first, 9, 25, gfx::kBlack) > 0, markNames == 1);
+        EXPECT_EQ(inked(second, 9, 25, gfx::kBlack), 0);
+    }
+}
+
+}  // namespace
+}  // namespace vel
