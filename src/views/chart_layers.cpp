@@ -252,6 +252,9 @@ void DrawIslands(gfx::DC& dc, const Game& g, const ChartFrame& f) {
         const std::vector<gfx::Point> pts = OutlinePoints(a, i, f);
         if (OutlineOffFrame(pts, f, margin)) continue;
         SelectLand(dc, f);
+        // A rim the colour of the land only widens it; on the long outlines
+        // of the landmasses stroking it would cost more than the rest.
+        if (a.isLandmass[i] == 1) dc.SelectStockPen(gfx::Stock::Null);
         dc.Polygon(pts.data(), static_cast<int>(pts.size()));
         if (a.isLandmass[i] == 1) continue;
         const gfx::Point centre = f.toScreen(a.islandX[i], a.islandY[i]);
