@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
+#include "sim/anchoring.h"
 #include "sim/ships.h"
 #include "sim/vessels.h"
 #include "world/current_field.h"
 #include "world/passages.h"
+#include "world/place_names.h"
 #include "world/start_circles.h"
 #include "world/terrain.h"
 #include "world_fixture.h"
@@ -271,6 +274,63 @@ TEST(PassageCurrents, TidalStreamsOnTheBankAndInTheGulfOfMaine) {
         CurrentAt(*g, c.x, c.y, 0);
         EXPECT_EQ(g->tideState.currentFrom, NormaliseAngle(c.from + 180));
     }
+}
+
+TEST(PassageCurrents, AnAnchoredBoatLiesToAStrongChartCurrentElseToTheWind) {
+    struct Case {
+        int32_t anchorX, anchorY, windSpeed, lie;
+    };
+    const Case cases[] = {
+        {-11000, -3000, 12, 180},  // the stream at 50 against 2 x 12 / 3
+        {-11000, 3000, 12, 190},
+        {-11000, 3000, 75, 190},   // 2 x 75 / 3 = 50: still the stream
+        {-11000, 3000, 77, 90},    // 50 < 2 x 77 / 3: the wind
+        {-17000, 0, 12, 90},       // still water inshore
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "(" << c.anchorX << ", " << c.anchorY << ") wind " << c.windSpeed);
+        auto g = Passage(5, 0);
+        g->tideState.gulfStreamSpeed = 50;
+        g->tideState.boatCurrentSpeed = 3;
+        g->weather.windDirection = 90;
+        g->weather.windSpeed = c.windSpeed;
+        g->anchors.anchor[1][1] = 3;
+        g->anchors.xanch[1][1] = c.anchorX;
+        g->anchors.yanch[1][1] = c.anchorY;
+        EXPECT_EQ(LieDirection(*g), c.lie);
+        EXPECT_EQ(g->tideState.boatCurrentSpeed, 3);  // asking leaves the boat's own current alone
+    }
+}
+
+TEST(PassageNames, EachPassageNamesItsPlacesAndAnchorages) {
+    struct Case {
+        int32_t code;
+        std::size_t count;
+        const char* anchorage;
+        const char* legend;
+    };
+    const Case cases[] = {
+        {5, 17, "Chubb小島", "錨地の名前は暗赤色で表示される、堆(Bank)上でも可能。"},
+        {6, 17, "Great ﾊｰﾊﾞｰ 小島", "錨地の名前は暗赤色で表示される、堆(Bank)上でも可能。"},
+        {7, 11, "Cutler", "錨泊地の名前は暗い赤で表示される。"},
+        {8, 11, "Shelburne", "錨泊地の名前は暗い赤で表示される。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        const auto names = PlaceNamesFor(c.code);
+        EXPECT_EQ(names.size(), c.count);
+        bool found = false;
+        for (const PlaceName& n : names) {
+            // Within the chart at its full scale.
+            EXPECT_LT(std::abs(n.x), 25000);
+            EXPECT_LT(std::abs(n.y), 21000);
+            if (std::string(n.text) == c.anchorage) found = n.style == NameStyle::Anchorage;
+        }
+        EXPECT_TRUE(found);
+        EXPECT_STREQ(PassageLegend(c.code), c.legend);
+    }
+    EXPECT_TRUE(PlaceNamesFor(2).empty());
+    EXPECT_EQ(PassageLegend(11), nullptr);
 }
 
 // ---- Traffic -------------------------------------------------------------------------------------
