@@ -50,9 +50,10 @@ struct Game {
     Vessels vessels;
     TrigTables trigTables;
     RandomTable randomTable;
+    NmeaOutput nmeaOutput;
 
     Rng rng;
-    // Set by the harness and tests: the cruise start seeds with this instead
+    // Set by --seed, the harness and tests: the cruise start seeds with this instead
     // of the wall clock, which makes a whole cruise reproducible.
     std::optional<uint32_t> forcedSeed;
     std::vector<SoundRequest> soundRequests;
@@ -89,6 +90,7 @@ struct Game {
         v(Vessels::recordName, g.vessels);
         v(TrigTables::recordName, g.trigTables);
         v(RandomTable::recordName, g.randomTable);
+        v(NmeaOutput::recordName, g.nmeaOutput);
     }
 };
 
