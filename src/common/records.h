@@ -459,10 +459,13 @@ VEL_RECORD(RockList, VEL_ROCK_LIST)
 VEL_RECORD(NavState, VEL_NAV_STATE)
 
 // ---- Gulf Stream bank test of the Florida-Bahamas passages -----------------
+// zoneX: the boat's x at the last zone check of a passage (its anchorage
+// moves when a zone line is crossed).
 #define VEL_PASSAGE_STATE(F)                                                   \
     F(int32_t, bankEastX, 19970)                                               \
     F(int32_t, bankLineY, 20000)                                               \
-    F(int32_t, onBank)
+    F(int32_t, onBank)                                                         \
+    F(double, zoneX)
 VEL_RECORD(PassageState, VEL_PASSAGE_STATE)
 
 // ---- Tide and current ------------------------------------------------------
@@ -664,6 +667,7 @@ using RippleDoubles = Arr<double, kRipples>;
     F(FleetInts, vesselHeading)                                                \
     F(FleetInts, vesselSize)                                                   \
     F(FleetInts, vesselColour)                                                 \
+    F(int32_t, fleetLieFrom, -1)                                               \
     F(CrestDoubles, crestX)                                                    \
     F(CrestDoubles, crestY)                                                    \
     F(CrestDoubles, crestScale)                                                \

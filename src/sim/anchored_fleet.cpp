@@ -85,7 +85,8 @@ void MoveAnchoredVessel(Game& g, int32_t j) {
     const bool moored = v.onMooring[j] == 1;
     const int32_t amplitude = (j == 0 || moored) ? w.windSpeed / 2 : w.windSpeed;
     const double t = 3 * j + 0.5 * g.simClock.dayMinutes;
-    int32_t lie = WrapDegrees(w.windDirection - Trunc(amplitude * std::sin(t)));
+    const int32_t to = v.fleetLieFrom >= 0 ? v.fleetLieFrom : w.windDirection;
+    int32_t lie = WrapDegrees(to - Trunc(amplitude * std::sin(t)));
     if (own.anchored == 1 || own.onBuoy == 1) lie = own.heading;
     v.vesselHeading[j] = WrapDegrees(Trunc(amplitude * std::cos(t)) + lie);
     const double pennant = moored ? 10.0 : 20.0;

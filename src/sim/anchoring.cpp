@@ -6,6 +6,7 @@
 #include "common/helpers.h"
 #include "sim/docking.h"
 #include "sim/sim_common.h"
+#include "world/current_field.h"
 
 namespace vel {
 namespace {
@@ -169,9 +170,21 @@ void LieAtAnchor(Game& g, int k) {
 
 }  // namespace
 
-int32_t LieDirection(const Game& g) {
+int32_t LieDirection(Game& g) {
     const Weather& w = g.weather;
-    if (!IsVirtualArea(g.cruiseOptions)) return w.windDirection;
+    if (!IsVirtualArea(g.cruiseOptions)) {
+        const OwnBoat& b = g.ownBoat;
+        int32_t x = Trunc(b.x), y = Trunc(b.y);
+        if (b.onBuoy == 1 || b.onBuoy == 2) {
+            x = g.moorings.buoyX[b.onBuoy - 1];
+            y = b.onBuoy == 1 ? g.moorings.buoy1Y : g.moorings.buoy2Y;
+        } else if (g.anchors.anchor[1][1] != 0) {
+            x = Trunc(g.anchors.xanch[1][1]);
+            y = Trunc(g.anchors.yanch[1][1]);
+        }
+        const ChartCurrent c = ChartCurrentAt(g, x, y);
+        return std::abs(c.speed) >= 2 * w.windSpeed / 3 ? WrapDegrees(c.from) : w.windDirection;
+    }
     const TideState& t = g.tideState;
     if (std::abs(t.boatCurrentSpeed) < 2 * w.windSpeed / 3) return w.windDirection;
     return WrapDegrees(t.boatCurrentSpeed < 0 ? t.boatCurrentFrom + 180 : t.boatCurrentFrom);

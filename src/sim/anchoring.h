@@ -11,8 +11,9 @@ void UpdateMadeFast(Game& g);
 void UpdateAnchors(Game& g);
 
 // The direction the boat lies to from its anchor or buoy: the current's, or
-// the wind's when the current is weak against the wind.
-int32_t LieDirection(const Game& g);
+// the wind's when the current is weak against the wind. The passages and
+// real areas take their chart current at anchor 1 (or the buoy).
+int32_t LieDirection(Game& g);
 
 // Ground tackle and mooring state at the start of a cruise; the line length
 // and the kellet stay as chosen in the menu.

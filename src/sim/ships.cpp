@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "common/helpers.h"
+#include "sim/passage_traffic.h"
 #include "sim/sim_common.h"
 
 namespace vel {
@@ -72,9 +73,14 @@ void PlaceShip(Game& g, int32_t i) {
     if (i < 1 || i >= kShipSlots) return;
     g.vessels.placements[i] += 1;
     if (IsVirtualArea(g.cruiseOptions) && i <= 2) PlaceVirtualShip(g, i);
+    if (g.cruiseOptions.isPassage == 1) PlacePassageShip(g, i);
 }
 
 void MoveShip(Game& g, int32_t i) {
+    if (g.cruiseOptions.isPassage == 1) {
+        MovePassageShip(g, i);
+        return;
+    }
     if (!IsVirtualArea(g.cruiseOptions) || i < 1 || i > 2) return;
     if (i == 2 && g.vessels.convoy == 1) {
         KeepStation(g);

@@ -2,6 +2,7 @@
 
 #include "shell/sound_cues.h"
 #include "sim/anchored_fleet.h"
+#include "sim/passage_traffic.h"
 #include "sim/sea_items.h"
 #include "sim/ships.h"
 #include "sim/sim_common.h"
@@ -45,15 +46,19 @@ void PlaceVirtualVessels(Game& g) {
     ParkShips(g);
     g.moorings = Moorings{};
     if (IsVirtualArea(g.cruiseOptions)) PlaceAnchorage(g);
+    if (g.cruiseOptions.isPassage == 1)
+        for (int32_t i = 1; i <= g.vessels.shipCount && i < kShipSlots; ++i) PlaceShip(g, i);
 }
 
 void PlaceOpeningItems(Game& g) {
+    if (g.cruiseOptions.isPassage == 1) ChooseZonePoints(g);
     for (int32_t i = 0; i < kWaveCrests; ++i) PlaceWaveCrest(g, i);
     for (int32_t i = 0; i < kRipples; ++i) PlaceRipple(g, i);
 }
 
-// The zone lines belong to the passages and the real areas.
-void CheckZoneCrossings(Game&) {}
+void CheckZoneCrossings(Game& g) {
+    if (g.cruiseOptions.isPassage == 1) CheckPassageZoneCrossings(g);
+}
 
 void UpdateVesselsAndHazards(Game& g) {
     const int32_t ships = g.vessels.shipCount < kShipSlots ? g.vessels.shipCount : kShipSlots - 1;
@@ -63,6 +68,7 @@ void UpdateVesselsAndHazards(Game& g) {
         CheckShips(g, i);
     }
     PlayFogSignals(g);
+    UpdateFleetLie(g);
     for (int32_t j = 2; j <= 9; ++j) MoveAnchoredVessel(g, j);
     MoveAnchoredVessel(g, 0);
     CheckAnchoredVessels(g);

@@ -58,6 +58,7 @@ void ClearWorld(Game& g) {
     g.areaGrid = *std::make_unique<AreaGrid>();
     g.rockList = *std::make_unique<RockList>();
     g.lighthouse = Lighthouse{};
+    g.passageState = PassageState{};
     ResetObjectList(g.objectList);
 }
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "common/helpers.h"
+#include "world/passage_currents.h"
 #include "world/terrain.h"
 
 namespace vel {
@@ -18,7 +19,8 @@ struct AreaZones {
 };
 
 constexpr AreaZones kAreaZones[] = {
-    {0, nullptr},
+    {5, FloridaBahamasZones},  {6, FloridaBahamasZones},
+    {7, MaineNovaScotiaZones}, {8, MaineNovaScotiaZones},
 };
 
 ZoneLookup LookupFor(int32_t areaCode) {
@@ -124,6 +126,18 @@ void CurrentAt(Game& g, int32_t x, int32_t y, int32_t forBoat) {
         t.boatCurrentSpeed = speed;
         t.boatCurrentFrom = from;
     }
+}
+
+}  // namespace vel
+
+namespace vel {
+
+ChartCurrent ChartCurrentAt(Game& g, int32_t x, int32_t y) {
+    const TideState kept = g.tideState;
+    CurrentAt(g, x, y, 0);
+    const ChartCurrent c{g.tideState.currentSpeed, g.tideState.currentFrom};
+    g.tideState = kept;
+    return c;
 }
 
 }  // namespace vel

@@ -55,3 +55,15 @@ void CurrentAt(Game& g, int32_t x, int32_t y, int32_t forBoat);
 bool InGulfStreamSet(const AreaGrid& a, int32_t x, int32_t y);
 
 }  // namespace vel
+
+namespace vel {
+
+// The chart current at a point, asked without leaving it behind in
+// TideState: what a vessel lying there swings to.
+struct ChartCurrent {
+    int32_t speed;  // tenths of a knot
+    int32_t from;   // comes-from direction
+};
+ChartCurrent ChartCurrentAt(Game& g, int32_t x, int32_t y);
+
+}  // namespace vel

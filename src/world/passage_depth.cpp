@@ -142,7 +142,9 @@ int32_t PassageDepthSouth(const Game& g, int32_t x, int32_t y, int32_t kind) {
             r = std::min(r, static_cast<double>(std::max(a.islandRadius[i], 1)));
         }
         double v = (d - r) * 0.15;
-        if (i > 20) v += kind == 2 ? 6.0 : 1.0;
+        // The reefs above slot 20: even their heads lie a foot under, and
+        // the chart puts them six feet deeper still.
+        if (i > 20) v = std::max(v, 0.0) + (kind == 2 ? 6.0 : 1.0);
         depth = std::min(depth, Part(v));
     }
     if (kind != 2) depth = Rocks(g.rockList, x, y, 0.1, depth);

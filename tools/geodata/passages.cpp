@@ -171,7 +171,7 @@ RegionSpec FloridaBahamas() {
     };
     r.names = {
         {"Palm Beach", {26.705, -80.036}, "Place"},        {"Ft Lauderdale", {26.12, -80.14}, "Place"},
-        {"Miami", {25.775, -80.19}, "Place"},              {"FLORIDA", {26.30, -80.45}, "Place"},
+        {"Miami", {25.775, -80.19}, "Place"},              {"FLORIDA", {26.40, -80.28}, "Place"},
         {"Bimini", {25.73, -79.28}, "Anchorage"},          {"Gun小島", {25.575, -79.30}, "Anchorage"},
         {"Cat小島", {25.55, -79.275}, "Anchorage"},         {"Chubb小島", {25.41, -77.90}, "Anchorage"},
         {"Great Stirrup", {25.825, -77.91}, "Place"},      {"Great ﾊｰﾊﾞｰ 小島", {25.75, -77.85}, "Anchorage"},

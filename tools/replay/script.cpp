@@ -12,6 +12,7 @@
 #include "replay/reflect.h"
 #include "replay/ui_commands.h"
 #include "replay/world_commands.h"
+#include "replay/passage_commands.h"
 #include "replay/sim_commands.h"
 #include "replay/sound_commands.h"
 #include "replay/vessel_commands.h"
@@ -251,6 +252,9 @@ constexpr ReplayCommand kTable[] = {
     {"bearing", 2, 2, Bearing, "bearing DX DY"},
     {"distance", 4, 4, Distance, "distance X1 Y1 X2 Y2"},
     {"depthmap", 1, 2, DepthMapCommand, "depthmap PATH [UNITS_PER_PIXEL]"},
+    {"click-world", 2, 2, ClickWorld, "click-world X Y"},
+    {"drift", 2, 2, Drift, "drift OP DEGREES"},
+    {"passage-bonus", 2, 2, PassageBonusIs, "passage-bonus OP VALUE"},
     {"tide", 0, 0, TideCommand, "tide"},
     {"depth", 3, 5, DepthCommand, "depth X Y KIND [OP VALUE]"},
     {"geo", 2, 2, GeoCommand, "geo X Y"},

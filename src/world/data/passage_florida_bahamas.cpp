@@ -144,7 +144,7 @@ constexpr PlaceName kNames[] = {
     {-19135, -6942, "Palm Beach", NameStyle::Place},
     {-20813, 3597, "Ft Lauderdale", NameStyle::Place},
     {-21620, 9787, "Miami", NameStyle::Place},
-    {-25814, 360, "FLORIDA", NameStyle::Place},
+    {-23072, -1440, "FLORIDA", NameStyle::Place},
     {-6938, 10593, "Bimini", NameStyle::Anchorage},
     {-7260, 13367, "Gun小島", NameStyle::Anchorage},
     {-6857, 13815, "Cat小島", NameStyle::Anchorage},

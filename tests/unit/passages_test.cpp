@@ -1,0 +1,375 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "sim/anchoring.h"
+#include "sim/ships.h"
+#include "sim/vessels.h"
+#include "world/current_field.h"
+#include "world/passages.h"
+#include "world/place_names.h"
+#include "world/start_circles.h"
+#include "world/terrain.h"
+#include "world_fixture.h"
+
+namespace vel {
+namespace {
+
+using test::RoundIsland;
+using test::StartedCruise;
+
+constexpr int32_t kPassages[] = {5, 6, 7, 8};
+
+std::unique_ptr<Game> Passage(int32_t areaCode, int32_t currentsOn = 1) {
+    return StartedCruise({areaCode, PassageRegionOf(areaCode)}, 4, 5,
+                         [&](Game& g) { g.cruiseOptions.currentsOn = currentsOn; });
+}
+
+// ---- The start -----------------------------------------------------------------------------------
+
+TEST(PassageStart, AClickSnapsToACircleCentreWithinItsRadiusOnly) {
+    struct Case {
+        int32_t dx, dy;
+        bool snaps;
+    };
+    const Case cases[] = {{1499, 0, true}, {0, -1500, true}, {1501, 0, false}, {1061, 1061, false}, {1060, 1060, true}};
+    for (int32_t code : kPassages) {
+        for (const StartCircle& c : StartCirclesFor(code)) {
+            for (const Case& k : cases) {
+                auto g = Passage(code);
+                SCOPED_TRACE(testing::Message() << code << " " << k.dx << "," << k.dy);
+                g->simClock.hour = 21;
+                g->ownBoat.x = 7;
+                const bool snapped = PlaceAtStartCircle(*g, c.x + k.dx, c.y + k.dy);
+                EXPECT_EQ(snapped, k.snaps);
+                EXPECT_EQ(g->score.passageStartValid, k.snaps ? 1 : 0);
+                EXPECT_EQ(g->anchors.anchor[1][1], k.snaps ? 1 : 0);
+                EXPECT_EQ(g->ownBoat.x, k.snaps ? c.x : 7);
+                if (k.snaps) {
+                    EXPECT_EQ(g->ownBoat.y, c.y);
+                    EXPECT_EQ(g->simClock.stopHour, 21);
+                    EXPECT_EQ(g->simClock.speedBeforeStop, 9);
+                    EXPECT_EQ(g->simClock.divisorBeforeStop, 75);
+                }
+            }
+        }
+    }
+}
+
+TEST(PassageStart, EveryCircleIsAnAnchorageInOpenWater) {
+    for (int32_t code : kPassages) {
+        auto g = Passage(code);
+        ASSERT_EQ(g->areaGrid.startCircleCount, static_cast<int32_t>(StartCirclesFor(code).size()));
+        for (const StartCircle& c : StartCirclesFor(code)) {
+            SCOPED_TRACE(testing::Message() << code << " (" << c.x << ", " << c.y << ")");
+            for (int32_t kind : {0, 1, 2}) {
+                EXPECT_GE(DepthAt(*g, c.x, c.y, kind), 8);
+                EXPECT_LE(DepthAt(*g, c.x, c.y, kind), 999);
+            }
+        }
+    }
+}
+
+// A settings file may pair any area code with any region: the code decides,
+// and nothing of the other kind of area is built.
+TEST(PassageStart, TheAreaCodeDecidesWhatIsBuilt) {
+    struct Case {
+        int32_t code, region;
+        int32_t passage, builtRegion, slots, landmasses;
+    };
+    const Case cases[] = {{2, 5, 0, -1, -1, 0}, {1, 6, 0, -1, 16, 0}, {7, 2, 1, 6, 22, 10},
+                          {5, 6, 1, 5, 36, 4},  {8, 5, 1, 6, 22, 10}, {6, 0, 1, 5, 36, 4}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.code << "/" << c.region);
+        auto g = StartedCruise({c.code, c.region}, 9, 5, [](Game& x) {
+            x.score.passageStartValid = 1;  // left from the last cruise
+            x.passageState.onBank = 1;
+        });
+        const AreaGrid& a = g->areaGrid;
+        EXPECT_EQ(a.isPassage, c.passage);
+        EXPECT_EQ(g->score.passageStartValid, 0);
+        EXPECT_EQ(g->passageState.onBank, 0);
+        EXPECT_EQ(g->passageState.bankLineY, 20000);
+        if (c.builtRegion > 0) {
+            EXPECT_EQ(a.region, c.builtRegion);
+        } else {
+            EXPECT_TRUE(a.region >= 1 && a.region <= 3);
+        }
+        if (c.slots > 0) {
+            EXPECT_EQ(a.islandCount, c.slots);
+        }
+        int32_t landmasses = 0;
+        for (int32_t i = 0; i < kIslandSlots; ++i) landmasses += a.isLandmass[i];
+        EXPECT_EQ(landmasses, c.landmasses);
+        EXPECT_EQ(a.startCircleCount, static_cast<int32_t>(StartCirclesFor(c.code).size()));
+    }
+}
+
+// ---- Depth ---------------------------------------------------------------------------------------
+
+// A passage region with nothing in it but what a test puts there.
+std::unique_ptr<Game> EmptyPassage(int32_t region) {
+    auto g = test::EmptyArea(region == 5 ? 5 : 7, region);
+    g->areaGrid.isPassage = 1;
+    g->areaGrid.mainlandSide = 4;
+    return g;
+}
+
+TEST(PassageDepth, IslandsReefsAndRocksBySlopeOfTheirRegion) {
+    struct Case {
+        int32_t region, slot, x, y, kind, depth;
+    };
+    // Round islands of radius 200 at (5000, 8000), on the bank of region 5
+    // (capped at 15 ft); a rock at (5000, 12000).
+    const Case cases[] = {
+        {5, 12, 5000, 8250, 1, 7},    // 50 off the shore at 0.15
+        {5, 12, 5000, 8150, 1, 0},    // inside
+        {5, 21, 5000, 8000, 1, 1},    // a reef reads a foot deeper
+        {5, 21, 5000, 8000, 2, 6},    // and charted six deeper
+        {5, 21, 5000, 8250, 2, 13},   // 7.5 + 6
+        {6, 21, 5000, 8000, 1, 0},    // no reefs in the north
+        {5, 12, 5000, 8500, 1, 15},   // 45 ft, capped on the bank
+        {5, 12, -7000, 8000, 1, 999}, // west of the stream's east edge islands above 11 do not count
+        {5, 12, 5120, 12000, 1, 12},  // rock: 120 Manhattan at 0.1
+        {5, 12, 5120, 12000, 2, 15},  // the chart has no rocks
+        {6, 12, 5000, 8250, 1, 7},
+        {6, 17, 5000, 8250, 1, 20},   // the steep islands: 0.4
+        {6, 18, 5000, 8300, 1, 40},
+        {6, 12, 5120, 12000, 1, 9},   // rock at 0.075
+        {6, 12, 5000, 9000, 1, 999},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "region " << c.region << " slot " << c.slot << " (" << c.x << ", " << c.y
+                                        << ") kind " << c.kind);
+        auto g = EmptyPassage(c.region);
+        RoundIsland(g->areaGrid, c.slot, 5000, 8000, 200);
+        g->areaGrid.islandReach[c.slot] = 200;
+        g->rockList.count = 1;
+        g->rockList.x[1] = 5000;
+        g->rockList.y[1] = 12000;
+        EXPECT_EQ(DepthAt(*g, c.x, c.y, c.kind), c.depth);
+    }
+}
+
+// Landmasses 3..10 of the north region read from their outline radius at
+// 0.1 (0.3 for slot 9), and a fringe just off the shore reads 2 ft.
+TEST(PassageDepth, NorthLandmassesEndInATwoFootFringe) {
+    struct Case {
+        int32_t slot, d, depth;
+    };
+    const Case cases[] = {{3, 900, 0}, {3, 1000, 0}, {3, 1010, 2}, {3, 1049, 2}, {3, 1060, 6},
+                          {9, 1010, 2}, {9, 1100, 30}, {9, 1300, 90}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "slot " << c.slot << " at " << c.d);
+        auto g = EmptyPassage(6);
+        AreaGrid& a = g->areaGrid;
+        a.islandCount = c.slot;
+        a.isLandmass[c.slot] = 1;
+        a.islandAspect[c.slot] = 1.0;
+        a.islandReach[c.slot] = 1000;
+        for (int32_t v = 0; v < kLandmassVertices; ++v) a.islandSectorRadius[c.slot][v] = 1000;
+        EXPECT_EQ(DepthAt(*g, 0, c.d, 1), c.depth);
+        EXPECT_EQ(DepthAt(*g, -c.d, 0, 1), c.depth);
+    }
+}
+
+TEST(PassageDepth, CapsOfTheStreamTheBankAndTheShallows) {
+    auto south = Passage(5);
+    EXPECT_EQ(DepthAt(*south, -11000, -3000, 1), 999);  // the stream
+    EXPECT_EQ(DepthAt(*south, 0, 3000, 1), 15);         // the bank, south of the line y = 0.194 x
+    EXPECT_EQ(DepthAt(*south, 0, -1000, 1), 999);       // north of it
+    EXPECT_EQ(DepthAt(*south, -17000, 0, 1), 20);       // inshore of the stream
+    EXPECT_EQ(DepthAt(*south, -23000, 0, 1), 0);        // Florida
+    auto north = Passage(7);
+    EXPECT_EQ(DepthAt(*north, -8000, 5000, 1), 999);    // the open Gulf of Maine
+    EXPECT_EQ(DepthAt(*north, 20000, -8000, 1), 0);     // Nova Scotia
+    const DepthBox& lurcher = PassageTables(6)->shallows[2];
+    EXPECT_EQ(DepthAt(*north, (lurcher.xMin + lurcher.xMax) / 2, (lurcher.yMin + lurcher.yMax) / 2, 1), lurcher.cap);
+}
+
+TEST(PassageDepth, AnyPointOfAnyPassageAnswersWithinRange) {
+    const int32_t coords[] = {-32768, -32767, -21000, -15501, -6500, -1, 0, 1, 7000, 19970, 21000, 32767};
+    for (int32_t code : {5, 7}) {
+        auto g = Passage(code);
+        for (int32_t x : coords)
+            for (int32_t y : coords)
+                for (int32_t kind : {0, 1, 2, 9}) {
+                    const int32_t d = DepthAt(*g, x, y, kind);
+                    ASSERT_GE(d, 0) << code << " (" << x << ", " << y << ")";
+                    ASSERT_LE(d, 999) << code << " (" << x << ", " << y << ")";
+                }
+        // Slots out of range, an unbuilt slot, a zero offset: a finite radius.
+        for (int32_t i : {-1, 0, 37, kIslandSlots, 1000})
+            EXPECT_GE(PassageRadiusToward(g->areaGrid, i, 0.0, 0.0), 1.0);
+        g->areaGrid.islandAspect[30] = 0.0;
+        EXPECT_GE(PassageRadiusToward(g->areaGrid, 30, 0.0, 0.0), 1.0);
+        EXPECT_TRUE(std::isfinite(PassageRadiusToward(g->areaGrid, 30, 1e9, -1e9)));
+    }
+}
+
+// ---- Currents ------------------------------------------------------------------------------------
+
+struct CurrentCase {
+    int32_t x, y, speed, from;
+};
+
+// The flood two hours after the local low water: sin 60 degrees of the
+// strongest stream (just over 0.866 with the program's degree factor).
+void Flood(Game& g, int32_t phaseShift = 0) {
+    g.tideState.lowWaterHour = 10;
+    g.simClock.dayHours = 12 + phaseShift;
+    g.tideState.chartHoursAhead = 0;
+}
+
+TEST(PassageCurrents, TheGulfStreamRunsWithCurrentsOffAndNothingElseDoes) {
+    auto g = Passage(5, 0);
+    g->tideState.gulfStreamSpeed = 50;
+    Flood(*g);
+    ASSERT_EQ(g->tideState.maxCurrent, 0);
+    const CurrentCase cases[] = {
+        {-11000, -3000, 50, 180},  // the core, north half
+        {-11000, 3000, 50, 190},   // south half
+        {-14000, -3000, 25, 180},  // within 2000 of the west edge
+        {-7500, -3000, 25, 180},   // and of the east edge
+        {-17000, 0, 0, 90},        // inshore of the stream: still
+        {0, -1000, 7, 120},        // north-east of the banks, 0.15 of the stream
+        {8000, 5000, 0, 90},       // on the bank: tidal, and the tide is off
+    };
+    for (const CurrentCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << "(" << c.x << ", " << c.y << ")");
+        CurrentAt(*g, c.x, c.y, 1);
+        EXPECT_EQ(g->tideState.boatCurrentSpeed, c.speed);
+        EXPECT_EQ(g->tideState.boatCurrentFrom, c.from);
+    }
+}
+
+TEST(PassageCurrents, TidalStreamsOnTheBankAndInTheGulfOfMaine) {
+    struct Case {
+        int32_t code, x, y, speed, from, phase;
+    };
+    // Region 5 at a strongest stream of 10 (8.66 now) over 15 ft of bank:
+    // 8.66 x 15 x 0.02 = 2.6 before the zone's factor; region 6 at 20 (17.3).
+    const Case cases[] = {
+        {5, 5500, 5000, 2, 90, 0},        // the deep tongue: 1.0
+        {5, 8000, 5000, 7, 90, 0},        // elsewhere on the bank 3.0
+        {5, 3000, 5000, 7, 270, 0},       // west of x = 5000 the flood comes from the west
+        {7, -12000, -5000, 10, 190, 0},   // west of x = -10000, south of -10000: 0.6
+        {7, -8000, 5000, 17, 170, 0},
+        {7, -20000, 5000, 3, 190, 0},     // the open gulf to the south-west: 0.2
+        {7, 7300, 9000, 34, 150, -1},     // off Cape Sable: 2.0, an hour earlier
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.code << " (" << c.x << ", " << c.y << ")");
+        auto g = Passage(c.code);
+        g->tideState.maxCurrent = c.code == 5 ? 10 : 20;
+        Flood(*g, c.phase);
+        ASSERT_GE(DepthAt(*g, c.x, c.y, 1), c.code == 5 ? 15 : 50);
+        CurrentAt(*g, c.x, c.y, 0);
+        EXPECT_EQ(g->tideState.currentSpeed, c.speed);
+        EXPECT_EQ(g->tideState.currentFrom, c.from);
+        EXPECT_EQ(g->tideState.localLowWaterHour, 10 + c.phase);
+        // Six hours on the ebb runs the other way.
+        g->simClock.dayHours += 6;
+        CurrentAt(*g, c.x, c.y, 0);
+        EXPECT_EQ(g->tideState.currentFrom, NormaliseAngle(c.from + 180));
+    }
+}
+
+TEST(PassageCurrents, AnAnchoredBoatLiesToAStrongChartCurrentElseToTheWind) {
+    struct Case {
+        int32_t anchorX, anchorY, windSpeed, lie;
+    };
+    const Case cases[] = {
+        {-11000, -3000, 12, 180},  // the stream at 50 against 2 x 12 / 3
+        {-11000, 3000, 12, 190},
+        {-11000, 3000, 75, 190},   // 2 x 75 / 3 = 50: still the stream
+        {-11000, 3000, 77, 90},    // 50 < 2 x 77 / 3: the wind
+        {-17000, 0, 12, 90},       // still water inshore
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "(" << c.anchorX << ", " << c.anchorY << ") wind " << c.windSpeed);
+        auto g = Passage(5, 0);
+        g->tideState.gulfStreamSpeed = 50;
+        g->tideState.boatCurrentSpeed = 3;
+        g->weather.windDirection = 90;
+        g->weather.windSpeed = c.windSpeed;
+        g->anchors.anchor[1][1] = 3;
+        g->anchors.xanch[1][1] = c.anchorX;
+        g->anchors.yanch[1][1] = c.anchorY;
+        EXPECT_EQ(LieDirection(*g), c.lie);
+        EXPECT_EQ(g->tideState.boatCurrentSpeed, 3);  // asking leaves the boat's own current alone
+    }
+}
+
+TEST(PassageNames, EachPassageNamesItsPlacesAndAnchorages) {
+    struct Case {
+        int32_t code;
+        std::size_t count;
+        const char* anchorage;
+        const char* legend;
+    };
+    const Case cases[] = {
+        {5, 17, "Chubb小島", "錨地の名前は暗赤色で表示される、堆(Bank)上でも可能。"},
+        {6, 17, "Great ﾊｰﾊﾞｰ 小島", "錨地の名前は暗赤色で表示される、堆(Bank)上でも可能。"},
+        {7, 11, "Cutler", "錨泊地の名前は暗い赤で表示される。"},
+        {8, 11, "Shelburne", "錨泊地の名前は暗い赤で表示される。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        const auto names = PlaceNamesFor(c.code);
+        EXPECT_EQ(names.size(), c.count);
+        bool found = false;
+        for (const PlaceName& n : names) {
+            // Within the chart at its full scale.
+            EXPECT_LT(std::abs(n.x), 25000);
+            EXPECT_LT(std::abs(n.y), 21000);
+            if (std::string(n.text) == c.anchorage) found = n.style == NameStyle::Anchorage;
+        }
+        EXPECT_TRUE(found);
+        EXPECT_STREQ(PassageLegend(c.code), c.legend);
+    }
+    EXPECT_TRUE(PlaceNamesFor(2).empty());
+    EXPECT_EQ(PassageLegend(11), nullptr);
+}
+
+// ---- Traffic -------------------------------------------------------------------------------------
+
+TEST(PassageTraffic, ShipsComeRoundAtTheEndsOfTheirLanes) {
+    auto south = Passage(5);
+    ObjectList& o = south->objectList;
+    EXPECT_EQ(o.fbx[ShipEntry(1)], south->areaGrid.gulfWestX + 1000);
+    EXPECT_EQ(o.kind[ShipEntry(5)], 16);
+    o.fby[ShipEntry(1)] = -15000;
+    south->vessels.heading[1] = 0;
+    south->simClock.timeStep = 3;
+    MoveShip(*south, 1);  // past y = -15000 northbound: back to the start of the lane
+    EXPECT_GE(o.fby[ShipEntry(1)], 0);
+    EXPECT_EQ(south->vessels.placements[1], 2);
+
+    auto north = Passage(7);
+    ObjectList& n = north->objectList;
+    n.fbx[ShipEntry(5)] = -7001;
+    n.fby[ShipEntry(5)] = 0;
+    north->vessels.heading[5] = 307;
+    north->simClock.timeStep = 3;
+    MoveShip(*north, 5);
+    EXPECT_EQ(north->vessels.heading[5], 0);  // ship 5 turns north for the Bay of Fundy
+}
+
+TEST(PassageTraffic, TheAnchorageMovesWhenTheBoatCrossesAZoneLine) {
+    auto g = Passage(5);
+    g->ownBoat.x = -15600;
+    g->passageState.zoneX = -15600;
+    g->ownBoat.x = -15400;  // eastward over the stream's west edge
+    CheckZoneCrossings(*g);
+    EXPECT_EQ(g->areaGrid.harbourX, -5400);
+    EXPECT_EQ(g->anchors.xanch[0][1], -5400);
+    g->areaGrid.harbourX = 1;
+    g->ownBoat.x = -15600;  // back west: no new anchorage in this direction
+    CheckZoneCrossings(*g);
+    EXPECT_EQ(g->areaGrid.harbourX, 1);
+}
+
+}  // namespace
+}  // namespace vel
