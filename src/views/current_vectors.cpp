@@ -17,24 +17,12 @@ constexpr int32_t kHeadPixels = 5;
 
 bool HasCurrentField(const AreaGrid& a) { return a.isPassage == 1 || a.isRealArea == 1; }
 
-// The current at a point, with the tide record as it was before.
-struct Current {
-    int32_t tenths, from;
-};
-Current AskField(Game& g, int32_t x, int32_t y) {
-    const TideState saved = g.tideState;
-    CurrentAt(g, x, y, 0);
-    const Current c{g.tideState.currentSpeed, g.tideState.currentFrom};
-    g.tideState = saved;
-    return c;
-}
-
 int32_t FloorTo(int32_t v, int32_t step) { return v >= 0 ? v / step * step : -((-v + step - 1) / step * step); }
 
-void Arrow(gfx::DC& dc, const Game& g, gfx::Point p, const Current& c, int32_t fullLength) {
+void Arrow(gfx::DC& dc, const Game& g, gfx::Point p, const ChartCurrent& c, int32_t fullLength) {
     const TrigTables& t = g.trigTables;
     const int32_t to = NormaliseAngle(NormaliseAngle(c.from) + 180);
-    const int32_t len = std::max(4, fullLength * std::min(c.tenths, kFullLengthTenths) / kFullLengthTenths);
+    const int32_t len = std::max(4, fullLength * std::min(c.speed, kFullLengthTenths) / kFullLengthTenths);
     const gfx::Point tip{p.x + t.sin100[to] * len / 100, p.y - t.cos100[to] * len / 100};
     dc.MoveTo(p.x, p.y);
     dc.LineTo(tip.x, tip.y);
@@ -69,8 +57,8 @@ void drawCurrentVectors(gfx::DC& dc, Game& g, const ChartFrame& f) {
     const int32_t fullLength = std::max(8, Trunc(step * f.s * 0.85));
     for (int32_t y = FloorTo(north, step) + step; y < south; y += step) {
         for (int32_t x = FloorTo(west, step) + step; x < east; x += step) {
-            const Current c = AskField(g, x, y);
-            if (c.tenths <= 0) continue;
+            const ChartCurrent c = ChartCurrentAt(g, x, y);
+            if (c.speed <= 0) continue;
             const gfx::Point p = f.toScreen(x, y);
             if (f.contains(p)) Arrow(dc, g, p, c, fullLength);
         }
@@ -79,7 +67,7 @@ void drawCurrentVectors(gfx::DC& dc, Game& g, const ChartFrame& f) {
 
 std::optional<int32_t> ChartCurrentTenths(Game& g, int32_t x, int32_t y) {
     if (!HasCurrentField(g.areaGrid)) return std::nullopt;
-    return AskField(g, x, y).tenths;
+    return ChartCurrentAt(g, x, y).speed;
 }
 
 }  // namespace vel
