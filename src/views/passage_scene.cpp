@@ -124,7 +124,9 @@ void DrawHighRise(gfx::DC& dc, Game& g, int32_t x, int32_t row, int32_t k) {
         return;
     }
     dc.SelectPen(pal::kPenGrey1);
-    dc.SelectBrush(Monochrome(g) ? pal::kGrey : (k % 3 == 0 ? pal::kCream : pal::kLightGrey));
+    if (Monochrome(g)) dc.SelectBrush(pal::kGrey);
+    else if (k % 3 == 0) dc.SelectStockBrush(gfx::Stock::White);
+    else dc.SelectBrush(pal::kLightGrey);
     dc.Rectangle(x - half, row - h, x + half + 1, row);
 }
 
