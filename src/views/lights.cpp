@@ -6,6 +6,7 @@
 #include "common/helpers.h"
 #include "shell/chart_nav.h"
 #include "views/passage_chart.h"
+#include "views/place_labels.h"
 #include "world/aids.h"
 
 namespace vel {
@@ -33,9 +34,12 @@ LightInk InkFor(LightColour c) {
 
 void SelectBlackPen(gfx::DC& dc) { dc.SelectStockPen(gfx::Stock::Black); }
 
-// Labels stand just right of the symbol and a little above it.
-void Label(gfx::DC& dc, const Game& g, gfx::Point p, std::string_view text) {
-    if (g.chartView.showMarkNames != 1) return;
+// Labels stand just right of the symbol and a little above it. Every aid of
+// the passages is a light, and is labelled as the lights are.
+void Label(gfx::DC& dc, const Game& g, const ChartFrame& f, gfx::Point p, std::string_view text) {
+    const bool shown = g.areaGrid.isPassage == 1 ? PlaceNameShown(g, f, NameStyle::LightLabel)
+                                                 : g.chartView.showMarkNames == 1;
+    if (!shown) return;
     dc.SetBkMode(gfx::BkMode::Transparent);
     dc.SetTextColor(gfx::kBlack);
     dc.TextOut(p.x + kDiscRadius + 4, p.y - dc.LineHeight() + 2, text);
@@ -103,7 +107,7 @@ void DrawObjectAids(gfx::DC& dc, const Game& g, const ChartFrame& f) {
         const gfx::Point p = f.toScreen(o.fbx[i], o.fby[i]);
         if (!f.contains(p)) continue;
         DrawAidSymbol(dc, f, p, *a);
-        Label(dc, g, p, a->label);
+        Label(dc, g, f, p, a->label);
     }
 }
 
@@ -114,7 +118,7 @@ void DrawLighthouses(gfx::DC& dc, const Game& g, const ChartFrame& f) {
         const gfx::Point p = f.toScreen(l.x[i], l.y[i]);
         if (!f.contains(p)) continue;
         DrawLight(dc, f.mono, p.x, p.y, 17, LightColour::White);
-        Label(dc, g, p, kLighthouseLabel);
+        Label(dc, g, f, p, kLighthouseLabel);
     }
 }
 
@@ -131,7 +135,7 @@ void DrawLandmarks(gfx::DC& dc, const Game& g, const ChartFrame& f) {
         dc.SelectStockBrush(gfx::Stock::Null);
         dc.Ellipse(p.x - kDiscRadius, p.y - kDiscRadius, p.x + kDiscRadius + 1, p.y + kDiscRadius + 1);
         dc.SetPixel(p.x, p.y, gfx::kBlack);
-        Label(dc, g, p, k == kTank ? kTankLabel : kTowerLabel);
+        Label(dc, g, f, p, k == kTank ? kTankLabel : kTowerLabel);
     }
 }
 
@@ -146,7 +150,7 @@ void DrawPier(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     SelectBlackPen(dc);
     dc.SelectStockBrush(f.mono ? gfx::Stock::White : gfx::Stock::Black);
     dc.Rectangle(p1.x, p1.y, std::max(p2.x, p1.x + 2), std::max(p2.y, p1.y + 2));
-    Label(dc, g, {p2.x, p1.y}, kPierLabel);
+    Label(dc, g, f, {p2.x, p1.y}, kPierLabel);
 }
 
 }  // namespace
