@@ -39,10 +39,12 @@ ChartFrame MiniFrame(const Game& g, int32_t left, int32_t top, int32_t right, in
     return f;
 }
 
+bool SeaHidden(const Game& g) { return g.viewState.night == 1 || g.weather.storm == 2 || g.weather.fog == 1; }
+
 // Grey when the sea cannot be seen: at night, in a thunderstorm or in fog.
 void FillBackground(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     dc.SelectStockPen(gfx::Stock::Black);
-    if (g.viewState.night == 1 || g.weather.storm == 2 || g.weather.fog == 1)
+    if (SeaHidden(g))
         dc.SelectBrush(kGreyBrush);
     else
         SelectChartWater(dc, g);
@@ -72,7 +74,7 @@ void drawMiniChart(gfx::DC& dc, Game& g, int32_t left, int32_t top, int32_t righ
     dc.ClipRect(left, top, right, bottom);
     const ChartFrame f = MiniFrame(g, left, top, right, bottom);
     FillBackground(dc, g, f);
-    if (g.viewState.night == 0 && g.weather.storm != 2 && g.weather.fog != 1) DrawPassageBank(dc, g, f);
+    if (!SeaHidden(g)) DrawPassageBank(dc, g, f);
     DrawRocks(dc, g, f);
     DrawShoreBands(dc, g, f);
     DrawIslands(dc, g, f);
