@@ -150,13 +150,13 @@ constexpr RealAnchorageBand kAnchorages[] = {
     {1, -40000, -7000, {24.7410, -76.8526}, 50, 50},  // Allan's Cay
 };
 
-// Nassau to Georgetown: round the Exumas' north end, down Exuma Sound and in
-// through Conch Cay Cut. Ship 1 starts off Georgetown, ship 2 off Nassau.
+// Georgetown to Nassau: out through Conch Cay Cut, up Exuma Sound and round
+// the Exumas' north end. Ship 1 runs it from Georgetown, ship 2 from Nassau.
 constexpr GeoPt kShipRoute[] = {
-    {25.0400, -77.1300}, {24.9500, -77.0000}, {24.8700, -76.8600}, {24.8000, -76.7200},
-    {24.7000, -76.5800}, {24.5500, -76.4500}, {24.4000, -76.3300}, {24.2500, -76.2200},
-    {24.1000, -76.1000}, {23.9500, -75.9800}, {23.8000, -75.8800}, {23.6500, -75.7900},
-    {23.5600, -75.7600}, {23.5200, -75.7600},
+    {23.5064, -75.6991}, {23.5600, -75.7600}, {23.6500, -75.7900}, {23.8000, -75.8800},
+    {23.9500, -75.9800}, {24.1000, -76.1000}, {24.2500, -76.2200}, {24.4000, -76.3300},
+    {24.5500, -76.4500}, {24.7000, -76.5800}, {24.8000, -76.7200}, {24.8700, -76.8600},
+    {24.9500, -77.0000}, {25.0483, -77.1359},
 };
 
 }  // namespace
