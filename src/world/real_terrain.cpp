@@ -45,9 +45,14 @@ double ShoreSlope(int32_t region) { return region == 3 ? 0.05 : region == 6 ? 0.
 // The open-water cap of the minima: Chesapeake Bay is nowhere deep,
 // Southern New England east of Woods Hole and the Chesapeake's Eastern
 // Shore side are shoal waters.
-double MinimaCap(const AreaGrid& a, int32_t x) {
+//
+// The Exumas cap the end result at 15 ft on the bank; every patch rule is
+// non-decreasing and never lowers a depth below that cap, so capping the
+// minima there already gives the same answer and lets the index skip more.
+double MinimaCap(const AreaGrid& a, int32_t x, int32_t y) {
     if (a.areaCode == 11 && x > 10250) return 15;
     if (a.areaCode == 12 && x > 5230) return 9;
+    if (a.areaCode == 30 && !InDeepSound(x, y)) return 15;
     if (a.region == 2) return 60;
     return 1000;
 }
@@ -166,7 +171,7 @@ double Minima(const Game& g, int32_t x, int32_t y, int32_t mode, int32_t withExt
     const AreaGrid& a = g.areaGrid;
     const RealSlopes& s = SlopesFor(a.areaCode);
     const double slope = ShoreSlope(a.region);
-    const double cap = MinimaCap(a, x);
+    const double cap = MinimaCap(a, x, y);
     double d = std::min({cap, ShoreXDepth(a, x, y, slope), BayDepth(a, x, y, slope, cap)});
     const Counts c = CountsOf(a);
     const int32_t cell = CellOf(x, y);
@@ -244,6 +249,42 @@ bool InAnyStrip(const int32_t (&strips)[4][6], int32_t x, int32_t y) {
     return false;
 }
 
+// Whether a segment crosses a square (grown by a unit for the strip tests
+// truncations), by clipping its parameter range to the square's slabs.
+bool SegmentMeetsSquare(double ax, double ay, double bx, double by, double x0, double y0, double size) {
+    double t0 = 0.0, t1 = 1.0;
+    const double d[2] = {bx - ax, by - ay}, p[2] = {ax, ay}, lo[2] = {x0 - 1, y0 - 1}, hi[2] = {x0 + size + 1, y0 + size + 1};
+    for (int k = 0; k < 2; ++k) {
+        if (d[k] == 0.0) {
+            if (p[k] < lo[k] || p[k] > hi[k]) return false;
+            continue;
+        }
+        double ta = (lo[k] - p[k]) / d[k], tb = (hi[k] - p[k]) / d[k];
+        if (ta > tb) std::swap(ta, tb);
+        t0 = std::max(t0, ta);
+        t1 = std::min(t1, tb);
+        if (t0 > t1) return false;
+    }
+    return true;
+}
+
+// The largest cap of the minima anywhere in a square: the Exumas' bank caps
+// lower than the sound, so a square the sound never touches keeps 15.
+double CellCap(const AreaGrid& a, double x0, double y0, double size) {
+    const auto at = [&](double x, double y) { return MinimaCap(a, static_cast<int32_t>(x), static_cast<int32_t>(y)); };
+    double cap = std::max({at(x0, y0), at(x0 + size, y0), at(x0, y0 + size), at(x0 + size, y0 + size)});
+    if (a.areaCode == 30) {
+        for (const auto& q : kDeepSound) {
+            // The strip's corners: west-south, west-north, east-north, east-south.
+            const double xs[4] = {double(q[0]), double(q[2]), double(q[4]), double(q[5])};
+            const double ys[4] = {double(q[1]), double(q[3]), double(q[3]), double(q[1])};
+            for (int k = 0; k < 4; ++k)
+                if (SegmentMeetsSquare(xs[k], ys[k], xs[(k + 1) % 4], ys[(k + 1) % 4], x0, y0, size)) cap = 1000;
+        }
+    }
+    return cap;
+}
+
 // Upper and lower bounds of one ellipse's depth over a square of the index.
 struct Bounds {
     double low, high;
@@ -259,8 +300,9 @@ Bounds EllipseBounds(const Ellipse& e, double f, double deeper, double x0, doubl
     // (aspect up to 1) by 1.2 / aspect at most.
     const double squeeze = std::min(1.0, 1.0 / e.aspect), stretch = 1.2 / std::min(e.aspect, 1.0);
     const double nLow = squeeze * near / e.R, nHigh = stretch * far / e.R;
-    return {std::max((99.0 * nLow - 99.0) * f, 0.0) + (nLow > 1.0 ? deeper : 0.0),
-            std::max((99.0 * nHigh - 99.0) * f, 0.0) + deeper};
+    // Beyond q = 2.5e9 an ellipse counts as infinitely far: no upper bound.
+    const double high = stretch * far > 50000.0 ? kNoShore : std::max((99.0 * nHigh - 99.0) * f, 0.0) + deeper;
+    return {std::max((99.0 * nLow - 99.0) * f, 0.0) + (nLow > 1.0 ? deeper : 0.0), high};
 }
 
 // The deepest the shore profiles can read anywhere in a square: a bound of
@@ -338,8 +380,7 @@ void BuildRealDepthIndex(AreaGrid& a) {
         for (int32_t i = 0; i < kRealCellsAcross; ++i) {
             const int32_t cell = j * kRealCellsAcross + i;
             const double x0 = i * kRealCellSize - half, y0 = j * kRealCellSize - half;
-            const double cap = std::max(MinimaCap(a, static_cast<int32_t>(x0)),
-                                        MinimaCap(a, static_cast<int32_t>(x0 + kRealCellSize)));
+            const double cap = CellCap(a, x0, y0, kRealCellSize);
             // Every mode counts group A and the charted shoals: their worst
             // reading bounds the answer from above.
             double ceiling = ProfileCeiling(a, x0, y0, kRealCellSize, cap);
