@@ -47,6 +47,15 @@ void PutShoal(AreaGrid& a, int32_t k, int32_t x, int32_t y, int32_t R) {
 
 constexpr int32_t kX = -10000, kY = 8000;
 
+// A real area loaded from its tables, nothing else of a cruise.
+std::unique_ptr<Game> LoadedRealArea(int32_t code) {
+    auto g = std::make_unique<Game>();
+    g->cruiseOptions.areaCode = code;
+    g->areaGrid.isRealArea = g->cruiseOptions.isRealArea = 1;
+    LoadRealArea(*g);
+    return g;
+}
+
 // Each feature stands 20000 units from the next: none reads below the cap
 // at another's place.
 TEST(RealDepth, IslandsShoalsAndRocksByTheirRules) {
@@ -138,10 +147,7 @@ TEST(RealDepth, ShoreProfilesAndCapsOfEachArea) {
 TEST(RealDepth, AnyPointOfThePlaneAnswersWithoutReadingPastATable) {
     for (const int32_t code : {11, 12, 20, 30}) {
         SCOPED_TRACE(code);
-        auto g = std::make_unique<Game>();
-        g->cruiseOptions.areaCode = code;
-        g->areaGrid.isRealArea = g->cruiseOptions.isRealArea = 1;
-        LoadRealArea(*g);
+        auto g = LoadedRealArea(code);
         for (const int32_t x : {-32767, -26001, 0, 25999, 26000, 32767, INT_MIN, INT_MAX})
             for (const int32_t y : {-32767, -26001, 0, 25999, 26000, 32767, INT_MIN, INT_MAX}) {
                 const int32_t d = DepthAt(*g, x, y, 1);
@@ -158,10 +164,7 @@ TEST(RealDepth, AnyPointOfThePlaneAnswersWithoutReadingPastATable) {
 TEST(RealDepth, IndexAnswersAsAskingEveryIslandAndShoal) {
     for (const int32_t code : {11, 12, 20, 30}) {
         SCOPED_TRACE(code);
-        auto g = std::make_unique<Game>();
-        g->cruiseOptions.areaCode = code;
-        g->areaGrid.isRealArea = g->cruiseOptions.isRealArea = 1;
-        LoadRealArea(*g);
+        auto g = LoadedRealArea(code);
         auto all = std::make_unique<Game>(*g);
         all->areaGrid.realCellStart.fill(-1);
         for (int32_t y = -25900; y < 26000; y += 173)
