@@ -76,6 +76,9 @@ set OwnBoat.headingExact 60
 command 32849
 command 32853
 key SPACE
+# Light air: no waves to check her way between the last fix and the dump.
+set Weather.baseSpeed 4
+set Weather.veer 0
 nmea 127.0.0.1:$udp
 frames 300
 expect NmeaOutput.lastSecond > 600

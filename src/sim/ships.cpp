@@ -5,6 +5,7 @@
 
 #include "common/helpers.h"
 #include "sim/passage_traffic.h"
+#include "sim/real_traffic.h"
 #include "sim/sim_common.h"
 
 namespace vel {
@@ -71,6 +72,10 @@ int32_t ShipSpeed(const CruiseOptions& o) { return 6 * o.difficulty + 70; }
 
 void PlaceShip(Game& g, int32_t i) {
     if (i < 1 || i >= kShipSlots) return;
+    if (g.cruiseOptions.isRealArea == 1) {
+        PlaceRealShip(g, i);
+        return;
+    }
     g.vessels.placements[i] += 1;
     if (IsVirtualArea(g.cruiseOptions) && i <= 2) PlaceVirtualShip(g, i);
     if (g.cruiseOptions.isPassage == 1) PlacePassageShip(g, i);
@@ -79,6 +84,10 @@ void PlaceShip(Game& g, int32_t i) {
 void MoveShip(Game& g, int32_t i) {
     if (g.cruiseOptions.isPassage == 1) {
         MovePassageShip(g, i);
+        return;
+    }
+    if (g.cruiseOptions.isRealArea == 1) {
+        MoveRealShip(g, i);
         return;
     }
     if (!IsVirtualArea(g.cruiseOptions) || i < 1 || i > 2) return;

@@ -3,6 +3,7 @@
 #include "shell/sound_cues.h"
 #include "sim/anchored_fleet.h"
 #include "sim/passage_traffic.h"
+#include "sim/real_traffic.h"
 #include "sim/sea_items.h"
 #include "sim/ships.h"
 #include "sim/sim_common.h"
@@ -48,16 +49,21 @@ void PlaceVirtualVessels(Game& g) {
     if (IsVirtualArea(g.cruiseOptions)) PlaceAnchorage(g);
     if (g.cruiseOptions.isPassage == 1)
         for (int32_t i = 1; i <= g.vessels.shipCount && i < kShipSlots; ++i) PlaceShip(g, i);
+    if (g.cruiseOptions.isRealArea == 1) PlaceRealTraffic(g);
 }
 
 void PlaceOpeningItems(Game& g) {
     if (g.cruiseOptions.isPassage == 1) ChooseZonePoints(g);
+    if (g.cruiseOptions.isRealArea == 1) ChooseRealZonePoints(g);
     for (int32_t i = 0; i < kWaveCrests; ++i) PlaceWaveCrest(g, i);
     for (int32_t i = 0; i < kRipples; ++i) PlaceRipple(g, i);
 }
 
+// The passages move their anchorage when the boat crosses a zone line; the
+// real areas choose theirs every tick.
 void CheckZoneCrossings(Game& g) {
     if (g.cruiseOptions.isPassage == 1) CheckPassageZoneCrossings(g);
+    if (g.cruiseOptions.isRealArea == 1) ChooseRealZonePoints(g);
 }
 
 void UpdateVesselsAndHazards(Game& g) {

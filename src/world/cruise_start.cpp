@@ -12,6 +12,7 @@
 #include "world/islands.h"
 #include "world/marks.h"
 #include "world/passages.h"
+#include "world/real_area.h"
 #include "world/rocks.h"
 #include "world/tides.h"
 
@@ -59,6 +60,8 @@ void ClearWorld(Game& g) {
     g.rockList = *std::make_unique<RockList>();
     g.lighthouse = Lighthouse{};
     g.passageState = PassageState{};
+    g.markList = MarkList{};
+    g.moorings = Moorings{};
     ResetObjectList(g.objectList);
 }
 
@@ -141,13 +144,14 @@ void BuildArea(Game& g) {
         BuildGeneratedArea(g);
     else
         BuildStoredArea(g);
+    if (o.isRealArea == 1) LoadRealArea(g);
     a.isPassage = o.isPassage;
     a.isRealArea = o.isRealArea;
 
     // The weather draws the tide parameters and the day's tide with its own.
     GenerateCruiseWeather(g);
     DailyWeather(g, 0);
-    if (o.isRealArea == 0) PlaceVirtualVessels(g);
+    PlaceVirtualVessels(g);
     if (generated) {
         PlaceRocks(g);
         PlaceMooringBuoys(g);

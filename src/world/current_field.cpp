@@ -5,6 +5,7 @@
 
 #include "common/helpers.h"
 #include "world/passage_currents.h"
+#include "world/real_currents.h"
 #include "world/terrain.h"
 
 namespace vel {
@@ -21,6 +22,8 @@ struct AreaZones {
 constexpr AreaZones kAreaZones[] = {
     {5, FloridaBahamasZones},  {6, FloridaBahamasZones},
     {7, MaineNovaScotiaZones}, {8, MaineNovaScotiaZones},
+    {0, nullptr},
+    {11, LookUpRealZone}, {12, LookUpRealZone}, {20, LookUpRealZone}, {30, LookUpRealZone},
 };
 
 ZoneLookup LookupFor(int32_t areaCode) {

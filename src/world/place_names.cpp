@@ -1,6 +1,7 @@
 #include "world/place_names.h"
 
 #include "world/passages.h"
+#include "world/real_data.h"
 
 namespace vel {
 
@@ -8,6 +9,7 @@ namespace vel {
 // generated ones) answer an empty list.
 std::span<const PlaceName> PlaceNamesFor(int32_t areaCode) {
     if (const PassageRegion* p = PassageTables(PassageRegionOf(areaCode))) return p->names;
+    if (const RealGeo* real = RealGeoFor(areaCode)) return real->names;
     return {};
 }
 

@@ -7,6 +7,7 @@
 
 #include "common/helpers.h"
 #include "world/passages.h"
+#include "world/real_terrain.h"
 
 namespace vel {
 namespace {
@@ -211,6 +212,9 @@ int32_t DepthAt(const Game& g, int32_t x, int32_t y, int32_t kind) {
         if (g.areaGrid.region == 5) return PassageDepthSouth(g, x, y, kind);
         if (g.areaGrid.region == 6) return PassageDepthNorth(g, x, y, kind);
     }
+    // The passages bring a query of their own; until it is built they read
+    // the generated depth field.
+    if (g.areaGrid.isRealArea == 1) return Trunc(RealDepth(g, x, y, kind, 0));
     return VirtualDepth(g, x, y, kind);
 }
 
@@ -254,8 +258,5 @@ int32_t InStripEW(int32_t xW, int32_t yWS, int32_t yWN, int32_t xE, int32_t yEN,
     return AcrossStrip(Along(px, xW, xE), yWN, yEN, yWS, yES, py);
 }
 
-// Real areas and passages bring their own shores later; until then the
-// probe sees no shoal there.
-int32_t ShoalAheadReal(const Game&, int32_t, int32_t, int32_t) { return 900; }
 
 }  // namespace vel

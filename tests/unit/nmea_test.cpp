@@ -110,10 +110,10 @@ TEST(Nmea, EverySentenceIsFramedAndHasItsFieldCount) {
 TEST(Nmea, SentencesCarryTheBoatsPositionCoursesAndInstruments) {
     const std::vector<std::string> s = NmeaSentences(*Exumas());
     using V = std::vector<std::string>;
-    EXPECT_EQ(Find(s, "GPRMC"), (V{"140000.00", "A", "2411.4000", "N", "07618.9000", "W", "6.5", "90.0", "041124",
+    EXPECT_EQ(Find(s, "GPRMC"), (V{"140000.00", "A", "2410.0200", "N", "07619.0800", "W", "6.5", "90.0", "041124",
                                   "7.0", "W", "A"}));
     EXPECT_EQ(Find(s, "GPGGA"),
-              (V{"140000.00", "2411.4000", "N", "07618.9000", "W", "1", "08", "1.0", "0.0", "M", "0.0", "M", "", ""}));
+              (V{"140000.00", "2410.0200", "N", "07619.0800", "W", "1", "08", "1.0", "0.0", "M", "0.0", "M", "", ""}));
     EXPECT_EQ(Find(s, "GPVTG"), (V{"90.0", "T", "97.0", "M", "6.5", "N", "12.0", "K", "A"}));
     EXPECT_EQ(Find(s, "IIHDT"), (V{"45.5", "T"}));
     EXPECT_EQ(Find(s, "IIHDM"), (V{"52.5", "M"}));

@@ -11,6 +11,7 @@
 
 #include "geodata/emit.h"
 #include "geodata/passages.h"
+#include "geodata/real_areas.h"
 #include "geodata/shoreline.h"
 
 namespace vel::geodata {
@@ -43,6 +44,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"lines", LinesCommand, "lines AREA [HALF_UNITS]"},
     {"passage", PassageCommand, "passage REGION (5 or 6)"},
+    {"real", RealCommand, "real AREA (11, 12, 20 or 30)"},
 };
 
 }  // namespace
