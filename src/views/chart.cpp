@@ -9,6 +9,7 @@
 #include "views/chart_status.h"
 #include "views/current_vectors.h"
 #include "views/lights.h"
+#include "views/real_chart.h"
 #include "world/start_circles.h"
 #include "world/terrain.h"
 
@@ -162,6 +163,7 @@ void drawChart(gfx::DC& dc, Game& g) {
     DrawRocks(dc, g, f);
     DrawShoreBands(dc, g, f);
     DrawIslands(dc, g, f);
+    DrawRealAreaLayers(dc, g, f);
     DrawPlaceNames(dc, g, f);
     if (s.startPlaced == 1 && !NoGps(g)) DrawOwnBoatSymbol(dc, g, f);
     DrawBonusCircles(dc, g, f);
@@ -172,6 +174,7 @@ void drawChart(gfx::DC& dc, Game& g) {
     DrawCircles(dc, g, f);
     DrawRangeBearingTool(dc, g, f);
     DrawAreaLimits(dc, g, f);
+    DrawRealAreaFrames(dc, g, f);
     const int32_t stripHeight = s.height / 15;
     DrawStatusFrames(dc, g, stripHeight);
     drawChartStatus(dc, g, s.width, stripHeight, depth);

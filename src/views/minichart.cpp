@@ -8,6 +8,7 @@
 #include "views/chart_plot.h"
 #include "views/inset_button.h"
 #include "views/lights.h"
+#include "views/real_chart.h"
 
 namespace vel {
 namespace {
@@ -74,6 +75,7 @@ void drawMiniChart(gfx::DC& dc, Game& g, int32_t left, int32_t top, int32_t righ
     DrawRocks(dc, g, f);
     DrawShoreBands(dc, g, f);
     DrawIslands(dc, g, f);
+    DrawRealAreaLayers(dc, g, f);
     DrawPlaceNames(dc, g, f);
     DrawOwnBoatSymbol(dc, g, f);
     DrawWaypoints(dc, g, f, false);

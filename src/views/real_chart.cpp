@@ -1,0 +1,230 @@
+#include "views/real_chart.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "common/helpers.h"
+#include "views/real_land.h"
+#include "views/real_marks.h"
+#include "world/place_names.h"
+
+namespace vel {
+namespace {
+
+constexpr int kLandBrush = 22;   // (127,127,0)
+constexpr int kLandPen = 33;     // (127,127,0) 2
+constexpr int kGreyBrush = 40;   // (127,127,127)
+constexpr int kGreyPen = 28;     // (127,127,127) 1
+constexpr int kShoalBrush = 2;   // (127,200,255): shallow water, paler than the sea
+constexpr int32_t kShoalDotSpacing = 4;
+constexpr int32_t kNoLimit = -99999;
+constexpr gfx::Color kAnchorageRed = gfx::Rgb(127, 0, 0);
+
+void SelectLand(gfx::DC& dc, const ChartFrame& f) {
+    dc.SelectPen(f.mono ? kGreyPen : kLandPen);
+    dc.SelectBrush(f.mono ? kGreyBrush : kLandBrush);
+}
+
+gfx::Point ProfilePoint(const ShoreProfile& p, int32_t run, int32_t across, const ChartFrame& f) {
+    return p.alongX ? f.toScreen(run, across) : f.toScreen(across, run);
+}
+
+// The shore from one end of its valid stretch to the other, in table order.
+std::vector<gfx::Point> ProfileScreenPoints(const ShoreProfile& p, const ChartFrame& f) {
+    std::vector<gfx::Point> pts;
+    const int32_t lo = p.runMin + 1, hi = p.runMax - 1;
+    if (lo >= hi) return pts;
+    const bool rising = p.run[300] >= p.run[1];
+    const int32_t first = rising ? lo : hi, last = rising ? hi : lo;
+    pts.push_back(ProfilePoint(p, first, ShoreAcrossAt(p, first), f));
+    for (int32_t i = 1; i <= 300; ++i)
+        if (lo < p.run[i] && p.run[i] < hi) pts.push_back(ProfilePoint(p, p.run[i], p.across[i], f));
+    pts.push_back(ProfilePoint(p, last, ShoreAcrossAt(p, last), f));
+    return pts;
+}
+
+// The land behind a shore: the shore, then back along the chart's edge on
+// the land side (or just beyond the shore where it runs off the chart).
+void FillBehindShore(gfx::DC& dc, const ShoreProfile& p, std::vector<gfx::Point> pts, const ChartFrame& f) {
+    const gfx::Point a = pts.front(), b = pts.back();
+    if (p.alongX) {
+        int32_t edge = f.top;
+        for (const gfx::Point& q : pts) edge = std::min(edge, q.y);
+        pts.push_back({b.x, edge - 2});
+        pts.push_back({a.x, edge - 2});
+    } else {
+        int32_t edge = p.landSign < 0 ? f.left : f.right;
+        for (const gfx::Point& q : pts) edge = p.landSign < 0 ? std::min(edge, q.x) : std::max(edge, q.x);
+        edge += 2 * p.landSign;
+        pts.push_back({edge, b.y});
+        pts.push_back({edge, a.y});
+    }
+    SelectLand(dc, f);
+    dc.Polygon(pts.data(), static_cast<int>(pts.size()));
+}
+
+bool SegmentShows(gfx::Point a, gfx::Point b, const ChartFrame& f) {
+    return !(std::max(a.x, b.x) < f.left || std::min(a.x, b.x) > f.right || std::max(a.y, b.y) < f.top ||
+             std::min(a.y, b.y) > f.bottom);
+}
+
+void DrawCoasts(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    ShoreProfile profiles[2];
+    const int32_t n = ShoreProfiles(g.areaGrid, profiles);
+    for (int32_t k = 0; k < n; ++k) {
+        const std::vector<gfx::Point> pts = ProfileScreenPoints(profiles[k], f);
+        if (pts.size() < 2) continue;
+        FillBehindShore(dc, profiles[k], pts, f);
+        dc.SelectStockPen(f.mono ? gfx::Stock::Black : gfx::Stock::White);
+        for (std::size_t i = 1; i < pts.size(); ++i) {
+            if (!SegmentShows(pts[i - 1], pts[i], f)) continue;
+            dc.MoveTo(pts[i - 1].x, pts[i - 1].y);
+            dc.LineTo(pts[i].x, pts[i].y);
+        }
+    }
+}
+
+using Outline = Arr2<int32_t, kRealOutlinePoints, 2>;
+
+// The outline on the screen, or nothing when it lies wholly off the frame.
+bool OutlineOnScreen(const Outline& o, const ChartFrame& f, gfx::Point out[kRealOutlinePoints]) {
+    int32_t minX = INT32_MAX, maxX = INT32_MIN, minY = INT32_MAX, maxY = INT32_MIN;
+    for (int32_t k = 0; k < kRealOutlinePoints; ++k) {
+        out[k] = f.toScreen(o[k][0], o[k][1]);
+        minX = std::min(minX, out[k].x);
+        maxX = std::max(maxX, out[k].x);
+        minY = std::min(minY, out[k].y);
+        maxY = std::max(maxY, out[k].y);
+    }
+    return maxX >= f.left && minX <= f.right && maxY >= f.top && minY <= f.bottom;
+}
+
+void DrawIslandShapes(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    const AreaGrid& a = g.areaGrid;
+    gfx::Point pts[kRealOutlinePoints];
+    SelectLand(dc, f);
+    for (int32_t i = 1; i <= ChartedIslandCount(a); ++i) {
+        if (!IslandDrawn(a, i) || !OutlineOnScreen(a.islandOutline[i], f, pts)) continue;
+        dc.Polygon(pts, kRealOutlinePoints - 1);
+    }
+}
+
+// Pale water inside a dotted danger line.
+void DrawShoals(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    const AreaGrid& a = g.areaGrid;
+    const gfx::Color dot = f.mono ? gfx::kBlack : gfx::kWhite;
+    gfx::Point pts[kRealOutlinePoints];
+    for (int32_t i = 1; i <= ChartedShoalCount(a); ++i) {
+        if (!ShoalDrawn(a, i) || !OutlineOnScreen(a.shoalOutline[i], f, pts)) continue;
+        dc.SelectStockPen(gfx::Stock::Null);
+        if (f.mono)
+            dc.SelectStockBrush(gfx::Stock::White);
+        else
+            dc.SelectBrush(kShoalBrush);
+        dc.Polygon(pts, kRealOutlinePoints - 1);
+        for (int32_t k = 1; k < kRealOutlinePoints; ++k) {
+            const gfx::Point p = pts[k - 1], q = pts[k];
+            const int32_t dots = std::max(1, Trunc(std::hypot(q.x - p.x, q.y - p.y) / kShoalDotSpacing));
+            for (int32_t d = 0; d < dots; ++d) {
+                const gfx::Point s{p.x + (q.x - p.x) * d / dots, p.y + (q.y - p.y) * d / dots};
+                if (f.contains(s)) dc.SetPixel(s.x, s.y, dot);
+            }
+        }
+    }
+}
+
+void DrawRealRocks(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    const RockList& r = g.rockList;
+    const int32_t n = std::clamp(r.realCount, 0, static_cast<int32_t>(r.x.size()) - 1);
+    dc.SetBkMode(gfx::BkMode::Transparent);
+    dc.SetTextColor(f.mono ? gfx::kBlack : gfx::kWhite);
+    for (int32_t i = 1; i <= n; ++i) {
+        const gfx::Point p = f.toScreen(r.x[i], r.y[i]);
+        if (!f.contains(p)) continue;
+        if (r.visible[i] == 1)
+            dc.TextOut(p.x - 3, p.y - 4, "*");
+        else
+            dc.TextOut(p.x - 4, p.y - 8, "+");
+    }
+}
+
+void DrawMarkSymbols(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    const MarkList& m = g.markList;
+    const int32_t last = std::min<int32_t>(m.count, static_cast<int32_t>(m.x.size()) - 1);
+    for (int32_t i = 0; i <= last; ++i) {
+        const RealMarkKind* k = FindRealMarkKind(m.kind[i]);
+        if (!k) continue;
+        const gfx::Point p = f.toScreen(m.x[i], m.y[i]);
+        if (f.contains(p)) DrawRealMarkSymbol(dc, f, p, *k);
+    }
+}
+
+bool NameShown(const Game& g, const ChartFrame& f, NameStyle style) {
+    switch (style) {
+        case NameStyle::Place:
+        case NameStyle::Anchorage: return true;
+        case NameStyle::AidLabel: return g.chartView.showMarkNames == 1;
+        case NameStyle::LightLabel:
+            return g.chartView.showMarkNames == 1 && !f.mini && g.chartView.scale < kLightLabelScale;
+    }
+    return false;
+}
+
+// Names of places start at their point; labels stand just right of the
+// symbol on the point and a little above it.
+void DrawNames(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    dc.SetBkMode(gfx::BkMode::Transparent);
+    const int32_t lh = dc.LineHeight();
+    for (const PlaceName& n : PlaceNamesFor(g.areaGrid.areaCode)) {
+        if (!NameShown(g, f, n.style)) continue;
+        const gfx::Point p = f.toScreen(n.x, n.y);
+        if (!f.contains(p)) continue;
+        const bool anchorage = n.style == NameStyle::Anchorage && !f.mono;
+        dc.SetTextColor(anchorage ? kAnchorageRed : gfx::kBlack);
+        if (n.style == NameStyle::AidLabel || n.style == NameStyle::LightLabel)
+            dc.TextOut(p.x + 7, p.y - lh + 2, n.text);
+        else
+            dc.TextOut(p.x, p.y - lh / 2, n.text);
+    }
+}
+
+// What lies beyond each area's data is covered grey: west, north, east and
+// south limits in area units.
+struct AreaLimits {
+    int32_t areaCode;
+    int32_t west, north, east, south;
+};
+constexpr AreaLimits kLimits[] = {
+    {11, kNoLimit, -9000, kNoLimit, kNoLimit},
+    {12, kNoLimit, -16000, kNoLimit, kNoLimit},
+    {30, -21000, -23000, 19000, 18500},
+};
+
+}  // namespace
+
+void DrawRealAreaLayers(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    if (g.areaGrid.isRealArea != 1) return;
+    DrawShoals(dc, g, f);
+    DrawCoasts(dc, g, f);
+    DrawIslandShapes(dc, g, f);
+    DrawRealRocks(dc, g, f);
+    DrawMarkSymbols(dc, g, f);
+    DrawNames(dc, g, f);
+}
+
+void DrawRealAreaFrames(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    if (g.areaGrid.isRealArea != 1) return;
+    for (const AreaLimits& l : kLimits) {
+        if (l.areaCode != g.areaGrid.areaCode) continue;
+        dc.SelectStockPen(gfx::Stock::Black);
+        dc.SelectBrush(kGreyBrush);
+        const gfx::Point nw = f.toScreen(l.west, l.north), se = f.toScreen(l.east, l.south);
+        if (l.north != kNoLimit && nw.y > f.top) dc.Rectangle(f.left, f.top, f.right, nw.y);
+        if (l.south != kNoLimit && se.y < f.bottom) dc.Rectangle(f.left, se.y, f.right, f.bottom);
+        if (l.west != kNoLimit && nw.x > f.left) dc.Rectangle(f.left, f.top, nw.x, f.bottom);
+        if (l.east != kNoLimit && se.x < f.right) dc.Rectangle(se.x, f.top, f.right, f.bottom);
+    }
+}
+
+}  // namespace vel
