@@ -17,6 +17,19 @@ int32_t RadarDotRadius(int32_t range);
 // out, nothing beyond 7000 units.
 int32_t FarEchoRadius(int32_t r, int32_t distance);
 
+// The inset's polar picture: centre, range setting and the rectangle echoes
+// must fall in (up to the drawing height).
+struct RadarGeometry {
+    int32_t cx, cy, range;
+    int32_t left, top, right;
+};
+struct RadarEcho {
+    int32_t distance;  // whole units from the boat
+    gfx::Point p;
+};
+// A world point on the scope, turned with the view's heading.
+RadarEcho RadarEchoAt(const Game& g, const RadarGeometry& r, double x, double y);
+
 // Whether the two save buttons are offered (an EBL or a VRM is set).
 bool RadarSaveButtonsShown(const RadarState& r);
 

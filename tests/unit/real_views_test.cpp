@@ -6,6 +6,7 @@
 #include "views/chart.h"
 #include "views/real_chart.h"
 #include "views/real_land.h"
+#include "views/real_radar.h"
 
 namespace vel {
 namespace {
@@ -57,6 +58,39 @@ TEST(RealChartLand, PaintedSurfaceMatchesTheSurfaceQuery) {
         EXPECT_GT(counted[static_cast<int>(ChartSurface::Shoal)], 5);
         EXPECT_GT(counted[static_cast<int>(ChartSurface::Water)], 1000);
         EXPECT_LT(wrong * 200, total) << wrong << " of " << total;
+    }
+}
+
+// Only the stretch of an outline that the data says returns an echo shows
+// on the radar: none at all when the stretch is empty.
+TEST(RealRadar, IslandEchoesComeOnlyFromTheirEchoRange) {
+    struct Case {
+        int32_t first, last;
+        bool nearSide, farSide;  // outline points 14 and 50
+    };
+    for (const Case c : {Case{0, 72, true, true}, Case{32, 69, false, true}, Case{73, 72, false, false}}) {
+        ViewFixture f;
+        test::LayOutRealArea(f.g, 30, 416);
+        f.g.areaGrid.radarFirst[2] = c.first;
+        f.g.areaGrid.radarLast[2] = c.last;
+        f.g.ownBoat.cellX = -4000;
+        f.g.ownBoat.cellY = 3800;
+        const RadarGeometry r{168, 563, 12, 0, 349, 336};
+        auto dc = f.freshDc(gfx::kBlack);
+        dc->SelectPen(35);  // (0,255,0) 3
+        DrawRealCoastEchoes(*dc, f.g, r);
+        dc.reset();
+        auto echoNear = [&](int32_t k) {
+            const auto& o = f.g.areaGrid.islandOutline[2][k];
+            const RadarEcho e = RadarEchoAt(f.g, r, o[0], o[1]);
+            for (int32_t dy = -2; dy <= 2; ++dy)
+                for (int32_t dx = -2; dx <= 2; ++dx)
+                    if (f.at(e.p.x + dx, e.p.y + dy) == test::kGreen) return true;
+            return false;
+        };
+        SCOPED_TRACE(testing::Message() << "echo points " << c.first << ".." << c.last);
+        EXPECT_EQ(echoNear(14), c.nearSide);
+        EXPECT_EQ(echoNear(50), c.farSide);
     }
 }
 
