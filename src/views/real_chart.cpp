@@ -21,8 +21,13 @@ constexpr int32_t kShoalDotSpacing = 4;
 constexpr int32_t kNoLimit = -99999;
 constexpr gfx::Color kAnchorageRed = gfx::Rgb(127, 0, 0);
 
-void SelectLand(gfx::DC& dc, const ChartFrame& f) {
-    dc.SelectPen(f.mono ? kGreyPen : kLandPen);
+// Land fill; `edged` strokes the rim too, which keeps islets that are only
+// a pixel or two across on the chart (stroking costs, so only those).
+void SelectLand(gfx::DC& dc, const ChartFrame& f, bool edged) {
+    if (edged)
+        dc.SelectPen(f.mono ? kGreyPen : kLandPen);
+    else
+        dc.SelectStockPen(gfx::Stock::Null);
     dc.SelectBrush(f.mono ? kGreyBrush : kLandBrush);
 }
 
@@ -60,7 +65,7 @@ void FillBehindShore(gfx::DC& dc, const ShoreProfile& p, std::vector<gfx::Point>
         pts.push_back({edge, b.y});
         pts.push_back({edge, a.y});
     }
-    SelectLand(dc, f);
+    SelectLand(dc, f, false);
     dc.Polygon(pts.data(), static_cast<int>(pts.size()));
 }
 
@@ -87,8 +92,11 @@ void DrawCoasts(gfx::DC& dc, const Game& g, const ChartFrame& f) {
 
 using Outline = Arr2<int32_t, kRealOutlinePoints, 2>;
 
-// The outline on the screen, or nothing when it lies wholly off the frame.
-bool OutlineOnScreen(const Outline& o, const ChartFrame& f, gfx::Point out[kRealOutlinePoints]) {
+constexpr int32_t kSmallOutline = 8;  // pixels across
+
+// The outline on the screen, or nothing when it lies wholly off the frame;
+// `small` tells whether it spans only a few pixels.
+bool OutlineOnScreen(const Outline& o, const ChartFrame& f, gfx::Point out[kRealOutlinePoints], bool* small = nullptr) {
     int32_t minX = INT32_MAX, maxX = INT32_MIN, minY = INT32_MAX, maxY = INT32_MIN;
     for (int32_t k = 0; k < kRealOutlinePoints; ++k) {
         out[k] = f.toScreen(o[k][0], o[k][1]);
@@ -97,15 +105,17 @@ bool OutlineOnScreen(const Outline& o, const ChartFrame& f, gfx::Point out[kReal
         minY = std::min(minY, out[k].y);
         maxY = std::max(maxY, out[k].y);
     }
+    if (small) *small = maxX - minX < kSmallOutline && maxY - minY < kSmallOutline;
     return maxX >= f.left && minX <= f.right && maxY >= f.top && minY <= f.bottom;
 }
 
 void DrawIslandShapes(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     const AreaGrid& a = g.areaGrid;
     gfx::Point pts[kRealOutlinePoints];
-    SelectLand(dc, f);
+    bool small = false;
     for (int32_t i = 1; i <= ChartedIslandCount(a); ++i) {
-        if (!IslandDrawn(a, i) || !OutlineOnScreen(a.islandOutline[i], f, pts)) continue;
+        if (!IslandDrawn(a, i) || !OutlineOnScreen(a.islandOutline[i], f, pts, &small)) continue;
+        SelectLand(dc, f, small);
         dc.Polygon(pts, kRealOutlinePoints - 1);
     }
 }
