@@ -170,6 +170,23 @@ void DrawMarkSymbols(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     }
 }
 
+// The start dock and the marina's pier, black as charts draw structures.
+void DrawDocks(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    const AreaGrid& a = g.areaGrid;
+    dc.SelectStockPen(gfx::Stock::Black);
+    dc.SelectStockBrush(f.mono ? gfx::Stock::White : gfx::Stock::Black);
+    if (a.realDockOutlineX[0] != 0 || a.realDockOutlineY[0] != 0) {
+        gfx::Point dock[10];
+        for (int32_t k = 0; k < 10; ++k) dock[k] = f.toScreen(a.realDockOutlineX[k], a.realDockOutlineY[k]);
+        if (f.contains(dock[0])) dc.Polygon(dock, 10);
+    }
+    const auto [minX, maxX] = std::minmax_element(a.pierCornerX.begin(), a.pierCornerX.end());
+    const auto [minY, maxY] = std::minmax_element(a.pierCornerY.begin(), a.pierCornerY.end());
+    if (*minX == 0 && *maxX == 0) return;
+    const gfx::Point p1 = f.toScreen(*minX, *minY), p2 = f.toScreen(*maxX, *maxY);
+    if (f.contains(p1)) dc.Rectangle(p1.x, p1.y, std::max(p2.x, p1.x + 2), std::max(p2.y, p1.y + 2));
+}
+
 bool NameShown(const Game& g, const ChartFrame& f, NameStyle style) {
     switch (style) {
         case NameStyle::Place:
@@ -219,6 +236,7 @@ void DrawRealAreaLayers(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     DrawCoasts(dc, g, f);
     DrawIslandShapes(dc, g, f);
     DrawRealRocks(dc, g, f);
+    DrawDocks(dc, g, f);
     DrawMarkSymbols(dc, g, f);
     DrawNames(dc, g, f);
 }
