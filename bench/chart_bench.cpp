@@ -12,6 +12,7 @@
 #include "views/chart.h"
 #include "views/minichart.h"
 #include "views/radar.h"
+#include "world/cruise_start.h"
 
 namespace vel {
 namespace {
@@ -158,6 +159,47 @@ void BM_RealChartWholeArea(benchmark::State& state) {
     for (auto _ : state) drawChart(dc, *sc.g);
 }
 BENCHMARK(BM_RealChartWholeArea)->Unit(benchmark::kMicrosecond);
+
+// A passage as the cruise start builds it, its whole chart at 1150 x 729
+// before the start (circles and instruction drawn), optionally with the
+// current atlas over it.
+struct PassageScene {
+    std::unique_ptr<Game> g = std::make_unique<Game>();
+    gfx::Palette palette{768};
+    std::unique_ptr<gfx::Surface> surface;
+    std::unique_ptr<gfx::DC> dc;
+
+    PassageScene(int32_t areaCode, bool currents) {
+        ScreenState& s = g->screenState;
+        ComputeScreenMetrics(s, Display{1150, 768, 32, 20});
+        s.widthD = s.width;
+        s.heightD = s.height;
+        s.phase = 2;
+        s.chartShown = 1;
+        g->cruiseOptions.areaCode = areaCode;
+        g->cruiseOptions.region = areaCode <= 6 ? 5 : 6;
+        g->rng.srand(3);
+        FillRandomTable(g->randomTable, g->rng);
+        BuildTrigTables(g->trigTables);
+        StartCruise(*g);
+        g->chartView.showCurrents = currents ? 1 : 0;
+        surface = std::make_unique<gfx::Surface>(s.width, s.height);
+        dc = std::make_unique<gfx::DC>(*surface, palette, gfx::FontPixelSizeFor(768));
+    }
+};
+
+void BM_PassageChartWholeArea(benchmark::State& state) {
+    PassageScene sc(static_cast<int32_t>(state.range(0)), state.range(1) != 0);
+    for (auto _ : state) drawChart(*sc.dc, *sc.g);
+    state.counters["width"] = sc.g->screenState.width;
+    state.counters["height"] = sc.g->screenState.height;
+}
+BENCHMARK(BM_PassageChartWholeArea)
+    ->Args({5, 0})
+    ->Args({8, 0})
+    ->Args({5, 1})
+    ->Args({8, 1})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vel

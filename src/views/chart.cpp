@@ -9,6 +9,7 @@
 #include "views/chart_status.h"
 #include "views/current_vectors.h"
 #include "views/lights.h"
+#include "views/passage_chart.h"
 #include "views/real_chart.h"
 #include "world/start_circles.h"
 #include "world/terrain.h"
@@ -159,7 +160,7 @@ void drawChart(gfx::DC& dc, Game& g) {
     const int32_t depth = DepthAt(g, c.mouseWorldX, c.mouseWorldY, kChartedDepth);
 
     DrawWater(dc, g);
-    if (c.showCurrents == 1) drawCurrentVectors(dc, g, c.centreX, c.centreY, c.scale);
+    if (c.showCurrents == 1) drawCurrentVectors(dc, g, f);
     DrawRocks(dc, g, f);
     DrawShoreBands(dc, g, f);
     DrawIslands(dc, g, f);
@@ -175,6 +176,7 @@ void drawChart(gfx::DC& dc, Game& g) {
     DrawRangeBearingTool(dc, g, f);
     DrawAreaLimits(dc, g, f);
     DrawRealAreaFrames(dc, g, f);
+    DrawPassageFrames(dc, g, f);
     const int32_t stripHeight = s.height / 15;
     DrawStatusFrames(dc, g, stripHeight);
     drawChartStatus(dc, g, s.width, stripHeight, depth);

@@ -6,6 +6,7 @@
 
 #include "common/helpers.h"
 #include "shell/chart_nav.h"
+#include "views/passage_chart.h"
 
 namespace vel {
 namespace {
@@ -222,6 +223,11 @@ void DrawRocks(gfx::DC& dc, const Game& g, const ChartFrame& f) {
             dc.TextOut(p.x - 3, p.y - 4, "*");
         else
             dc.TextOut(p.x - 4, p.y - 8, "+");
+        if (RockIsPassageLight(g.areaGrid, i) && g.chartView.showMarkNames == 1) {
+            dc.SetTextColor(gfx::kBlack);
+            dc.TextOut(p.x + 10, p.y - 4, "Fl");
+            dc.SetTextColor(f.mono ? gfx::kBlack : gfx::kWhite);
+        }
     }
 }
 
@@ -248,6 +254,10 @@ void DrawIslands(gfx::DC& dc, const Game& g, const ChartFrame& f) {
         dc.Polygon(pts.data(), static_cast<int>(pts.size()));
         if (a.isLandmass[i] == 1) continue;
         const gfx::Point centre = f.toScreen(a.islandX[i], a.islandY[i]);
+        if (IsPassageReef(a, i)) {
+            DrawPassageReefRing(dc, centre, PassageReefRingPixels(f.zoom), ringColour, f);
+            continue;
+        }
         for (int32_t k = 1; k <= kShoalRings; ++k)
             DrawRing(dc, pts, centre, ShoalRingOffset(k, f.zoom) * f.s, ringColour, f);
     }

@@ -4,72 +4,82 @@
 #include <cmath>
 
 #include "common/helpers.h"
-#include "shell/chart_nav.h"
+#include "views/passage_chart.h"
 #include "world/current_field.h"
-#include "world/terrain.h"
 
 namespace vel {
 namespace {
 
-constexpr int kArrowPen = 37;  // (0,0,255) 3
-constexpr int32_t kHead = 5;
+constexpr int kArrowPen = 45;       // (0,43,107) 3
+constexpr int kMonoArrowPen = 25;   // (0,0,0) 2
+constexpr int32_t kFullLengthTenths = 40;
+constexpr int32_t kHeadPixels = 5;
 
-bool HasCurrentField(const Game& g) {
-    CurrentZone z;
-    return LookUpCurrentZone(g, 0, 0, z);
+bool HasCurrentField(const AreaGrid& a) { return a.isPassage == 1 || a.isRealArea == 1; }
+
+// The current at a point, with the tide record as it was before.
+struct Current {
+    int32_t tenths, from;
+};
+Current AskField(Game& g, int32_t x, int32_t y) {
+    const TideState saved = g.tideState;
+    CurrentAt(g, x, y, 0);
+    const Current c{g.tideState.currentSpeed, g.tideState.currentFrom};
+    g.tideState = saved;
+    return c;
 }
 
-void Arrow(gfx::DC& dc, int32_t x, int32_t y, int32_t towards, int32_t length) {
-    const double a = towards * kDegToRad;
-    const double dx = std::sin(a), dy = -std::cos(a);
-    const int32_t tipX = x + Trunc(dx * length / 2), tipY = y + Trunc(dy * length / 2);
-    dc.MoveTo(x - Trunc(dx * length / 2), y - Trunc(dy * length / 2));
-    dc.LineTo(tipX, tipY);
-    for (const double side : {0.5, -0.5}) {
-        const double b = a + 3.14159265 + side;
-        dc.MoveTo(tipX, tipY);
-        dc.LineTo(tipX + Trunc(std::sin(b) * kHead), tipY - Trunc(std::cos(b) * kHead));
+int32_t FloorTo(int32_t v, int32_t step) { return v >= 0 ? v / step * step : -((-v + step - 1) / step * step); }
+
+void Arrow(gfx::DC& dc, const Game& g, gfx::Point p, const Current& c, int32_t fullLength) {
+    const TrigTables& t = g.trigTables;
+    const int32_t to = NormaliseAngle(NormaliseAngle(c.from) + 180);
+    const int32_t len = std::max(4, fullLength * std::min(c.tenths, kFullLengthTenths) / kFullLengthTenths);
+    const gfx::Point tip{p.x + t.sin100[to] * len / 100, p.y - t.cos100[to] * len / 100};
+    dc.MoveTo(p.x, p.y);
+    dc.LineTo(tip.x, tip.y);
+    for (int32_t side : {150, 210}) {
+        const int32_t b = NormaliseAngle(to + side);
+        dc.MoveTo(tip.x, tip.y);
+        dc.LineTo(tip.x + t.sin100[b] * kHeadPixels / 100, tip.y - t.cos100[b] * kHeadPixels / 100);
     }
 }
 
 }  // namespace
 
-int32_t AtlasArrowLength(int32_t tenths) { return std::min(kAtlasGridPixels - 8, 8 + 2 * std::max(tenths, 0)); }
+int32_t AtlasGridStep(double pixelsPerUnit) {
+    const int32_t raw = pixelsPerUnit > 0.0 ? Trunc(kAtlasSpacingPixels / pixelsPerUnit) : 100;
+    return std::max(100, (raw + 50) / 100 * 100);
+}
 
-void drawCurrentVectors(gfx::DC& dc, Game& g, int32_t centreX, int32_t centreY, int32_t scale) {
-    if (!HasCurrentField(g)) return;
-    const ScreenState& s = g.screenState;
-    const double k = ChartPixelsPerUnit(s, std::max(scale, 1));
-    const TideState saved = g.tideState;
-    if (g.viewState.monochrome == 1)
-        dc.SelectStockPen(gfx::Stock::Black);
-    else
-        dc.SelectPen(kArrowPen);
-    dc.SelectStockBrush(gfx::Stock::Null);
-    const int32_t half = kAtlasGridPixels / 2;
-    for (int32_t sy = s.height / 15 + half; sy < s.height; sy += kAtlasGridPixels) {
-        for (int32_t sx = half; sx < s.width; sx += kAtlasGridPixels) {
-            const int32_t x = Trunc((sx - s.width / 2) / k) + centreX;
-            const int32_t y = Trunc((sy - s.height / 2) / k) + centreY;
-            if (DepthAt(g, x, y, 1) <= 0) continue;
-            CurrentAt(g, x, y, 0);
-            const int32_t speed = g.tideState.currentSpeed;
-            if (speed <= 0)
-                dc.Ellipse(sx - 2, sy - 2, sx + 3, sy + 3);  // slack water
-            else
-                Arrow(dc, sx, sy, NormaliseAngle(g.tideState.currentFrom + 180), AtlasArrowLength(speed));
+void drawCurrentVectors(gfx::DC& dc, Game& g, const ChartFrame& f) {
+    const AreaGrid& a = g.areaGrid;
+    if (!HasCurrentField(a)) return;
+    const int32_t step = AtlasGridStep(f.s);
+    // World box of the frame, trimmed to the passage's waters where it has any.
+    int32_t west = f.worldX + Trunc((f.left - f.screenX) / f.s), east = f.worldX + Trunc((f.right - f.screenX) / f.s);
+    int32_t north = f.worldY + Trunc((f.top - f.screenY) / f.s), south = f.worldY + Trunc((f.bottom - f.screenY) / f.s);
+    if (const std::optional<PassageLimits> lim = PassageLimitsFor(a)) {
+        west = std::max(west, lim->west);
+        east = std::min(east, lim->east);
+        north = std::max(north, lim->north);
+        if (lim->southCovered) south = std::min(south, lim->south);
+    }
+    dc.SelectPen(f.mono ? kMonoArrowPen : kArrowPen);
+    const int32_t fullLength = std::max(8, Trunc(step * f.s * 0.85));
+    for (int32_t y = FloorTo(north, step) + step; y < south; y += step) {
+        for (int32_t x = FloorTo(west, step) + step; x < east; x += step) {
+            const Current c = AskField(g, x, y);
+            if (c.tenths <= 0) continue;
+            const gfx::Point p = f.toScreen(x, y);
+            if (f.contains(p)) Arrow(dc, g, p, c, fullLength);
         }
     }
-    g.tideState = saved;
 }
 
 std::optional<int32_t> ChartCurrentTenths(Game& g, int32_t x, int32_t y) {
-    if (!HasCurrentField(g)) return std::nullopt;
-    const TideState saved = g.tideState;
-    CurrentAt(g, x, y, 0);
-    const int32_t tenths = g.tideState.currentSpeed;
-    g.tideState = saved;
-    return tenths;
+    if (!HasCurrentField(g.areaGrid)) return std::nullopt;
+    return AskField(g, x, y).tenths;
 }
 
 }  // namespace vel

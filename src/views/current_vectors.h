@@ -6,23 +6,24 @@
 
 #include "common/game.h"
 #include "gfx/dc.h"
+#include "views/chart_layers.h"
 
 namespace vel {
 
-// The current atlas over the chart about world point (centreX, centreY) at
-// zoom `scale`: an arrow downstream at each grid point of open water, its
-// length by the speed, TideState.chartHoursAhead hours on. Areas without a
-// current field (the generated ones) show none. The tide's record is left
-// as it was found.
-void drawCurrentVectors(gfx::DC& dc, Game& g, int32_t centreX, int32_t centreY, int32_t scale);
+// World spacing of the atlas grid at `pixelsPerUnit`: about one arrow per
+// kAtlasSpacingPixels, rounded to whole hundreds so that the arrows stay on
+// the same points as the chart pans.
+inline constexpr int32_t kAtlasSpacingPixels = 56;
+int32_t AtlasGridStep(double pixelsPerUnit);
 
-// Current at a world point in tenths of a knot, when the area's current
-// model can tell; the chart then writes it on its status line.
+// The current atlas of the real areas and passages over the chart `f`: an
+// arrow toward where the water goes at each grid point, its length by the
+// speed (full length from 4 knots). Asks the current field without leaving
+// anything of its answers behind.
+void drawCurrentVectors(gfx::DC& dc, Game& g, const ChartFrame& f);
+
+// Current at a world point in tenths of a knot, in the areas with a current
+// field; the chart then writes it on its status line.
 std::optional<int32_t> ChartCurrentTenths(Game& g, int32_t x, int32_t y);
-
-// Grid spacing of the atlas in pixels, and the arrow length for a speed in
-// tenths of a knot (capped short of the next grid point).
-inline constexpr int32_t kAtlasGridPixels = 56;
-int32_t AtlasArrowLength(int32_t tenths);
 
 }  // namespace vel

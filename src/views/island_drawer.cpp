@@ -7,6 +7,7 @@
 
 #include "common/helpers.h"
 #include "views/palette_names.h"
+#include "views/passage_scene.h"
 #include "views/projection.h"
 #include "views/scene.h"
 #include "views/shore.h"
@@ -54,6 +55,7 @@ bool Hidden(const Game& g, const OutlinePoint& a, const OutlinePoint& b) {
 }  // namespace
 
 int32_t IslandLandHeight(const Game& g, int32_t i) {
+    if (Passage(g)) return PassageIslandLandHeight(g, i);
     // Hills rise with the size of the island, more steeply up north.
     const int32_t r = g.areaGrid.islandRadius[i];
     return std::clamp(NorthRegion(g) ? 2 * r : (3 * r) / 2, 250, 1500);
@@ -62,6 +64,7 @@ int32_t IslandLandHeight(const Game& g, int32_t i) {
 void drawIsland(gfx::DC& dc, Game& g, int32_t i) {
     const AreaGrid& a = g.areaGrid;
     if (i < 1 || i >= static_cast<int32_t>(a.islandX.size()) || a.islandRadius[i] <= 0) return;
+    if (a.isLandmass[i] == 1) return;  // the passage coast pass draws those
     const int32_t upm = a.unitsPerMile > 0 ? a.unitsPerMile : 300;
     if (DistanceTenths(g.ownBoat.x, g.ownBoat.y, a.islandX[i], a.islandY[i], upm) > kDrawLimitTenths) return;
     projectPoint(g, kIslandSlot, a.islandX[i], a.islandY[i], kProjectShore);

@@ -5,6 +5,7 @@
 
 #include "common/helpers.h"
 #include "shell/chart_nav.h"
+#include "views/passage_chart.h"
 #include "world/aids.h"
 
 namespace vel {
@@ -176,6 +177,12 @@ void DrawLight(gfx::DC& dc, bool mono, int32_t x, int32_t y, int32_t code, Light
 
 void DrawPlaceNames(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     const AreaGrid& a = g.areaGrid;
+    if (a.isPassage == 1) {
+        DrawObjectAids(dc, g, f);
+        DrawLighthouses(dc, g, f);
+        DrawPassageNames(dc, g, f);
+        return;
+    }
     if (!IsVirtualArea(a)) return;
     if (a.areaCode != 2) {
         DrawLandmarks(dc, g, f);

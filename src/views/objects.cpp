@@ -70,7 +70,10 @@ const KindRow* RowFor(int32_t kind) {
 
 }  // namespace
 
-bool ReefDrawnEarlier(const Game& g, int32_t i) { return BahamasRegion(g) && IslandsArea(g) && i >= 17 && i <= 20; }
+bool ReefDrawnEarlier(const Game& g, int32_t i) {
+    if (Passage(g)) return g.areaGrid.region == 5 && i >= 26;
+    return BahamasRegion(g) && IslandsArea(g) && i >= 17 && i <= 20;
+}
 
 void ObjectRowKeys(const Game& g, std::span<int32_t> keys, int32_t count, std::span<const bool> hidden) {
     const ObjectList& list = g.objectList;

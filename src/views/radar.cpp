@@ -82,10 +82,18 @@ void CoastEchoes(gfx::DC& dc, const Scope& sc) {
     }
 }
 
+// In the Florida-Bahamas passages the islands beyond the bank's east limit
+// answer only once the boat is beyond it too.
+bool EchoHiddenBeyondBank(const Game& g, int32_t i) {
+    const int32_t east = g.passageState.bankEastX;
+    return g.areaGrid.isPassage == 1 && g.areaGrid.region == 5 && g.areaGrid.islandX[i] > east && g.ownBoat.cellX <= east;
+}
+
 void IslandEchoes(gfx::DC& dc, const Scope& sc) {
     const AreaGrid& a = sc.g.areaGrid;
     const int32_t n = std::clamp(a.islandCount, 0, kIslandSlots - 1);
     for (int32_t i = 1; i <= n; ++i) {
+        if (EchoHiddenBeyondBank(sc.g, i)) continue;
         if (a.isLandmass[i] == 1)
             Outline(dc, sc, 0, 180, [&](int32_t k) { return std::pair<double, double>{a.landX[i][k], a.landY[i][k]}; });
         else

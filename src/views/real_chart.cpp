@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "common/helpers.h"
+#include "views/place_labels.h"
 #include "views/real_land.h"
 #include "views/real_marks.h"
-#include "world/place_names.h"
 
 namespace vel {
 namespace {
@@ -19,7 +19,6 @@ constexpr int kGreyPen = 28;     // (127,127,127) 1
 constexpr int kShoalBrush = 2;   // (127,200,255): shallow water, paler than the sea
 constexpr int32_t kShoalDotSpacing = 4;
 constexpr int32_t kNoLimit = -99999;
-constexpr gfx::Color kAnchorageRed = gfx::Rgb(127, 0, 0);
 
 // Land fill; `edged` strokes the rim too, which keeps islets that are only
 // a pixel or two across on the chart (stroking costs, so only those).
@@ -187,35 +186,6 @@ void DrawDocks(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     if (f.contains(p1)) dc.Rectangle(p1.x, p1.y, std::max(p2.x, p1.x + 2), std::max(p2.y, p1.y + 2));
 }
 
-bool NameShown(const Game& g, const ChartFrame& f, NameStyle style) {
-    switch (style) {
-        case NameStyle::Place:
-        case NameStyle::Anchorage: return true;
-        case NameStyle::AidLabel: return g.chartView.showMarkNames == 1;
-        case NameStyle::LightLabel:
-            return g.chartView.showMarkNames == 1 && !f.mini && g.chartView.scale < kLightLabelScale;
-    }
-    return false;
-}
-
-// Names of places start at their point; labels stand just right of the
-// symbol on the point and a little above it.
-void DrawNames(gfx::DC& dc, const Game& g, const ChartFrame& f) {
-    dc.SetBkMode(gfx::BkMode::Transparent);
-    const int32_t lh = dc.LineHeight();
-    for (const PlaceName& n : PlaceNamesFor(g.areaGrid.areaCode)) {
-        if (!NameShown(g, f, n.style)) continue;
-        const gfx::Point p = f.toScreen(n.x, n.y);
-        if (!f.contains(p)) continue;
-        const bool anchorage = n.style == NameStyle::Anchorage && !f.mono;
-        dc.SetTextColor(anchorage ? kAnchorageRed : gfx::kBlack);
-        if (n.style == NameStyle::AidLabel || n.style == NameStyle::LightLabel)
-            dc.TextOut(p.x + 7, p.y - lh + 2, n.text);
-        else
-            dc.TextOut(p.x, p.y - lh / 2, n.text);
-    }
-}
-
 // What lies beyond each area's data is covered grey: west, north, east and
 // south limits in area units.
 struct AreaLimits {
@@ -238,7 +208,7 @@ void DrawRealAreaLayers(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     DrawRealRocks(dc, g, f);
     DrawDocks(dc, g, f);
     DrawMarkSymbols(dc, g, f);
-    DrawNames(dc, g, f);
+    DrawAreaPlaceNames(dc, g, f);
 }
 
 void DrawRealAreaFrames(gfx::DC& dc, const Game& g, const ChartFrame& f) {

@@ -13,8 +13,4 @@ namespace vel {
 void DrawRealAreaLayers(gfx::DC& dc, const Game& g, const ChartFrame& f);
 void DrawRealAreaFrames(gfx::DC& dc, const Game& g, const ChartFrame& f);
 
-// Light characteristics are written only on the chart itself, zoomed in
-// below this scale.
-inline constexpr int32_t kLightLabelScale = 17;
-
 }  // namespace vel

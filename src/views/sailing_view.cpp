@@ -5,6 +5,7 @@
 #include "views/island_drawer.h"
 #include "views/objects.h"
 #include "views/overlays.h"
+#include "views/passage_scene.h"
 #include "views/real_scene.h"
 #include "views/scene.h"
 #include "views/sea.h"
@@ -63,6 +64,9 @@ void drawSailingView(gfx::DC& dc, Game& g, int32_t left, int32_t top, int32_t ri
     drawShoreBands(dc, g);
     drawShoreFeatures(dc, g);
     drawRealAreaFeatures(dc, g);
+    drawPassageCoasts(dc, g);
+    drawPassageLandmarks(dc, g);
+    drawPassageReefs(dc, g);
     drawObjectPass(dc, g, left, top, right, bottom, g.viewState.horizonY);
 
     drawFog(dc, g, view);

@@ -171,7 +171,8 @@ int32_t LandBrush(const Game& g) {
 
 int32_t ShoreLandHeight(const Game& g, int32_t i) {
     const int32_t region = g.areaGrid.region;
-    const int32_t base = region == 1 ? 560 : region == 3 ? 220 : 420;
+    // The rocky coasts of the north stand high, the Bahamas and Florida low.
+    const int32_t base = (region == 1 || region == 6) ? 560 : (region == 3 || region == 5) ? 220 : 420;
     const double swell = base * (0.3 * std::sin(i * 0.21) + 0.25 * std::sin(i * 0.057 + 1.3));
     return std::max(60, base + Trunc(swell) + 3 * kLandRoughness[static_cast<std::size_t>(i) % kLandRoughness.size()]);
 }

@@ -1,0 +1,96 @@
+#include "views/passage_chart.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "common/helpers.h"
+#include "views/chart_status.h"
+#include "views/place_labels.h"
+
+namespace vel {
+namespace {
+
+constexpr int kGreyBrush = 40;  // (127,127,127)
+constexpr int32_t kFirstPassageReef = 26;
+constexpr int32_t kReefDotSpacing = 4;  // pixels between the dots of a reef ring
+
+// Region 5: Florida's coast to the Berry Islands, Grand Bahama to Chubb Cay.
+// Region 6: Mount Desert Island to Shelburne, the Bay of Fundy's mouth to
+// the open Gulf of Maine (south is only where the legend stands).
+constexpr PassageLimits kFloridaBahamas{-23000, 21000, -16000, 19000, true};
+constexpr PassageLimits kMaineNovaScotia{-27000, 22000, -20000, 15000, false};
+
+constexpr const char* kLegendFloridaBahamas = "錨地の名前は暗赤色で表示される、堆(Bank)上でも可能。";
+constexpr const char* kLegendMaineNovaScotia = "錨泊地の名前は暗い赤で表示される。";
+constexpr const char* kPassageDisclaimer = "注：地図や航海の補助は精度が高くはない。";
+
+// The legend stands in the south-west corner of the passage's waters, on
+// the whole-passage chart only.
+void DrawLegend(gfx::DC& dc, const Game& g, const ChartFrame& f, const PassageLimits& lim) {
+    if (f.mini || !ChartFullyZoomedOut(g)) return;
+    const gfx::Point corner = f.toScreen(lim.west, lim.south);
+    const int32_t line = dc.LineHeight();
+    const int32_t x = std::max(corner.x, f.left) + 8;
+    const int32_t y = std::min(corner.y, f.bottom) - 2 * line - 6;
+    dc.SetTextColor(f.mono ? gfx::kBlack : gfx::Rgb(127, 0, 0));
+    dc.TextOut(x, y, g.areaGrid.region == 5 ? kLegendFloridaBahamas : kLegendMaineNovaScotia);
+    dc.SetTextColor(gfx::kBlack);
+    dc.TextOut(x, y + line, kPassageDisclaimer);
+}
+
+}  // namespace
+
+std::optional<PassageLimits> PassageLimitsFor(const AreaGrid& a) {
+    if (a.isPassage != 1) return std::nullopt;
+    if (a.region == 5) return kFloridaBahamas;
+    if (a.region == 6) return kMaineNovaScotia;
+    return std::nullopt;
+}
+
+void DrawPassageFrames(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    const std::optional<PassageLimits> lim = PassageLimitsFor(g.areaGrid);
+    if (!lim) return;
+    const gfx::Point nw = f.toScreen(lim->west, lim->north);
+    const gfx::Point se = f.toScreen(lim->east, lim->south);
+    dc.SelectStockPen(gfx::Stock::Black);
+    dc.SelectBrush(kGreyBrush);
+    // Side strips run the full height; top and bottom fill between them.
+    if (nw.x > f.left) dc.Rectangle(f.left, f.top, nw.x, f.bottom);
+    if (se.x < f.right) dc.Rectangle(se.x, f.top, f.right, f.bottom);
+    const int32_t l = std::max(nw.x, f.left), r = std::min(se.x, f.right);
+    if (l >= r) return;
+    if (nw.y > f.top) dc.Rectangle(l, f.top, r, nw.y);
+    if (lim->southCovered && se.y < f.bottom) dc.Rectangle(l, se.y, r, f.bottom);
+}
+
+void DrawPassageNames(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    const std::optional<PassageLimits> lim = PassageLimitsFor(g.areaGrid);
+    if (!lim) return;
+    DrawAreaPlaceNames(dc, g, f);
+    DrawLegend(dc, g, f, *lim);
+}
+
+bool IsPassageReef(const AreaGrid& a, int32_t island) {
+    return a.isPassage == 1 && a.region == 5 && island >= kFirstPassageReef && a.isLandmass[island] == 0;
+}
+
+int32_t PassageReefRingPixels(int32_t zoom) {
+    if (zoom <= 4) return 40;
+    if (zoom <= 8) return 20;
+    if (zoom <= 16) return 10;
+    return 5;
+}
+
+void DrawPassageReefRing(gfx::DC& dc, gfx::Point centre, int32_t radius, gfx::Color c, const ChartFrame& f) {
+    const int32_t dots = std::max(8, Trunc(2.0 * std::numbers::pi * radius / kReefDotSpacing));
+    for (int32_t k = 0; k < dots; ++k) {
+        const double t = 2.0 * std::numbers::pi * k / dots;
+        const gfx::Point p{centre.x + Trunc(radius * std::cos(t)), centre.y + Trunc(radius * std::sin(t))};
+        if (f.contains(p)) dc.SetPixel(p.x, p.y, c);
+    }
+}
+
+bool RockIsPassageLight(const AreaGrid& a, int32_t rock) { return a.isPassage == 1 && a.region == 5 && rock == 0; }
+
+}  // namespace vel
