@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "real_area_fixture.h"
+#include "sailing_view_fixture.h"
 #include "shell/chart_nav.h"
 #include "view_fixture.h"
 #include "views/chart.h"
 #include "views/real_chart.h"
 #include "views/real_land.h"
 #include "views/real_radar.h"
+#include "views/real_scene.h"
+#include "views/sky.h"
 
 namespace vel {
 namespace {
@@ -91,6 +94,35 @@ TEST(RealRadar, IslandEchoesComeOnlyFromTheirEchoRange) {
         SCOPED_TRACE(testing::Message() << "echo points " << c.first << ".." << c.last);
         EXPECT_EQ(echoNear(14), c.nearSide);
         EXPECT_EQ(echoNear(50), c.farSide);
+    }
+}
+
+// In the Exumas the sea is the bank's turquoise, deep blue over the sound;
+// from the sound by day, looking toward the bank (south-west to west), the
+// bank shows as a band under the horizon.
+TEST(RealSea, ExumasBankAndSoundColours) {
+    constexpr gfx::Color kTurquoise = gfx::Rgb(0, 201, 201), kSound = gfx::Rgb(0, 63, 127);
+    struct Case {
+        double x, y;
+        int32_t heading;
+        gfx::Color nearWater, underHorizon;
+    };
+    // (1000, 4500) lies in the sound a few hundred units east of its edge;
+    // (-3000, 4500) on the bank west of it.
+    for (const Case c : {Case{1000, 4500, 200, kSound, kTurquoise}, Case{1000, 4500, 90, kSound, kSound},
+                         Case{1000, 4500, 300, kSound, kSound}, Case{-3000, 4500, 200, kTurquoise, kTurquoise}}) {
+        auto g = test::ViewGame();
+        test::LayOutRealArea(*g, 30, 416);
+        g->ownBoat.x = c.x;
+        g->ownBoat.y = c.y;
+        g->viewState.viewHeading = c.heading;
+        ComputeFrameLight(*g);
+        test::Canvas canvas(1024, 768);
+        drawSea(canvas.dc, *g, 0, 0, 1024, g->screenState.panelTop);
+        drawExumasBankBand(canvas.dc, *g);
+        SCOPED_TRACE(testing::Message() << "boat " << c.x << "," << c.y << " looking " << c.heading);
+        EXPECT_EQ(canvas.at(500, g->screenState.panelTop - 20), c.nearWater);
+        EXPECT_EQ(canvas.at(500, g->viewState.horizonY + 2), c.underHorizon);
     }
 }
 
