@@ -145,10 +145,10 @@ void DrawShoals(gfx::DC& dc, const Game& g, const ChartFrame& f) {
 
 void DrawRealRocks(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     const RockList& r = g.rockList;
-    const int32_t n = std::clamp(r.realCount, 0, static_cast<int32_t>(r.x.size()) - 1);
+    const int32_t n = std::clamp(r.realCount, 0, static_cast<int32_t>(r.x.size()));
     dc.SetBkMode(gfx::BkMode::Transparent);
     dc.SetTextColor(f.mono ? gfx::kBlack : gfx::kWhite);
-    for (int32_t i = 1; i <= n; ++i) {
+    for (int32_t i = 0; i < n; ++i) {
         const gfx::Point p = f.toScreen(r.x[i], r.y[i]);
         if (!f.contains(p)) continue;
         if (r.visible[i] == 1)
