@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/helpers.h"
+#include "views/boat_drawer.h"
 #include "views/marks_drawer.h"
 #include "views/palette_names.h"
 #include "views/projection.h"
@@ -14,6 +15,7 @@
 #include "views/real_marks.h"
 #include "views/scene.h"
 #include "views/shore.h"
+#include "world/geo.h"
 #include "world/terrain.h"
 
 namespace vel {
@@ -212,7 +214,29 @@ void DrawMarks(gfx::DC& dc, Game& g) {
     }
 }
 
+// ---- Maine's summer anchorage ----------------------------------------------
+
+// Pulpit Harbor, North Haven: boats lie there all summer; within two miles
+// the view shows eight of them at rest, each at its own offset (area units).
+constexpr LatLon kMaineAnchorage{44.1550, -68.8880};
+constexpr double kAnchorageTenths = 20.0;
+constexpr int32_t kAnchoredBoats[8][2] = {{0, 0},  {35, -20},  {-30, -25}, {20, 35},
+                                          {-40, 15}, {60, 10}, {-15, -55}, {45, -50}};
+
 }  // namespace
+
+void drawMaineAnchorage(gfx::DC& dc, Game& g) {
+    const GeoProjection* p = ProjectionForArea(g.areaGrid.areaCode);
+    if (g.areaGrid.areaCode != 20 || p == nullptr) return;
+    const AreaPoint c = AreaFromLatLon(*p, kMaineAnchorage);
+    if (TenthsFromBoat(g, c.x, c.y) > kAnchorageTenths) return;
+    for (const auto& o : kAnchoredBoats) {
+        projectPointD(g, 2, c.x + o[0], c.y + o[1], kProjectPlain);
+        const Projection& pr = g.projection;
+        if (std::abs(pr.relBearing) > kMarkLimitBearing || pr.screenY[2] <= g.viewState.horizonY) continue;
+        drawSailboat(dc, g, 0, 0, pr.screenX[2], pr.screenY[2], kBoatAtRest);
+    }
+}
 
 bool InExumasSound(int32_t x, int32_t y) {
     for (const Strip& s : kSound)

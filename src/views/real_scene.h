@@ -24,6 +24,9 @@ void drawRealFarLand(gfx::DC& dc, Game& g);
 // Shoals, islands far to near, the dock and the mark list.
 void drawRealAreaFeatures(gfx::DC& dc, Game& g);
 
+// Maine's summer anchorage full of boats, seen within two miles of it.
+void drawMaineAnchorage(gfx::DC& dc, Game& g);
+
 void drawRealIsland(gfx::DC& dc, Game& g, int32_t i);
 void drawRealShoal(gfx::DC& dc, Game& g, int32_t i);
 

@@ -68,6 +68,7 @@ void drawSailingView(gfx::DC& dc, Game& g, int32_t left, int32_t top, int32_t ri
     drawPassageLandmarks(dc, g);
     drawPassageReefs(dc, g);
     drawObjectPass(dc, g, left, top, right, bottom, g.viewState.horizonY);
+    drawMaineAnchorage(dc, g);
 
     drawFog(dc, g, view);
     drawThunderstorm(dc, g);
