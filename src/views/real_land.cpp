@@ -12,17 +12,11 @@ constexpr int32_t kLastStep = 299;  // entry 300 closes the last step
 
 using Outline = Arr2<int32_t, kRealOutlinePoints, 2>;
 
-// Even-odd rule over the closed outline; the box test first, as most points
-// lie far from most islands.
-bool InsideOutline(const Outline& o, int32_t x, int32_t y) {
-    int32_t minX = o[0][0], maxX = minX, minY = o[0][1], maxY = minY;
-    for (const auto& p : o) {
-        minX = std::min(minX, p[0]);
-        maxX = std::max(maxX, p[0]);
-        minY = std::min(minY, p[1]);
-        maxY = std::max(maxY, p[1]);
-    }
-    if (x < minX || x > maxX || y < minY || y > maxY) return false;
+// Even-odd rule over the closed outline, after a box about the centre that
+// holds the whole outline: its points lie within R, or 1.1 R at a bulge.
+bool InsideOutline(const Outline& o, int32_t cx, int32_t cy, int32_t R, int32_t x, int32_t y) {
+    const int32_t reach = R + R / 8 + 2;
+    if (x < cx - reach || x > cx + reach || y < cy - reach || y > cy + reach) return false;
     bool inside = false;
     for (int32_t k = 1; k < kRealOutlinePoints; ++k) {
         const double ax = o[k - 1][0], ay = o[k - 1][1], bx = o[k][0], by = o[k][1];
@@ -82,10 +76,14 @@ ChartSurface ChartSurfaceAt(const Game& g, int32_t x, int32_t y) {
     const int32_t n = ShoreProfiles(a, profiles);
     for (int32_t k = 0; k < n; ++k)
         if (BehindShore(profiles[k], x, y)) return ChartSurface::Land;
-    for (int32_t i = 1; i <= ChartedIslandCount(a); ++i)
-        if (IslandDrawn(a, i) && InsideOutline(a.islandOutline[i], x, y)) return ChartSurface::Land;
-    for (int32_t i = 1; i <= ChartedShoalCount(a); ++i)
-        if (ShoalDrawn(a, i) && InsideOutline(a.shoalOutline[i], x, y)) return ChartSurface::Shoal;
+    for (int32_t i = 1; i <= ChartedIslandCount(a); ++i) {
+        if (IslandDrawn(a, i) && InsideOutline(a.islandOutline[i], a.realIslandX[i], a.realIslandY[i], a.R[i], x, y))
+            return ChartSurface::Land;
+    }
+    for (int32_t i = 1; i <= ChartedShoalCount(a); ++i) {
+        if (ShoalDrawn(a, i) && InsideOutline(a.shoalOutline[i], a.shoalX[i], a.shoalY[i], a.shoalR[i], x, y))
+            return ChartSurface::Shoal;
+    }
     return ChartSurface::Water;
 }
 
