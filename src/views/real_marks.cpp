@@ -129,7 +129,8 @@ void DrawRealMarkSymbol(gfx::DC& dc, const ChartFrame& f, gfx::Point p, const Re
 }
 
 void DrawRealMarkInView(gfx::DC& dc, Game& g, int32_t index, int32_t x, int32_t row, const RealMarkKind& k) {
-    const bool red = k.colour == C::Red;
+    // Red and white fairway buoys read as red at a distance.
+    const bool red = k.colour == C::Red || k.shape == S::Fairway;
     switch (k.shape) {
         case S::Nun:
         case S::Can:
