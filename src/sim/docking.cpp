@@ -96,9 +96,10 @@ void UpdateDocking(Game& g) {
 }
 
 void UpdateAlongside(Game& g) {
-    if (g.cruiseOptions.isRealArea == 0) return;
-    OwnBoat& b = g.ownBoat;
     const AreaGrid& a = g.areaGrid;
+    // An area without a built dock has nothing to lie alongside.
+    if (g.cruiseOptions.isRealArea == 0 || a.realDockSide < 1 || a.realDockSide > 4) return;
+    OwnBoat& b = g.ownBoat;
     const int32_t distance = Manhattan(b.cellX, b.cellY, a.realDockX, a.realDockY);
     if (distance < 13 && b.speedOverGroundTenths < 31 && b.castOff == 0 && AlongDock(g)) {
         b.alongside = 1;
@@ -110,7 +111,7 @@ void UpdateAlongside(Game& g) {
     }
     if (distance > 60 && distance < 120) b.castOff = 0;
     const int32_t side = a.realDockSide;
-    if (b.alongside == 1 && b.atPier == 1 && side >= 1 && side <= 4)
+    if (b.alongside == 1 && b.atPier == 1)
         PlaceBoat(b, a.realDockX + kDockSides[side].dx, a.realDockY + kDockSides[side].dy);
 }
 

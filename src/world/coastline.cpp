@@ -209,9 +209,10 @@ void PlaceHillsAndLandmarks(Game& g) {
 
 void BuildMarinaPier(AreaGrid& a) {
     const int32_t base = a.mirrored ? a.coveEnd[0] : a.coveStart[0];
-    const int32_t x0 = a.coastX[base];
-    const int32_t y0 = a.coastY[base];
-    const int32_t s = a.seaSign;
+    BuildMarinaPierAt(a, a.coastX[base], a.coastY[base], a.seaSign);
+}
+
+void BuildMarinaPierAt(AreaGrid& a, int32_t x0, int32_t y0, int32_t s) {
     a.pierCornerX = {x0 + 80, x0 + 110, x0 + 110, x0 + 80, x0 - 10, x0 - 10};
     a.pierCornerY = {y0, y0, y0 + 10 * s, y0 + 10 * s, y0, y0 + 10 * s};
     a.pierBerthX = x0 + 95;

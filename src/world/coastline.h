@@ -16,6 +16,8 @@ void PlaceHillsAndLandmarks(Game& g);
 
 // The marina pier in the first cove (every generated area but the islands).
 void BuildMarinaPier(AreaGrid& a);
+// The same pier from its shore corner (x0, y0), its water toward y * s.
+void BuildMarinaPierAt(AreaGrid& a, int32_t x0, int32_t y0, int32_t s);
 
 struct ShorePoint {
     int32_t x = 0;

@@ -11,6 +11,7 @@
 #include "world/harbour.h"
 #include "world/islands.h"
 #include "world/marks.h"
+#include "world/real_area.h"
 #include "world/rocks.h"
 #include "world/tides.h"
 
@@ -55,6 +56,8 @@ void ClearWorld(Game& g) {
     g.areaGrid = *std::make_unique<AreaGrid>();
     g.rockList = *std::make_unique<RockList>();
     g.lighthouse = Lighthouse{};
+    g.markList = MarkList{};
+    g.moorings = Moorings{};
     ResetObjectList(g.objectList);
 }
 
@@ -134,6 +137,7 @@ void BuildArea(Game& g) {
         BuildGeneratedArea(g);
     else
         BuildStoredArea(g);
+    if (o.isRealArea == 1) LoadRealArea(g);
     a.isPassage = o.isPassage;
     a.isRealArea = o.isRealArea;
 

@@ -8,14 +8,18 @@ namespace {
 
 // One row per area code; the two directions of a passage share their waters.
 // Origins are chosen so that the fixed positions the game keeps in area units
-// (start circles, stream edges, current zones, docks) fall where they belong.
+// (start circles, stream edges, current zones, docks) fall where they belong:
+// Southern New England puts Woods Hole at (10300, -3600), the middle of its
+// fog-signal box; Chesapeake Bay the middle of the bay's mouth (37.00 N,
+// 76.03 W) at (2936, 9202), the reference of its tide's timing; the Exumas
+// the Staniel Cay Yacht Club's dock at (-2836, -130).
 constexpr GeoProjection kProjections[] = {
     {5, 26.32, -78.85, 300},  {6, 26.32, -78.85, 300},   // Florida - Bahamas
     {7, 43.89, -66.56, 300},  {8, 43.89, -66.56, 300},   // Maine - Nova Scotia
-    {11, 41.35, -71.30, 310},                            // Southern New England
-    {12, 38.065, -76.49, 140},                           // Chesapeake Bay
+    {11, 41.3302, -71.4110, 310},                        // Southern New England
+    {12, 38.1037, -76.4742, 140},                        // Chesapeake Bay
     {20, 44.10, -68.70, 175},                            // Maine
-    {30, 24.19, -76.315, 416},                           // the Exumas
+    {30, 24.1670, -76.3180, 416},                        // the Exumas
 };
 
 constexpr double kRad = std::numbers::pi / 180.0;

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "common/helpers.h"
+#include "world/real_terrain.h"
 
 namespace vel {
 namespace {
@@ -201,8 +202,9 @@ int32_t BankY(const AreaGrid& a, int32_t s, int32_t x) {
 int32_t CoastYAt(const AreaGrid& a, int32_t x, int32_t y) { return ShoreFacing(a, x, y).y; }
 
 int32_t DepthAt(const Game& g, int32_t x, int32_t y, int32_t kind) {
-    // The passages and the real areas bring queries of their own; until
-    // they are built, every area reads the generated depth field.
+    // The passages bring a query of their own; until it is built they read
+    // the generated depth field.
+    if (g.areaGrid.isRealArea == 1) return Trunc(RealDepth(g, x, y, kind, 0));
     return VirtualDepth(g, x, y, kind);
 }
 
@@ -246,8 +248,5 @@ int32_t InStripEW(int32_t xW, int32_t yWS, int32_t yWN, int32_t xE, int32_t yEN,
     return AcrossStrip(Along(px, xW, xE), yWN, yEN, yWS, yES, py);
 }
 
-// Real areas and passages bring their own shores later; until then the
-// probe sees no shoal there.
-int32_t ShoalAheadReal(const Game&, int32_t, int32_t, int32_t) { return 900; }
 
 }  // namespace vel

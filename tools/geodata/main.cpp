@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "geodata/emit.h"
+#include "geodata/real_areas.h"
 #include "geodata/shoreline.h"
 
 namespace vel::geodata {
@@ -41,6 +42,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"lines", LinesCommand, "lines AREA [HALF_UNITS]"},
+    {"real", RealCommand, "real AREA (11, 12, 20 or 30)"},
 };
 
 }  // namespace

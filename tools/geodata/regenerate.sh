@@ -15,3 +15,7 @@ gen() {  # gen FILE ARGS...: one table file from one tool command
 }
 
 # One line per generated table:
+gen real_area_11.cpp real 11  # Southern New England
+gen real_area_12.cpp real 12  # Chesapeake Bay
+gen real_area_20.cpp real 20  # Maine
+gen real_area_30.cpp real 30  # the Exumas
