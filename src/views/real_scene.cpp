@@ -112,6 +112,29 @@ void DrawIslandTop(gfx::DC& dc, const std::array<ViewPoint, kRealOutlinePoints>&
     dc.Polygon(top.data(), kRealOutlinePoints - 1);
 }
 
+// The faces turned to the eye: each run of neighbouring faces as one band
+// from the waterline up to the island's top edge.
+void DrawIslandFaces(gfx::DC& dc, const Game& g, const std::array<ViewPoint, kRealOutlinePoints>& pts,
+                     const std::array<bool, kRealOutlinePoints>& facing) {
+    std::vector<gfx::Point> band;
+    const auto fill = [&](int32_t first, int32_t last) {
+        band.clear();
+        for (int32_t k = first; k <= last; ++k) band.push_back({pts[k].x, pts[k].y});
+        for (int32_t k = last; k >= first; --k) band.push_back({pts[k].x, pts[k].y - pts[k].rise});
+        dc.Polygon(band.data(), static_cast<int>(band.size()));
+    };
+    int32_t start = -1;
+    for (int32_t k = 0; k + 1 < kRealOutlinePoints; ++k) {
+        const bool shows = facing[k] && !FaceHidden(g, pts[k], pts[k + 1]);
+        if (shows && start < 0) start = k;
+        if (!shows && start >= 0) {
+            fill(start, k);
+            start = -1;
+        }
+    }
+    if (start >= 0) fill(start, kRealOutlinePoints - 1);
+}
+
 // Trees along the top of the faces turned to the eye, a few tall ones where
 // the island is near, and surf at its foot by day.
 void DrawIslandShore(gfx::DC& dc, Game& g, const std::array<ViewPoint, kRealOutlinePoints>& pts,
@@ -122,8 +145,9 @@ void DrawIslandShore(gfx::DC& dc, Game& g, const std::array<ViewPoint, kRealOutl
         if (!facing[k] || FaceHidden(g, p, q)) continue;
         const int32_t mid = (p.y + q.y) / 2;
         if (g.viewState.simpleGraphics == 0 && !DarkNight(g)) {
-            DrawTreeLine(dc, g, p.x, p.y - p.rise, q.x, q.y - q.rise, std::min(8, (mid - horizon) / 6),
-                         mid - horizon > 40);
+            // As many trees as the face has room for: far faces are narrow.
+            const int32_t trees = std::min({8, (mid - horizon) / 6, std::abs(q.x - p.x) / 3});
+            DrawTreeLine(dc, g, p.x, p.y - p.rise, q.x, q.y - q.rise, trees, mid - horizon > 40);
             if (mid - horizon > 60 && k % 6 == 0) drawShoreTrees(dc, g, p.x, p.y - p.rise + 1, 1);
         }
         if (ByDay(g)) {
@@ -302,12 +326,7 @@ void drawRealIsland(gfx::DC& dc, Game& g, int32_t i) {
     dc.SelectStockPen(gfx::Stock::Null);
     dc.SelectBrush(LandBrush(g));
     if (whole) DrawIslandTop(dc, pts);
-    for (int32_t k = 0; k + 1 < kRealOutlinePoints; ++k) {
-        const ViewPoint &p = pts[k], &q = pts[k + 1];
-        if (!facing[k] || FaceHidden(g, p, q)) continue;
-        const gfx::Point face[] = {{p.x, p.y - p.rise}, {p.x, p.y}, {q.x, q.y}, {q.x, q.y - q.rise}};
-        dc.Polygon(face, 4);
-    }
+    DrawIslandFaces(dc, g, pts, facing);
     DrawIslandShore(dc, g, pts, facing);
 }
 
