@@ -186,17 +186,38 @@ void DrawDocks(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     if (f.contains(p1)) dc.Rectangle(p1.x, p1.y, std::max(p2.x, p1.x + 2), std::max(p2.y, p1.y + 2));
 }
 
-// What lies beyond each area's data is covered grey: west, north, east and
-// south limits in area units.
+// What lies beyond each area's data is covered grey: Southern New England
+// above its shore's northernmost bay, Chesapeake Bay above the head of the
+// bay where its shores begin, the Exumas on all four sides of its islands
+// and banks.
 struct AreaLimits {
-    int32_t areaCode;
-    int32_t west, north, east, south;
+    int32_t west = kNoLimit, north = kNoLimit, east = kNoLimit, south = kNoLimit;
 };
-constexpr AreaLimits kLimits[] = {
-    {11, kNoLimit, -9000, kNoLimit, kNoLimit},
-    {12, kNoLimit, -16000, kNoLimit, kNoLimit},
-    {30, -21000, -23000, 19000, 18500},
-};
+constexpr int32_t kInlandMargin = 2000;
+constexpr int32_t kBankMargin = 3000;
+
+AreaLimits LimitsOf(const AreaGrid& a) {
+    AreaLimits l;
+    ShoreProfile p[2];
+    const int32_t n = ShoreProfiles(a, p);
+    if (a.areaCode == 11 && n == 1) {
+        int32_t north = INT32_MAX;
+        for (int32_t i = 1; i <= 300; ++i)
+            if (p[0].runMin < p[0].run[i] && p[0].run[i] < p[0].runMax) north = std::min(north, p[0].across[i]);
+        if (north != INT32_MAX) l.north = north - kInlandMargin;
+    } else if (a.areaCode == 12 && n == 2) {
+        l.north = std::max(p[0].runMin, p[1].runMin);
+    } else if (a.areaCode == 30) {
+        int32_t w = INT32_MAX, e = INT32_MIN, t = INT32_MAX, b = INT32_MIN;
+        const auto take = [&](int32_t x, int32_t y, int32_t r) {
+            w = std::min(w, x - r), e = std::max(e, x + r), t = std::min(t, y - r), b = std::max(b, y + r);
+        };
+        for (int32_t i = 1; i <= ChartedIslandCount(a); ++i) take(a.realIslandX[i], a.realIslandY[i], a.R[i]);
+        for (int32_t i = 1; i <= ChartedShoalCount(a); ++i) take(a.shoalX[i], a.shoalY[i], a.shoalR[i]);
+        if (w <= e) l = {w - kBankMargin, t - kBankMargin, e + kBankMargin, b + kBankMargin};
+    }
+    return l;
+}
 
 }  // namespace
 
@@ -213,16 +234,14 @@ void DrawRealAreaLayers(gfx::DC& dc, const Game& g, const ChartFrame& f) {
 
 void DrawRealAreaFrames(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     if (g.areaGrid.isRealArea != 1) return;
-    for (const AreaLimits& l : kLimits) {
-        if (l.areaCode != g.areaGrid.areaCode) continue;
-        dc.SelectStockPen(gfx::Stock::Black);
-        dc.SelectBrush(kGreyBrush);
-        const gfx::Point nw = f.toScreen(l.west, l.north), se = f.toScreen(l.east, l.south);
-        if (l.north != kNoLimit && nw.y > f.top) dc.Rectangle(f.left, f.top, f.right, nw.y);
-        if (l.south != kNoLimit && se.y < f.bottom) dc.Rectangle(f.left, se.y, f.right, f.bottom);
-        if (l.west != kNoLimit && nw.x > f.left) dc.Rectangle(f.left, f.top, nw.x, f.bottom);
-        if (l.east != kNoLimit && se.x < f.right) dc.Rectangle(se.x, f.top, f.right, f.bottom);
-    }
+    const AreaLimits l = LimitsOf(g.areaGrid);
+    dc.SelectStockPen(gfx::Stock::Black);
+    dc.SelectBrush(kGreyBrush);
+    const gfx::Point nw = f.toScreen(l.west, l.north), se = f.toScreen(l.east, l.south);
+    if (l.north != kNoLimit && nw.y > f.top) dc.Rectangle(f.left, f.top, f.right, nw.y);
+    if (l.south != kNoLimit && se.y < f.bottom) dc.Rectangle(f.left, se.y, f.right, f.bottom);
+    if (l.west != kNoLimit && nw.x > f.left) dc.Rectangle(f.left, f.top, nw.x, f.bottom);
+    if (l.east != kNoLimit && se.x < f.right) dc.Rectangle(se.x, f.top, f.right, f.bottom);
 }
 
 }  // namespace vel
