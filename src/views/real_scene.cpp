@@ -16,7 +16,7 @@
 #include "views/scene.h"
 #include "views/shore.h"
 #include "world/geo.h"
-#include "world/terrain.h"
+#include "world/real_terrain.h"
 
 namespace vel {
 namespace {
@@ -28,19 +28,6 @@ constexpr double kDrawLimitTenths = 150.0;
 constexpr double kShoalLimitTenths = 40.0;  // flat water marks vanish sooner
 constexpr double kDockLimitTenths = 40.0;
 constexpr int32_t kMarkLimitBearing = 40;
-
-// West edges of the sound's four strips, south to north; the east edges
-// stand at x = 18000.
-struct Strip {
-    int32_t xS, yS, xN, yN;
-};
-constexpr Strip kSound[] = {
-    {17000, 17400, 1676, 5905},
-    {1676, 5905, -2400, -349},
-    {-2400, -349, -6800, -6263},
-    {-9500, -6263, -11500, -15200},
-};
-constexpr int32_t kSoundEastX = 18000;
 
 bool Exumas(const Game& g) { return RealArea(g) && g.areaGrid.areaCode == kExumas; }
 
@@ -262,15 +249,9 @@ void drawMaineAnchorage(gfx::DC& dc, Game& g) {
     }
 }
 
-bool InExumasSound(int32_t x, int32_t y) {
-    for (const Strip& s : kSound)
-        if (InStripNS(s.xS, s.yS, s.xN, s.yN, kSoundEastX, kSoundEastX, x, y) == 1) return true;
-    return false;
-}
-
 int32_t RealSeaBrush(const Game& g, int32_t brush) {
     if (!Exumas(g)) return brush;
-    if (InExumasSound(Trunc(g.ownBoat.x), Trunc(g.ownBoat.y))) return pal::kOceanBand;
+    if (InDeepSound(Trunc(g.ownBoat.x), Trunc(g.ownBoat.y))) return pal::kOceanBand;
     if (Monochrome(g)) return brush;
     return FewColours(g) ? pal::kTurquoiseSafe : pal::kTurquoise;
 }
@@ -280,13 +261,13 @@ void drawExumasBankBand(gfx::DC& dc, Game& g) {
     const int32_t heading = wrapDegrees(g.viewState.viewHeading);
     if (heading < 180 || heading > 290) return;
     const double bx = g.ownBoat.x, by = g.ownBoat.y;
-    if (!InExumasSound(Trunc(bx), Trunc(by))) return;
+    if (!InDeepSound(Trunc(bx), Trunc(by))) return;
     // The camera turns before the objects are placed; the band needs it now.
     g.viewState.eyeHeading = g.viewState.viewHeading;
     const double h = heading * kDegToRad;
     for (int32_t d = 100; d <= 20000; d += 100) {
         const double x = bx + d * std::sin(h), y = by - d * std::cos(h);
-        if (InExumasSound(Trunc(x), Trunc(y))) continue;
+        if (InDeepSound(Trunc(x), Trunc(y))) continue;
         projectPointD(g, 2, x, y, kProjectPlain);
         dc.SelectStockPen(gfx::Stock::Null);
         dc.SelectBrush(FewColours(g) ? pal::kTurquoiseSafe : pal::kTurquoise);

@@ -9,9 +9,6 @@
 
 namespace vel {
 
-// The deep water of Exuma Sound, east of the cays: four strips whose west
-// edges follow the drop-off from south to north.
-bool InExumasSound(int32_t x, int32_t y);
 // The sea's brush with the Exumas' own rules laid over `brush`: turquoise on
 // the bank, deep blue in the sound.
 int32_t RealSeaBrush(const Game& g, int32_t brush);
