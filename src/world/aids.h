@@ -19,7 +19,9 @@ struct AidKind {
     int32_t lit;        // 1: the chart draws a light flare
 };
 
-// The marks of the generated areas (kinds 3..10 of the object list).
+// The marks of the generated areas (kinds 3..10 of the object list) and of
+// the real areas' mark lists (26..57; 31..45 and 48 sound in fog: bells,
+// gongs, whistles, horns).
 std::span<const AidKind> AidKinds();
 // nullptr for kinds that are not aids.
 const AidKind* FindAidKind(int32_t kind);
