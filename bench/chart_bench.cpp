@@ -1,6 +1,6 @@
 // Drawing costs of the chart, the mini chart and the radar over a generated-
 // style coast with sixteen islands and fifty rocks, and of the whole chart of
-// a real area at the largest screen.
+// the passages and the real areas at the largest screen.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -103,62 +103,6 @@ void BM_Radar(benchmark::State& state) {
 }
 BENCHMARK(BM_Radar)->Unit(benchmark::kMicrosecond);
 
-// A real area the size of the largest stored one: a 300-point mainland
-// shore, 70 islands and 132 shoals with 73-point outlines, 87 marks.
-void FillRealOutline(Arr2<int32_t, 73, 2>& o, int32_t cx, int32_t cy, int32_t r) {
-    for (int32_t k = 0; k < 73; ++k) {
-        const double t = (k % 72) * 5 * kDegToRad;
-        o[k][0] = cx + static_cast<int32_t>(0.5 * r * std::sin(t));
-        o[k][1] = cy - static_cast<int32_t>(r * std::cos(t));
-    }
-}
-
-void BuildRealArea(Game& g) {
-    AreaGrid& a = g.areaGrid;
-    a.areaCode = 20;
-    a.region = 1;
-    a.isRealArea = 1;
-    a.unitsPerMile = 175;
-    a.shoreStep = 40000.0 / 299.0;
-    for (int32_t i = 1; i <= 300; ++i) {
-        a.shoreX[i] = -20000 + static_cast<int32_t>((i - 1) * a.shoreStep);
-        a.shoreY[i] = -12000 + static_cast<int32_t>(1500 * std::sin(a.shoreX[i] / 900.0));
-    }
-    a.shoreXMin = -20000;
-    a.shoreXMax = a.shoreX[300];
-    a.islandCountA = 34;
-    a.islandCountB = 36;
-    for (int32_t i = 1; i <= 70; ++i) {
-        a.R[i] = 150 + 37 * (i % 13);
-        a.aspect[i] = 0.5;
-        FillRealOutline(a.islandOutline[i], -18000 + (i * 7919) % 36000, -9000 + (i * 4241) % 20000, a.R[i]);
-    }
-    a.shoalCount = 132;
-    for (int32_t i = 1; i <= 132; ++i) {
-        a.shoalR[i] = 80 + 23 * (i % 11);
-        a.shoalAspect[i] = 0.4;
-        FillRealOutline(a.shoalOutline[i], -19000 + (i * 6007) % 38000, -9000 + (i * 3323) % 20000, a.shoalR[i]);
-    }
-    MarkList& m = g.markList;
-    m.count = 87;
-    for (int32_t i = 0; i < 87; ++i) {
-        m.x[i] = -19000 + (i * 4409) % 38000;
-        m.y[i] = -9000 + (i * 2671) % 20000;
-        m.kind[i] = i % 3 == 0 ? 17 : i % 3 == 1 ? 34 : 29;
-    }
-}
-
-void BM_RealChartWholeArea(benchmark::State& state) {
-    Scene sc(50);
-    sc.g->areaGrid = AreaGrid{};
-    BuildRealArea(*sc.g);
-    ComputeScreenMetrics(sc.g->screenState, Display{1150, 768});
-    sc.g->chartView.fullScale = 50;
-    gfx::Surface surface(1150, 729);
-    gfx::DC dc(surface, sc.palette, gfx::FontPixelSizeFor(768));
-    for (auto _ : state) drawChart(dc, *sc.g);
-}
-BENCHMARK(BM_RealChartWholeArea)->Unit(benchmark::kMicrosecond);
 
 // A passage as the cruise start builds it, its whole chart at 1150 x 729
 // before the start (circles and instruction drawn), optionally with the
@@ -199,6 +143,20 @@ BENCHMARK(BM_PassageChartWholeArea)
     ->Args({8, 0})
     ->Args({5, 1})
     ->Args({8, 1})
+    ->Unit(benchmark::kMicrosecond);
+
+// The four real areas as their cruise start loads them (the scene is the
+// passages' own: the area decides the rest), with and without the atlas.
+void BM_RealChartWholeArea(benchmark::State& state) {
+    PassageScene sc(static_cast<int32_t>(state.range(0)), state.range(1) != 0);
+    for (auto _ : state) drawChart(*sc.dc, *sc.g);
+}
+BENCHMARK(BM_RealChartWholeArea)
+    ->Args({11, 0})
+    ->Args({12, 0})
+    ->Args({20, 0})
+    ->Args({30, 0})
+    ->Args({11, 1})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -13,20 +13,15 @@ namespace vel {
 namespace {
 
 constexpr int kLandBrush = 22;   // (127,127,0)
-constexpr int kLandPen = 33;     // (127,127,0) 2
 constexpr int kGreyBrush = 40;   // (127,127,127)
-constexpr int kGreyPen = 28;     // (127,127,127) 1
 constexpr int kShoalBrush = 2;   // (127,200,255): shallow water, paler than the sea
 constexpr int32_t kShoalDotSpacing = 4;
 constexpr int32_t kNoLimit = -99999;
 
-// Land fill; `edged` strokes the rim too, which keeps islets that are only
-// a pixel or two across on the chart (stroking costs, so only those).
-void SelectLand(gfx::DC& dc, const ChartFrame& f, bool edged) {
-    if (edged)
-        dc.SelectPen(f.mono ? kGreyPen : kLandPen);
-    else
-        dc.SelectStockPen(gfx::Stock::Null);
+// Land is filled without a rim: stroking every outline costs more than the
+// rest of the chart.
+void SelectLand(gfx::DC& dc, const ChartFrame& f) {
+    dc.SelectStockPen(gfx::Stock::Null);
     dc.SelectBrush(f.mono ? kGreyBrush : kLandBrush);
 }
 
@@ -64,7 +59,7 @@ void FillBehindShore(gfx::DC& dc, const ShoreProfile& p, std::vector<gfx::Point>
         pts.push_back({edge, b.y});
         pts.push_back({edge, a.y});
     }
-    SelectLand(dc, f, false);
+    SelectLand(dc, f);
     dc.Polygon(pts.data(), static_cast<int>(pts.size()));
 }
 
@@ -91,31 +86,37 @@ void DrawCoasts(gfx::DC& dc, const Game& g, const ChartFrame& f) {
 
 using Outline = Arr2<int32_t, kRealOutlinePoints, 2>;
 
-constexpr int32_t kSmallOutline = 8;  // pixels across
+constexpr int32_t kIslet = 4;  // pixels across: drawn as a dot
 
-// The outline on the screen, or nothing when it lies wholly off the frame;
-// `small` tells whether it spans only a few pixels.
-bool OutlineOnScreen(const Outline& o, const ChartFrame& f, gfx::Point out[kRealOutlinePoints], bool* small = nullptr) {
+struct ScreenBox {
     int32_t minX = INT32_MAX, maxX = INT32_MIN, minY = INT32_MAX, maxY = INT32_MIN;
+};
+
+// The outline on the screen, or nothing when it lies wholly off the frame.
+bool OutlineOnScreen(const Outline& o, const ChartFrame& f, gfx::Point out[kRealOutlinePoints], ScreenBox& b) {
+    b = ScreenBox{};
     for (int32_t k = 0; k < kRealOutlinePoints; ++k) {
         out[k] = f.toScreen(o[k][0], o[k][1]);
-        minX = std::min(minX, out[k].x);
-        maxX = std::max(maxX, out[k].x);
-        minY = std::min(minY, out[k].y);
-        maxY = std::max(maxY, out[k].y);
+        b.minX = std::min(b.minX, out[k].x);
+        b.maxX = std::max(b.maxX, out[k].x);
+        b.minY = std::min(b.minY, out[k].y);
+        b.maxY = std::max(b.maxY, out[k].y);
     }
-    if (small) *small = maxX - minX < kSmallOutline && maxY - minY < kSmallOutline;
-    return maxX >= f.left && minX <= f.right && maxY >= f.top && minY <= f.bottom;
+    return b.maxX >= f.left && b.minX <= f.right && b.maxY >= f.top && b.minY <= f.bottom;
 }
 
+// An islet only a few pixels across still shows, as a dot of land.
 void DrawIslandShapes(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     const AreaGrid& a = g.areaGrid;
     gfx::Point pts[kRealOutlinePoints];
-    bool small = false;
+    ScreenBox b;
+    SelectLand(dc, f);
     for (int32_t i = 1; i <= ChartedIslandCount(a); ++i) {
-        if (!IslandDrawn(a, i) || !OutlineOnScreen(a.islandOutline[i], f, pts, &small)) continue;
-        SelectLand(dc, f, small);
-        dc.Polygon(pts, kRealOutlinePoints - 1);
+        if (!IslandDrawn(a, i) || !OutlineOnScreen(a.islandOutline[i], f, pts, b)) continue;
+        if (b.maxX - b.minX < kIslet && b.maxY - b.minY < kIslet)
+            dc.Rectangle(b.minX, b.minY, std::max(b.maxX, b.minX + 2), std::max(b.maxY, b.minY + 2));
+        else
+            dc.Polygon(pts, kRealOutlinePoints - 1);
     }
 }
 
@@ -124,8 +125,9 @@ void DrawShoals(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     const AreaGrid& a = g.areaGrid;
     const gfx::Color dot = f.mono ? gfx::kBlack : gfx::kWhite;
     gfx::Point pts[kRealOutlinePoints];
+    ScreenBox b;
     for (int32_t i = 1; i <= ChartedShoalCount(a); ++i) {
-        if (!ShoalDrawn(a, i) || !OutlineOnScreen(a.shoalOutline[i], f, pts)) continue;
+        if (!ShoalDrawn(a, i) || !OutlineOnScreen(a.shoalOutline[i], f, pts, b)) continue;
         dc.SelectStockPen(gfx::Stock::Null);
         if (f.mono)
             dc.SelectStockBrush(gfx::Stock::White);
@@ -158,14 +160,21 @@ void DrawRealRocks(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     }
 }
 
+// Symbols of the marks and lights. The marks' names stand beside them by
+// the rule of the lights' characteristics (which are among the area's
+// names): a real area's chart carries dozens of marks, and written out at
+// every zoom they would bury its coast.
 void DrawMarkSymbols(gfx::DC& dc, const Game& g, const ChartFrame& f) {
-    const MarkList& m = g.markList;
-    const int32_t last = std::min<int32_t>(m.count, static_cast<int32_t>(m.x.size()) - 1);
-    for (int32_t i = 0; i <= last; ++i) {
-        const RealMarkKind* k = FindRealMarkKind(m.kind[i]);
-        if (!k) continue;
-        const gfx::Point p = f.toScreen(m.x[i], m.y[i]);
-        if (f.contains(p)) DrawRealMarkSymbol(dc, f, p, *k);
+    const bool names = PlaceNameShown(g, f, NameStyle::LightLabel);
+    const int32_t lh = dc.LineHeight();
+    for (const PlacedMark& m : RealAreaMarks(g)) {
+        const gfx::Point p = f.toScreen(m.x, m.y);
+        if (!f.contains(p)) continue;
+        DrawRealMarkSymbol(dc, f, p, m.mark);
+        if (!names || m.mark.label == nullptr) continue;
+        dc.SetBkMode(gfx::BkMode::Transparent);
+        dc.SetTextColor(gfx::kBlack);
+        dc.TextOut(p.x + 7, p.y - lh + 2, m.mark.label);
     }
 }
 

@@ -1,9 +1,12 @@
 #include "views/real_marks.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "views/marks_drawer.h"
 #include "views/palette_names.h"
+#include "world/aids.h"
+#include "world/real_data.h"
 
 namespace vel {
 namespace {
@@ -11,149 +14,133 @@ namespace {
 using S = MarkShape;
 using C = LightColour;
 
-constexpr int32_t kNear = 40, kSmall = 50, kBuoys = 200, kFar = 300, kAny = 1000;
-
-// The kind codes, grouped as the sailing view's distance limits group them.
-constexpr RealMarkKind kMarks[] = {
-    {3, S::Nun, C::Red, true, kNear},          // Fl R
-    {4, S::Can, C::Green, true, kNear},        // Fl G
-    {5, S::Nun, C::Red, true, kAny},           // Qk Fl R
-    {6, S::Can, C::Green, true, kAny},         // Qk Fl G
-    {7, S::Fairway, C::White, true, kAny},     // Mo (A)
-    {8, S::LightTower, C::White, true, kAny},  // Fl tower
-    {9, S::Beacon, C::Green, false, kAny},
-    {10, S::Mooring, C::White, false, kAny},
-    {17, S::Lighthouse, C::White, true, kFar},  // Fl lighthouse
-    {18, S::Lighthouse, C::Red, true, kFar},
-    {19, S::Lighthouse, C::Green, true, kFar},
-    {20, S::Lighthouse, C::White, true, kFar},  // fixed light
-    {21, S::Lighthouse, C::Red, true, kFar},    // alternating red and white
-    {32, S::Landmark, C::White, false, kFar},
-    {23, S::Beacon, C::Red, false, kSmall},
-    {24, S::Beacon, C::Green, false, kSmall},
-    {25, S::StoneBeacon, C::White, false, kSmall},
-    {26, S::Range, C::White, false, kSmall},
-    {27, S::Can, C::White, false, kSmall},
-    {28, S::Nun, C::Red, false, kSmall},
-    {29, S::Can, C::Green, false, kSmall},
-    {31, S::Bell, C::Red, false, kBuoys},
-    {40, S::Bell, C::Green, false, kBuoys},
-    {34, S::Bell, C::Red, true, kBuoys},        // lit bell
-    {35, S::Bell, C::Green, true, kBuoys},
-    {36, S::Bell, C::Red, true, kBuoys},        // lit gong
-    {37, S::Bell, C::Green, true, kBuoys},
-    {38, S::Fairway, C::White, true, kBuoys},   // whistle
-    {39, S::LightTower, C::White, true, kBuoys},  // with a horn
-    {44, S::Bell, C::Red, false, kBuoys},       // gong
-    {45, S::Bell, C::Green, false, kBuoys},
-    {48, S::Fairway, C::White, true, kBuoys},   // lit whistle, isolated danger
-    {33, S::Horn, C::White, false, 0},
-    {41, S::Horn, C::White, false, 0},
-    {42, S::Horn, C::White, false, 0},
-    {43, S::Horn, C::White, false, 0},
-    {83, S::Nun, C::Red, true, kNear},          // Qk Fl R
-    {84, S::Can, C::Green, true, kNear},        // Qk Fl G
-    {85, S::Can, C::White, true, kNear},        // Qk Fl
-};
-
+// How far off the sailing view still shows a mark, in tenths of a mile:
+// buoys and beacons close by, lights and towers across the water.
+constexpr int32_t kSmallMark = 50, kLitBuoy = 200, kTall = 300;
 constexpr int32_t kDisc = 3;
+constexpr int kRedWhiteBrush = 3;  // (255,127,127)
 
-int ChartBrush(const RealMarkKind& k) {
-    switch (k.colour) {
-        case C::Red: return pal::kRed;
-        case C::Green: return pal::kLand;
-        case C::White: break;
+LightColour ColourOf(AidColour c) {
+    switch (c) {
+        case AidColour::Red: return C::Red;
+        case AidColour::Green: return C::Green;
+        default: return C::White;
     }
-    return k.shape == S::Fairway ? 3 : 0;  // (255,127,127) red and white
 }
 
-void SelectChartFill(gfx::DC& dc, const ChartFrame& f, const RealMarkKind& k) {
+RealMark MarkOf(const AidKind& a) {
+    const C colour = ColourOf(a.colour);
+    const bool lit = a.lit == 1;
+    switch (a.shape) {
+        case AidShape::Buoy: {
+            const S shape = a.colour == AidColour::RedWhite ? S::Fairway : colour == C::Red ? S::Nun : S::Can;
+            return {shape, colour, lit, lit ? kLitBuoy : kSmallMark, a.label};
+        }
+        case AidShape::Beacon: return {lit ? S::Range : S::Beacon, colour, lit, kSmallMark, a.label};
+        case AidShape::Tower:
+            if (std::string_view(a.label).find("灯台") != std::string_view::npos)
+                return {S::Lighthouse, colour, true, kTall, a.label};
+            return {lit ? S::LightTower : S::Landmark, colour, lit, lit ? kLitBuoy : kTall, a.label};
+        case AidShape::MooringBuoy: break;
+    }
+    return {S::Mooring, colour, false, kSmallMark, a.label};
+}
+
+void SelectChartFill(gfx::DC& dc, const ChartFrame& f, const RealMark& m) {
     dc.SelectStockPen(gfx::Stock::Black);
-    const int b = ChartBrush(k);
-    if (f.mono || b == 0)
+    if (f.mono) {
         dc.SelectStockBrush(gfx::Stock::White);
+        return;
+    }
+    switch (m.shape) {
+        case S::Fairway: dc.SelectBrush(kRedWhiteBrush); return;
+        case S::Mooring: dc.SelectBrush(pal::kYellow); return;
+        default: break;
+    }
+    if (m.colour == C::Red)
+        dc.SelectBrush(pal::kRed);
+    else if (m.colour == C::Green)
+        dc.SelectBrush(pal::kLand);
     else
-        dc.SelectBrush(b);
+        dc.SelectStockBrush(gfx::Stock::White);
 }
 
-void UnlitSymbol(gfx::DC& dc, const ChartFrame& f, gfx::Point p, const RealMarkKind& k) {
-    SelectChartFill(dc, f, k);
-    switch (k.shape) {
-        case S::Nun:
-        case S::Beacon: {
+void UnlitSymbol(gfx::DC& dc, const ChartFrame& f, gfx::Point p, const RealMark& m) {
+    SelectChartFill(dc, f, m);
+    switch (m.shape) {
+        case S::Nun: {
             const gfx::Point tri[3] = {{p.x, p.y - 4}, {p.x + 4, p.y + 3}, {p.x - 4, p.y + 3}};
-            if (k.shape == S::Beacon && k.colour != C::Red)
-                dc.Rectangle(p.x - 3, p.y - 3, p.x + 4, p.y + 4);
-            else
-                dc.Polygon(tri, 3);
+            dc.Polygon(tri, 3);
             return;
         }
-        case S::Range:
-            dc.Rectangle(p.x - 1, p.y - 5, p.x + 2, p.y + 5);
-            return;
+        case S::Beacon:
+        case S::Range: dc.Rectangle(p.x - 2, p.y - 4, p.x + 3, p.y + 4); return;
         case S::Landmark:
-        case S::StoneBeacon:
             dc.SelectStockBrush(gfx::Stock::Null);
             dc.Ellipse(p.x - kDisc, p.y - kDisc, p.x + kDisc + 1, p.y + kDisc + 1);
             dc.SetPixel(p.x, p.y, gfx::kBlack);
             return;
-        case S::Mooring:
-            if (!f.mono) dc.SelectBrush(pal::kYellow);
-            dc.Ellipse(p.x - 2, p.y - 2, p.x + 3, p.y + 3);
-            return;
-        default:
-            dc.Ellipse(p.x - kDisc, p.y - kDisc, p.x + kDisc + 1, p.y + kDisc + 1);
-            return;
+        case S::Mooring: dc.Ellipse(p.x - 2, p.y - 2, p.x + 3, p.y + 3); return;
+        default: dc.Ellipse(p.x - kDisc, p.y - kDisc, p.x + kDisc + 1, p.y + kDisc + 1); return;
     }
 }
 
 }  // namespace
 
-const RealMarkKind* FindRealMarkKind(int32_t kind) {
-    for (const RealMarkKind& k : kMarks)
-        if (k.kind == kind) return &k;
-    return nullptr;
+std::optional<RealMark> RealMarkOf(int32_t kind) {
+    const AidKind* a = FindAidKind(kind);
+    if (!a) return std::nullopt;
+    return MarkOf(*a);
 }
 
-void DrawRealMarkSymbol(gfx::DC& dc, const ChartFrame& f, gfx::Point p, const RealMarkKind& k) {
-    if (k.shape == S::Horn) return;
-    if (k.shape == S::Lighthouse) {
-        DrawLight(dc, f.mono, p.x, p.y, 17, k.colour);
-        return;
-    }
-    if (k.lit) {
-        DrawLight(dc, f.mono, p.x, p.y, k.colour == C::White ? 0 : 2, k.colour);
-        return;
-    }
-    UnlitSymbol(dc, f, p, k);
+RealMark RealLightOf(int32_t code) {
+    const C colour = code == 1 ? C::Red : code == 2 ? C::Green : C::White;
+    return {S::Lighthouse, colour, true, kTall, nullptr};
 }
 
-void DrawRealMarkInView(gfx::DC& dc, Game& g, int32_t index, int32_t x, int32_t row, const RealMarkKind& k) {
+std::vector<PlacedMark> RealAreaMarks(const Game& g) {
+    std::vector<PlacedMark> out;
+    const MarkList& m = g.markList;
+    const int32_t last = std::min<int32_t>(m.count, static_cast<int32_t>(m.x.size()) - 1);
+    for (int32_t i = 0; i <= last; ++i)
+        if (const std::optional<RealMark> k = RealMarkOf(m.kind[i])) out.push_back({m.x[i], m.y[i], i, *k});
+    if (const RealGeo* geo = RealGeoFor(g.areaGrid.areaCode)) {
+        int32_t index = static_cast<int32_t>(m.x.size());
+        for (const RealLightSymbol& l : geo->lights) out.push_back({l.x, l.y, index++, RealLightOf(l.code)});
+    }
+    return out;
+}
+
+void DrawRealMarkSymbol(gfx::DC& dc, const ChartFrame& f, gfx::Point p, const RealMark& m) {
+    if (m.shape == S::Lighthouse)
+        DrawLight(dc, f.mono, p.x, p.y, 17, m.colour);
+    else if (m.lit)
+        DrawLight(dc, f.mono, p.x, p.y, m.colour == C::White ? 0 : 2, m.colour);
+    else
+        UnlitSymbol(dc, f, p, m);
+}
+
+void DrawRealMarkInView(gfx::DC& dc, Game& g, int32_t index, int32_t x, int32_t row, const RealMark& m) {
     // Red and white fairway buoys read as red at a distance.
-    const bool red = k.colour == C::Red || k.shape == S::Fairway;
-    switch (k.shape) {
+    const bool red = m.colour == C::Red || m.shape == S::Fairway;
+    switch (m.shape) {
         case S::Nun:
         case S::Can:
-        case S::Bell:
-        case S::Fairway: drawLateralBuoy(dc, g, index, x, row, k.shape == S::Nun || red); return;
+        case S::Fairway: drawLateralBuoy(dc, g, index, x, row, red); return;
         case S::Beacon:
         case S::Range: drawDaybeacon(dc, g, index, x, row, red); return;
-        case S::StoneBeacon:
         case S::Landmark: drawTower(dc, g, 2, x, row, 2, 0, index); return;
         case S::Lighthouse: drawTower(dc, g, 1, x, row, 1, red ? 1 : 0, index); return;
         case S::LightTower: drawLitBeacon(dc, g, index, x, row); return;
         case S::Mooring: drawMooringBuoy(dc, g, index, x, row); return;
-        case S::Horn: return;
     }
 }
 
-int32_t RealMarkEchoRadius(const RealMarkKind& k, int32_t r) {
-    switch (k.shape) {
-        case S::Horn: return 0;
+int32_t RealMarkEchoRadius(const RealMark& m, int32_t r) {
+    switch (m.shape) {
         case S::Lighthouse:
         case S::Landmark: return 2 * r;
         case S::LightTower:
-        case S::StoneBeacon:
         case S::Beacon:
         case S::Range: return std::max(1, 3 * r / 2);
         default: return r;

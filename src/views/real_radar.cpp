@@ -71,13 +71,9 @@ void DrawRealCoastEchoes(gfx::DC& dc, const Game& g, const RadarGeometry& r) {
 
 void DrawRealMarkEchoes(gfx::DC& dc, const Game& g, const RadarGeometry& r, int32_t dotRadius) {
     if (g.areaGrid.isRealArea != 1) return;
-    const MarkList& m = g.markList;
-    const int32_t last = std::min<int32_t>(m.count, static_cast<int32_t>(m.x.size()) - 1);
-    for (int32_t i = 0; i <= last; ++i) {
-        const RealMarkKind* k = FindRealMarkKind(m.kind[i]);
-        if (!k) continue;
-        const RadarEcho e = RadarEchoAt(g, r, m.x[i], m.y[i]);
-        const int32_t radius = FarEchoRadius(RealMarkEchoRadius(*k, dotRadius), e.distance);
+    for (const PlacedMark& m : RealAreaMarks(g)) {
+        const RadarEcho e = RadarEchoAt(g, r, m.x, m.y);
+        const int32_t radius = FarEchoRadius(RealMarkEchoRadius(m.mark, dotRadius), e.distance);
         if (radius <= 0 || e.p.x < r.left || e.p.x > r.right || e.p.y < r.top || e.p.y > g.screenState.height)
             continue;
         dc.Ellipse(e.p.x - radius, e.p.y - radius, e.p.x + radius + 1, e.p.y + radius + 1);

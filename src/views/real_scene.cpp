@@ -200,28 +200,24 @@ void DrawDock(gfx::DC& dc, Game& g) {
 
 struct SeenMark {
     int32_t index, x, row;
-    const RealMarkKind* kind;
+    RealMark mark;
 };
 
 void DrawMarks(gfx::DC& dc, Game& g) {
-    const MarkList& m = g.markList;
-    const int32_t last = std::min<int32_t>(m.count, static_cast<int32_t>(m.x.size()) - 1);
     std::vector<SeenMark> seen;
-    for (int32_t i = 0; i <= last; ++i) {
-        const RealMarkKind* k = FindRealMarkKind(m.kind[i]);
-        if (!k || k->shape == MarkShape::Horn) continue;
-        const double tenths = TenthsFromBoat(g, m.x[i], m.y[i]);
-        if (tenths > kDrawLimitTenths || tenths > k->limitTenths) continue;
-        projectPoint(g, 2, m.x[i], m.y[i], kProjectPlain);
+    for (const PlacedMark& m : RealAreaMarks(g)) {
+        const double tenths = TenthsFromBoat(g, m.x, m.y);
+        if (tenths > kDrawLimitTenths || tenths > m.mark.limitTenths) continue;
+        projectPoint(g, 2, m.x, m.y, kProjectPlain);
         const Projection& p = g.projection;
         if (std::abs(p.relBearing) > kMarkLimitBearing || p.screenY[2] <= g.viewState.horizonY) continue;
-        seen.push_back({i, p.screenX[2], p.screenY[2], k});
+        seen.push_back({m.index, p.screenX[2], p.screenY[2], m.mark});
     }
     // Far first; a mark whose foot stands on land already drawn lies behind it.
     std::stable_sort(seen.begin(), seen.end(), [](const SeenMark& a, const SeenMark& b) { return a.row < b.row; });
     for (const SeenMark& s : seen) {
         if (s.x < 0 || s.x > g.screenState.width || LandPixelAt(dc, g, s.x, s.row) == 1) continue;
-        DrawRealMarkInView(dc, g, s.index, s.x, s.row, *s.kind);
+        DrawRealMarkInView(dc, g, s.index, s.x, s.row, s.mark);
     }
 }
 
