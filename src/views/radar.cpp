@@ -54,19 +54,10 @@ void Dot(gfx::DC& dc, const Scope& sc, gfx::Point p, int32_t r) {
 // Points joined while each lies within the radar's reach of land.
 template <class PointAt>
 void Outline(gfx::DC& dc, const Scope& sc, int32_t first, int32_t last, PointAt pointAt) {
-    bool joined = false;
+    RadarTrace trace(dc, sc.g, sc.geometry());
     for (int32_t i = first; i <= last; ++i) {
         const auto [x, y] = pointAt(i);
-        const Echo e = sc.at(x, y);
-        if (e.distance >= kCoastRange) {
-            joined = false;
-            continue;
-        }
-        if (joined)
-            dc.LineTo(e.p.x, e.p.y);
-        else
-            dc.MoveTo(e.p.x, e.p.y);
-        joined = true;
+        trace.to(x, y);
     }
 }
 
@@ -246,6 +237,19 @@ RadarEcho RadarEchoAt(const Game& g, const RadarGeometry& r, double x, double y)
     const int32_t a = std::clamp(NormaliseAngle(rel), 0, 359);
     const TrigTables& t = g.trigTables;
     return {d, {r.cx + t.sin100[a] * d / (r.range * 90), r.cy - t.cos100[a] * d / (r.range * 90)}};
+}
+
+void RadarTrace::to(double x, double y) {
+    const RadarEcho e = RadarEchoAt(g_, r_, x, y);
+    if (e.distance >= kCoastRange) {
+        joined_ = false;
+        return;
+    }
+    if (joined_)
+        dc_.LineTo(e.p.x, e.p.y);
+    else
+        dc_.MoveTo(e.p.x, e.p.y);
+    joined_ = true;
 }
 
 int32_t RadarDotRadius(int32_t range) {

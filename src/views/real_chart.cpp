@@ -152,11 +152,7 @@ void DrawRealRocks(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     dc.SetTextColor(f.mono ? gfx::kBlack : gfx::kWhite);
     for (int32_t i = 0; i < n; ++i) {
         const gfx::Point p = f.toScreen(r.x[i], r.y[i]);
-        if (!f.contains(p)) continue;
-        if (r.visible[i] == 1)
-            dc.TextOut(p.x - 3, p.y - 4, "*");
-        else
-            dc.TextOut(p.x - 4, p.y - 8, "+");
+        if (f.contains(p)) DrawRockGlyph(dc, p, r.visible[i] == 1);
     }
 }
 

@@ -8,36 +8,9 @@
 namespace vel {
 namespace {
 
-constexpr int32_t kCoastRange = 5000;  // land further off gives no echo
-
-// Consecutive points joined while each lies within the radar's reach.
-class EchoLine {
-public:
-    EchoLine(gfx::DC& dc, const Game& g, const RadarGeometry& r) : dc_(dc), g_(g), r_(r) {}
-    void to(double x, double y) {
-        const RadarEcho e = RadarEchoAt(g_, r_, x, y);
-        if (e.distance >= kCoastRange) {
-            joined_ = false;
-            return;
-        }
-        if (joined_)
-            dc_.LineTo(e.p.x, e.p.y);
-        else
-            dc_.MoveTo(e.p.x, e.p.y);
-        joined_ = true;
-    }
-    void lift() { joined_ = false; }
-
-private:
-    gfx::DC& dc_;
-    const Game& g_;
-    const RadarGeometry& r_;
-    bool joined_ = false;
-};
-
 // The stretch of an outline that returns an echo: first..last, or nothing
 // when the data gives none.
-void OutlineEchoes(EchoLine& line, const Arr2<int32_t, kRealOutlinePoints, 2>& o, int32_t first, int32_t last) {
+void OutlineEchoes(RadarTrace& line, const Arr2<int32_t, kRealOutlinePoints, 2>& o, int32_t first, int32_t last) {
     first = std::max(first, 0);
     last = std::min(last, kRealOutlinePoints - 1);
     line.lift();
@@ -49,7 +22,7 @@ void OutlineEchoes(EchoLine& line, const Arr2<int32_t, kRealOutlinePoints, 2>& o
 void DrawRealCoastEchoes(gfx::DC& dc, const Game& g, const RadarGeometry& r) {
     const AreaGrid& a = g.areaGrid;
     if (a.isRealArea != 1) return;
-    EchoLine line(dc, g, r);
+    RadarTrace line(dc, g, r);
     ShoreProfile profiles[2];
     const int32_t n = ShoreProfiles(a, profiles);
     for (int32_t k = 0; k < n; ++k) {
