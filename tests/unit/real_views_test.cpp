@@ -126,5 +126,30 @@ TEST(RealSea, ExumasBankAndSoundColours) {
     }
 }
 
+// A real island stands in the view where it lies ahead within fifteen
+// miles, however far its centre; behind the boat or beyond that it is not
+// drawn. Counted as land-green pixels above the horizon row band.
+TEST(RealIslandView, DrawnAheadWithinFifteenMiles) {
+    constexpr gfx::Color kLandGreen = gfx::Rgb(0, 127, 0);
+    struct Case {
+        double boatY;     // the island (R 1500, long axis north-east) stands at (2000, 1000)
+        int32_t heading;  // the view's
+        bool seen;
+    };
+    // 310 units to the mile: 15 miles is 4650 units from the near shore.
+    for (const Case c : {Case{3000, 0, true}, Case{3000, 180, false}, Case{7000, 0, true}, Case{9000, 0, false}}) {
+        auto g = test::ViewGame();
+        test::LayOutRealArea(*g, 12, 310);  // region 2: land in (0,127,0)
+        g->ownBoat.x = 2000;
+        g->ownBoat.y = c.boatY;
+        g->viewState.viewHeading = g->viewState.eyeHeading = c.heading;
+        ComputeFrameLight(*g);
+        test::Canvas canvas(1024, 768);
+        drawRealIsland(canvas.dc, *g, 1);
+        SCOPED_TRACE(testing::Message() << "boat at y " << c.boatY << " looking " << c.heading);
+        EXPECT_EQ(canvas.count(kLandGreen) > 20, c.seen);
+    }
+}
+
 }  // namespace
 }  // namespace vel
