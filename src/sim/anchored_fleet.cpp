@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/helpers.h"
+#include "sim/real_traffic.h"
 #include "sim/ships.h"
 #include "sim/sim_common.h"
 
@@ -59,6 +60,19 @@ void Moor(Game& g, int32_t j, const Berth& berth) {
     MoveAnchoredVessel(g, j);
 }
 
+// The real areas and passages lie to the chart current when it runs strong:
+// the boat's own when it lies at anchor or on buoy 1, else the anchorage's
+// (the last the current field was asked for).
+int32_t FleetLie(const Game& g) {
+    const Weather& w = g.weather;
+    if (IsVirtualArea(g.cruiseOptions)) return w.windDirection;
+    const TideState& t = g.tideState;
+    const OwnBoat& own = g.ownBoat;
+    if (own.anchored == 1 || own.onBuoy == 1)
+        return RealLieDirection(w.windDirection, w.windSpeed, t.boatCurrentFrom, t.boatCurrentSpeed);
+    return RealLieDirection(w.windDirection, w.windSpeed, t.currentFrom, t.currentSpeed);
+}
+
 void ClearOwnSlot(Game& g) {
     Vessels& v = g.vessels;
     v.vesselSize[1] = v.vesselColour[1] = v.onMooring[1] = v.vesselHeading[1] = 0;
@@ -85,7 +99,7 @@ void MoveAnchoredVessel(Game& g, int32_t j) {
     const bool moored = v.onMooring[j] == 1;
     const int32_t amplitude = (j == 0 || moored) ? w.windSpeed / 2 : w.windSpeed;
     const double t = 3 * j + 0.5 * g.simClock.dayMinutes;
-    int32_t lie = WrapDegrees(w.windDirection - Trunc(amplitude * std::sin(t)));
+    int32_t lie = WrapDegrees(FleetLie(g) - Trunc(amplitude * std::sin(t)));
     if (own.anchored == 1 || own.onBuoy == 1) lie = own.heading;
     v.vesselHeading[j] = WrapDegrees(Trunc(amplitude * std::cos(t)) + lie);
     const double pennant = moored ? 10.0 : 20.0;

@@ -5,6 +5,7 @@
 
 #include "common/helpers.h"
 #include "sim/docking.h"
+#include "sim/real_traffic.h"
 #include "sim/sim_common.h"
 
 namespace vel {
@@ -171,7 +172,12 @@ void LieAtAnchor(Game& g, int k) {
 
 int32_t LieDirection(const Game& g) {
     const Weather& w = g.weather;
-    if (!IsVirtualArea(g.cruiseOptions)) return w.windDirection;
+    // The chart current at anchor 1 is the boat's own: she lies within a
+    // few lengths of it.
+    if (!IsVirtualArea(g.cruiseOptions)) {
+        const TideState& t = g.tideState;
+        return RealLieDirection(w.windDirection, w.windSpeed, t.boatCurrentFrom, t.boatCurrentSpeed);
+    }
     const TideState& t = g.tideState;
     if (std::abs(t.boatCurrentSpeed) < 2 * w.windSpeed / 3) return w.windDirection;
     return WrapDegrees(t.boatCurrentSpeed < 0 ? t.boatCurrentFrom + 180 : t.boatCurrentFrom);

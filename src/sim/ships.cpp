@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "common/helpers.h"
+#include "sim/real_traffic.h"
 #include "sim/sim_common.h"
 
 namespace vel {
@@ -70,11 +71,19 @@ int32_t ShipSpeed(const CruiseOptions& o) { return 6 * o.difficulty + 70; }
 
 void PlaceShip(Game& g, int32_t i) {
     if (i < 1 || i >= kShipSlots) return;
+    if (g.cruiseOptions.isRealArea == 1) {
+        PlaceRealShip(g, i);
+        return;
+    }
     g.vessels.placements[i] += 1;
     if (IsVirtualArea(g.cruiseOptions) && i <= 2) PlaceVirtualShip(g, i);
 }
 
 void MoveShip(Game& g, int32_t i) {
+    if (g.cruiseOptions.isRealArea == 1) {
+        MoveRealShip(g, i);
+        return;
+    }
     if (!IsVirtualArea(g.cruiseOptions) || i < 1 || i > 2) return;
     if (i == 2 && g.vessels.convoy == 1) {
         KeepStation(g);

@@ -2,6 +2,7 @@
 
 #include "shell/sound_cues.h"
 #include "sim/anchored_fleet.h"
+#include "sim/real_traffic.h"
 #include "sim/sea_items.h"
 #include "sim/ships.h"
 #include "sim/sim_common.h"
@@ -45,15 +46,19 @@ void PlaceVirtualVessels(Game& g) {
     ParkShips(g);
     g.moorings = Moorings{};
     if (IsVirtualArea(g.cruiseOptions)) PlaceAnchorage(g);
+    if (g.cruiseOptions.isRealArea == 1) PlaceRealTraffic(g);
 }
 
 void PlaceOpeningItems(Game& g) {
+    if (g.cruiseOptions.isRealArea == 1) ChooseRealZonePoints(g);
     for (int32_t i = 0; i < kWaveCrests; ++i) PlaceWaveCrest(g, i);
     for (int32_t i = 0; i < kRipples; ++i) PlaceRipple(g, i);
 }
 
-// The zone lines belong to the passages and the real areas.
-void CheckZoneCrossings(Game&) {}
+// The zone lines belong to the passages; the real areas choose every tick.
+void CheckZoneCrossings(Game& g) {
+    if (g.cruiseOptions.isRealArea == 1) ChooseRealZonePoints(g);
+}
 
 void UpdateVesselsAndHazards(Game& g) {
     const int32_t ships = g.vessels.shipCount < kShipSlots ? g.vessels.shipCount : kShipSlots - 1;

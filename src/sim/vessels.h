@@ -4,8 +4,8 @@
 namespace vel {
 
 // At cruise start, once the object list has been cleared: ship slots and
-// vessel contacts, and in the generated areas the ships and fleet. The
-// buoys are cleared here; the world lays them afterwards.
+// vessel contacts, and in the generated and real areas the ships and fleet.
+// The buoys are cleared here; the generated areas' world lays them afterwards.
 void PlaceVirtualVessels(Game& g);
 // Zone points and drifting items laid in the first two ticks of a cruise.
 void PlaceOpeningItems(Game& g);

@@ -144,7 +144,7 @@ void BuildArea(Game& g) {
     // The weather draws the tide parameters and the day's tide with its own.
     GenerateCruiseWeather(g);
     DailyWeather(g, 0);
-    if (o.isRealArea == 0) PlaceVirtualVessels(g);
+    PlaceVirtualVessels(g);
     if (generated) {
         PlaceRocks(g);
         PlaceMooringBuoys(g);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "common/helpers.h"
+#include "world/real_currents.h"
 #include "world/terrain.h"
 
 namespace vel {
@@ -19,6 +20,7 @@ struct AreaZones {
 
 constexpr AreaZones kAreaZones[] = {
     {0, nullptr},
+    {11, LookUpRealZone}, {12, LookUpRealZone}, {20, LookUpRealZone}, {30, LookUpRealZone},
 };
 
 ZoneLookup LookupFor(int32_t areaCode) {
