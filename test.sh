@@ -13,7 +13,7 @@ for arg in "$@"; do
 done
 
 source tools/install-deps.sh
-velmara_install_missing
+velmara_install_missing "${velmara_test_packages[@]}"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build
 ctest --test-dir build --output-on-failure -j2

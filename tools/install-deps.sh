@@ -2,10 +2,13 @@
 # that are not installed yet (as root, or through sudo).
 velmara_packages=(build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
                   libgtest-dev libbenchmark-dev fonts-ipafont-gothic desktop-file-utils appstream)
+# Only the tests need these: a GPS daemon that decodes the NMEA output.
+velmara_test_packages=(gpsd gpsd-clients)
 
+# Extra package names may be given (velmara_install_missing "${velmara_test_packages[@]}").
 velmara_install_missing() {
     local missing=() p
-    for p in "${velmara_packages[@]}"; do
+    for p in "${velmara_packages[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     ((${#missing[@]} == 0)) && return 0

@@ -6,6 +6,7 @@
 #include "cruise/help.h"
 #include "cruise/results.h"
 #include "cruise/title.h"
+#include "shell/nmea.h"
 #include "shell/pacer.h"
 #include "shell/panel.h"
 #include "shell/sound_cues.h"
@@ -106,6 +107,8 @@ FrameResult FrameDriver::run(Game& g, FrameHost& host, const Display& display) {
         g.tideState.chartHoursAhead = 0;
         if (s.paused == 0 && s.helpPage == 0) {
             SimulationTick(g, pacer);
+            if (const std::vector<std::string> nmea = CollectNmea(g, host.tickCount()); !nmea.empty())
+                host.sendNmea(nmea);
             // Paused, the boat holds still and the seas fall silent.
             AdvanceWaveMotion(g);
         }

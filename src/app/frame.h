@@ -4,6 +4,7 @@
 // headless harness run frames through this driver.
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "common/game.h"
@@ -21,6 +22,9 @@ public:
     // The cursor in frame pixels; false when unknown.
     virtual bool cursor(int32_t& x, int32_t& y) = 0;
     virtual void playSounds(const std::vector<SoundRequest>& requests) = 0;
+    // NMEA sentences for a chart plotter (shell/nmea.h); a host without an
+    // output drops them.
+    virtual void sendNmea(const std::vector<std::string>& sentences) { (void)sentences; }
 };
 
 struct Display {

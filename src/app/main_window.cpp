@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "app/dialogs.h"
+#include "app/nmea_dialog.h"
+#include "app/nmea_output.h"
 #include "app/settings_file.h"
 #include "app/view_widget.h"
 #include "shell/commands.h"
@@ -20,6 +22,8 @@ MainWindow::MainWindow(Game& game, std::string settingsPath, int startupScreenHe
     view_ = new ViewWidget(game_, startupScreenHeight, this);
     setCentralWidget(view_);
     statusBar()->showMessage(QString());
+    LoadNmeaSettingsFile(game_, NmeaSettingsPath(settingsPath_));
+    view_->nmea().setReport([this](const std::string& m) { statusBar()->showMessage(QString::fromStdString(m)); });
     buildMenus();
     view_->setFocus();
 }
@@ -98,6 +102,12 @@ void MainWindow::openDialog(const Command& c) {
         case Dialog::Bearing: RunDialog(this, game_, DialogId::BearingChoice); break;
         case Dialog::Radius: RunDialog(this, game_, DialogId::RadiusChoice); break;
         case Dialog::About: ShowAbout(this); break;
+        case Dialog::NmeaDestination:
+            if (const std::string status = RunNmeaDialog(this, game_); !status.empty()) {
+                statusBar()->showMessage(QString::fromStdString(status));
+                SaveNmeaSettingsFile(game_, NmeaSettingsPath(settingsPath_));
+            }
+            break;
         case Dialog::None: break;
     }
 }
@@ -109,6 +119,7 @@ void MainWindow::resizeEvent(QResizeEvent* e) {
 
 void MainWindow::closeEvent(QCloseEvent* e) {
     SaveSettingsFile(game_, settingsPath_);
+    SaveNmeaSettingsFile(game_, NmeaSettingsPath(settingsPath_));
     e->accept();
 }
 

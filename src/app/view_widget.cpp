@@ -121,4 +121,8 @@ bool ViewWidget::cursor(int32_t& x, int32_t& y) {
 
 void ViewWidget::playSounds(const std::vector<SoundRequest>& requests) { audio_.play(requests, tickCount()); }
 
+void ViewWidget::sendNmea(const std::vector<std::string>& sentences) {
+    nmea_.send(game_.nmeaOutput.host, game_.nmeaOutput.port, sentences);
+}
+
 }  // namespace vel

@@ -7,6 +7,7 @@
 
 #include "app/audio.h"
 #include "app/frame.h"
+#include "app/nmea_output.h"
 
 namespace vel {
 
@@ -20,6 +21,7 @@ public:
     // Schedules a frame (after any input that leaves the picture unfrozen).
     void requestFrame();
     void setMenuBarHeight(int h) { menuBarHeight_ = h; }
+    NmeaSender& nmea() { return nmea_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -34,6 +36,7 @@ private:
     uint32_t wallClockSeed() override;
     bool cursor(int32_t& x, int32_t& y) override;
     void playSounds(const std::vector<SoundRequest>& requests) override;
+    void sendNmea(const std::vector<std::string>& sentences) override;
 
     QPoint toFrame(QPointF widgetPos) const;
     QRect pictureRect() const;
@@ -45,6 +48,7 @@ private:
     QElapsedTimer clock_;
     QTimer nextFrame_;
     AudioDevice audio_;
+    NmeaSender nmea_;
     int menuBarHeight_ = 20;
 };
 

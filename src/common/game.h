@@ -50,6 +50,7 @@ struct Game {
     Vessels vessels;
     TrigTables trigTables;
     RandomTable randomTable;
+    NmeaOutput nmeaOutput;
 
     Rng rng;
     // Set by --seed, the harness and tests: the cruise start seeds with this instead
@@ -89,6 +90,7 @@ struct Game {
         v(Vessels::recordName, g.vessels);
         v(TrigTables::recordName, g.trigTables);
         v(RandomTable::recordName, g.randomTable);
+        v(NmeaOutput::recordName, g.nmeaOutput);
     }
 };
 

@@ -701,4 +701,15 @@ VEL_RECORD(TrigTables, VEL_TRIG_TABLES)
 #define VEL_RANDOM_TABLE(F) F(RandomValues, r100)
 VEL_RECORD(RandomTable, VEL_RANDOM_TABLE)
 
+// ---- NMEA 0183 output to a chart plotter -----------------------------------
+// The switch and destination persist beside the settings file; lastSecond is
+// the boat-time second of the last sentences sent, lastSentAt its tick count.
+#define VEL_NMEA_OUTPUT(F)                                                     \
+    F(int32_t, enabled)                                                        \
+    F(std::string, host, "127.0.0.1")                                          \
+    F(int32_t, port, 10110)                                                    \
+    F(int32_t, lastSecond, -1)                                                 \
+    F(int64_t, lastSentAt)
+VEL_RECORD(NmeaOutput, VEL_NMEA_OUTPUT)
+
 }  // namespace vel

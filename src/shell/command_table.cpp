@@ -5,6 +5,7 @@
 #include "shell/actions.h"
 #include "shell/commands.h"
 #include "shell/input.h"
+#include "shell/nmea.h"
 #include "shell/options.h"
 #include "shell/settings.h"
 
@@ -112,6 +113,7 @@ bool AnyAnchorOut(const Game& g) { return AnchorDown(g); }
 bool TenderRule(const Game& g) { return g.anchors.anchor[1][1] == 3 || g.ownBoat.depth <= 7; }
 bool ChainRule(const Game& g) { return OnTitle(g) || g.anchors.anchor[1][1] == 0; }
 bool RopeRode(const Game& g) { return g.cruiseOptions.anchor1Chain != 1; }
+bool NmeaOn(const Game& g) { return g.nmeaOutput.enabled == 1; }
 
 // ---- Checked rules beyond a plain field value ------------------------------
 bool ForecastShown(const Game& g) { return g.screenState.forecastShown == 1; }
@@ -272,6 +274,7 @@ void Help(Game& g) {
 }
 void AnchorUpCommand(Game& g) { AnchorUp(g); }
 void Sheets(Game& g) { SheetIn(g); }
+void NmeaToggle(Game& g) { Toggle(g.nmeaOutput.enabled); }
 
 using CO = CruiseOptions;
 using M = Menu;
@@ -413,6 +416,10 @@ constexpr Command kCommands[] = {
      "18時に出発する"},
     {32956, M::Options, kDeparture, "真夜中", Set<&CO::departureHour, 0>, OnTitle, Is<&CO::departureHour, 0>,
      "0時に出発する"},
+    {32996, M::Options, nullptr, "NMEA出力 (UDP)", NmeaToggle, NmeaAvailable, NmeaOn,
+     "艇の位置と計器の値を NMEA 0183 でチャートプロッターへ送る", kSep},
+    {32997, M::Options, nullptr, "NMEA出力先の設定", Nothing, Always, nullptr,
+     "NMEA 0183 の送信先 (ホスト:ポート) を変える", kNmeaDialog},
 
     // ---- Simulator speed ----
     {32839, M::Speed, nullptr, "&1  最もゆっくり(スペースバー)", Speed<1>, Always, Is<&CO::simSpeed, 1>,

@@ -20,6 +20,7 @@ Dialog DialogOf(const Command& c) {
     if (c.flags & kBearingDialog) return Dialog::Bearing;
     if (c.flags & kRadiusDialog) return Dialog::Radius;
     if (c.flags & kAboutBox) return Dialog::About;
+    if (c.flags & kNmeaDialog) return Dialog::NmeaDestination;
     return Dialog::None;
 }
 

@@ -20,6 +20,7 @@ enum CommandFlags : uint32_t {
     kRadiusDialog = 1u << 5,
     kAboutBox = 1u << 6,
     kStatusBarToggle = 1u << 7,  // the window shows or hides its status bar
+    kNmeaDialog = 1u << 8,       // the destination of the NMEA output
 };
 
 struct Command {
@@ -41,7 +42,7 @@ inline constexpr int kMenuCount = 10;
 std::span<const Command> Commands();
 const Command* FindCommand(int32_t id);
 
-enum class Dialog { None, Design, Bearing, Radius, About };
+enum class Dialog { None, Design, Bearing, Radius, About, NmeaDestination };
 Dialog DialogOf(const Command& c);
 
 enum class CommandResult { Done, Disabled, Unknown, Exit, OpenDialog };

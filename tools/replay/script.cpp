@@ -8,6 +8,7 @@
 
 #include "app/settings_file.h"
 #include "common/helpers.h"
+#include "replay/nmea_commands.h"
 #include "replay/reflect.h"
 #include "replay/ui_commands.h"
 #include "replay/world_commands.h"
@@ -254,6 +255,8 @@ constexpr ReplayCommand kTable[] = {
     {"depth", 3, 5, DepthCommand, "depth X Y KIND [OP VALUE]"},
     {"geo", 2, 2, GeoCommand, "geo X Y"},
     {"world", 2, 2, WorldCommand, "world LAT LON"},
+    {"nmea", 1, 1, NmeaCommand, "nmea HOST:PORT"},
+    {"nmea-log", 1, 1, NmeaLogCommand, "nmea-log PATH"},
     {"polar", 2, 2, Polar, "polar BOATTYPE WIND"},
     {"state", 0, 0, State, "state"},
     {"wav", 2, 2, WriteWav, "wav SOUND_ID PATH"},

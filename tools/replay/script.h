@@ -1,6 +1,7 @@
 #pragma once
 // The replay harness: runs the real frame driver headless from a script, on a
 // virtual millisecond clock, so pacing costs no real time and runs repeat.
+#include <fstream>
 #include <initializer_list>
 #include <istream>
 #include <memory>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "app/frame.h"
+#include "app/nmea_output.h"
 #include "common/game.h"
 
 namespace vel::replay {
@@ -29,6 +31,13 @@ public:
         return true;
     }
     void playSounds(const std::vector<SoundRequest>& r) override { played.insert(played.end(), r.begin(), r.end()); }
+
+    // Set up by the nmea and nmea-log commands.
+    std::unique_ptr<NmeaSender> nmeaSender;
+    std::ofstream nmeaLog;
+    std::string nmeaHost;
+    int32_t nmeaPort = 0;
+    void sendNmea(const std::vector<std::string>& sentences) override;
 };
 
 // Exit codes of a run.
