@@ -1,6 +1,8 @@
 #include "views/real_marks.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <span>
 #include <string_view>
 
 #include "views/marks_drawer.h"
@@ -85,6 +87,15 @@ void UnlitSymbol(gfx::DC& dc, const ChartFrame& f, gfx::Point p, const RealMark&
     }
 }
 
+// A mark of the list standing where the light table has a light is that
+// light: drawn, labelled and echoed once, as the light.
+constexpr int32_t kSameLight = 40;  // area units
+
+bool HasLightAt(std::span<const RealLightSymbol> lights, int32_t x, int32_t y) {
+    return std::any_of(lights.begin(), lights.end(),
+                       [&](const RealLightSymbol& l) { return std::abs(l.x - x) + std::abs(l.y - y) <= kSameLight; });
+}
+
 }  // namespace
 
 std::optional<RealMark> RealMarkOf(int32_t kind) {
@@ -100,14 +111,16 @@ RealMark RealLightOf(int32_t code) {
 
 std::vector<PlacedMark> RealAreaMarks(const Game& g) {
     std::vector<PlacedMark> out;
+    const RealGeo* geo = RealGeoFor(g.areaGrid.areaCode);
+    const std::span<const RealLightSymbol> lights = geo ? geo->lights : std::span<const RealLightSymbol>{};
     const MarkList& m = g.markList;
     const int32_t last = std::min<int32_t>(m.count, static_cast<int32_t>(m.x.size()) - 1);
-    for (int32_t i = 0; i <= last; ++i)
-        if (const std::optional<RealMark> k = RealMarkOf(m.kind[i])) out.push_back({m.x[i], m.y[i], i, *k});
-    if (const RealGeo* geo = RealGeoFor(g.areaGrid.areaCode)) {
-        int32_t index = static_cast<int32_t>(m.x.size());
-        for (const RealLightSymbol& l : geo->lights) out.push_back({l.x, l.y, index++, RealLightOf(l.code)});
+    for (int32_t i = 0; i <= last; ++i) {
+        const std::optional<RealMark> k = RealMarkOf(m.kind[i]);
+        if (k && !HasLightAt(lights, m.x[i], m.y[i])) out.push_back({m.x[i], m.y[i], i, *k});
     }
+    int32_t index = static_cast<int32_t>(m.x.size());
+    for (const RealLightSymbol& l : lights) out.push_back({l.x, l.y, index++, RealLightOf(l.code)});
     return out;
 }
 
