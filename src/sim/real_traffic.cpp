@@ -18,15 +18,6 @@ namespace {
 constexpr int32_t kAnchoredKind = 15;
 constexpr double kWaypointReached = 50.0;
 
-struct Pt {
-    int32_t x, y;
-};
-
-Pt Project(const GeoProjection& p, GeoPt g) {
-    const AreaPoint a = AreaFromLatLon(p, {g.lat, g.lon});
-    return {static_cast<int32_t>(std::lround(a.x)), static_cast<int32_t>(std::lround(a.y))};
-}
-
 // The Exumas' two ships start where the area's traffic is met: one leaving
 // Georgetown eastward, one coming down from Nassau.
 struct FixedStart {
@@ -71,7 +62,7 @@ void PlaceRealShip(Game& g, int32_t i) {
     // Ships 2 and 4 run the route backward; ships 3 and 4 join it halfway.
     const bool backward = i % 2 == 0;
     for (int32_t k = 1; k <= n; ++k) {
-        const Pt at = Project(*p, f->shipRoute[backward ? n - k : k - 1]);
+        const AreaXY at = ProjectFact(*p, f->shipRoute[backward ? n - k : k - 1]);
         v.routeX[i][k] = at.x;
         v.routeY[i][k] = at.y;
     }
@@ -146,7 +137,7 @@ void ChooseRealZonePoints(Game& g) {
         if (b.lo < at && at <= b.hi) band = &b;
     }
     if (!band) return;
-    const Pt h = Project(*p, band->harbour);
+    const AreaXY h = ProjectFact(*p, band->harbour);
     a.harbourX = h.x;
     a.harbourY = h.y;
     const bool moorings = band->sx < 25 || band->sy < 25;

@@ -29,15 +29,6 @@ const RealAreaParams* ParamsFor(int32_t areaCode) {
     return nullptr;
 }
 
-struct Point {
-    int32_t x, y;
-};
-
-Point Project(const GeoProjection& p, GeoPt g) {
-    const AreaPoint a = AreaFromLatLon(p, {g.lat, g.lon});
-    return {static_cast<int32_t>(std::lround(a.x)), static_cast<int32_t>(std::lround(a.y))};
-}
-
 constexpr double kSkewFactors[18] = {0.97, 0.93, 0.89, 0.85, 0.81, 0.75, 0.73, 0.71, 0.7,
                                      0.7,  0.71, 0.73, 0.75, 0.81, 0.85, 0.89, 0.93, 0.97};
 
@@ -116,7 +107,7 @@ void LoadShoal(Game& g, int32_t k, const RealEllipseRow& r) {
 }
 
 RealEllipseRow ShoalRow(const GeoProjection& p, const RealShoalFact& s) {
-    const Point at = Project(p, s.at);
+    const AreaXY at = ProjectFact(p, s.at);
     return {at.x, at.y, s.R, s.aspect, s.rotationDeg, s.skew, s.bulge, 0, 72};
 }
 
@@ -142,7 +133,7 @@ void LoadRocks(Game& g, const GeoProjection& p, const RealFacts& f) {
     r.count = 0;
     r.realCount = std::min<int32_t>(static_cast<int32_t>(f.rocks.size()), static_cast<int32_t>(r.x.size()));
     for (int32_t j = 0; j < r.realCount; ++j) {
-        const Point at = Project(p, f.rocks[j].at);
+        const AreaXY at = ProjectFact(p, f.rocks[j].at);
         r.x[j] = at.x;
         r.y[j] = at.y;
         r.visible[j] = f.rocks[j].visible;
@@ -155,7 +146,7 @@ void LoadMarks(Game& g, const GeoProjection& p, const RealFacts& f) {
     m = MarkList{};
     m.count = std::min<int32_t>(static_cast<int32_t>(f.marks.size()), static_cast<int32_t>(m.x.size()) - 1);
     for (int32_t i = 1; i <= m.count; ++i) {
-        const Point at = Project(p, f.marks[i - 1].at);
+        const AreaXY at = ProjectFact(p, f.marks[i - 1].at);
         m.x[i] = at.x;
         m.y[i] = at.y;
         m.kind[i] = f.marks[i - 1].kind;
@@ -279,9 +270,9 @@ void LoadRealArea(Game& g) {
     LoadShores(a, *geo);
     LoadIslands(g, *geo);
     LoadShoals(g, *proj, *geo, *facts);
-    const Point pier = Project(*proj, facts->pier);
+    const AreaXY pier = ProjectFact(*proj, facts->pier);
     BuildMarinaPierAt(a, pier.x, pier.y, facts->pierSeaSign);
-    const Point dock = Project(*proj, facts->dock);
+    const AreaXY dock = ProjectFact(*proj, facts->dock);
     BuildDock(a, dock.x, dock.y, facts->dockOrientation);
     LoadRocks(g, *proj, *facts);
     LoadMarks(g, *proj, *facts);

@@ -138,6 +138,13 @@ struct RealFacts {
 const RealGeo* RealGeoFor(int32_t areaCode);
 const RealFacts* RealFactsFor(int32_t areaCode);
 
+struct GeoProjection;
+struct AreaXY {
+    int32_t x, y;
+};
+// A hand fact's position in area units, rounded to the nearest unit.
+AreaXY ProjectFact(const GeoProjection& p, GeoPt g);
+
 namespace realdata {
 extern const RealGeo kGeo11, kGeo12, kGeo20, kGeo30;
 extern const RealFacts kFacts11, kFacts12, kFacts20, kFacts30;

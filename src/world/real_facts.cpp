@@ -1,6 +1,15 @@
 #include "world/real_data.h"
 
+#include <cmath>
+
+#include "world/geo.h"
+
 namespace vel {
+
+AreaXY ProjectFact(const GeoProjection& p, GeoPt g) {
+    const AreaPoint a = AreaFromLatLon(p, {g.lat, g.lon});
+    return {static_cast<int32_t>(std::lround(a.x)), static_cast<int32_t>(std::lround(a.y))};
+}
 
 const RealFacts* RealFactsFor(int32_t areaCode) {
     switch (areaCode) {

@@ -45,9 +45,14 @@ double ShoreSlope(int32_t region) { return region == 3 ? 0.05 : region == 6 ? 0.
 // The open-water cap of the minima: Chesapeake Bay is nowhere deep,
 // Southern New England east of Woods Hole and the Chesapeake's Eastern
 // Shore side are shoal waters.
-double MinimaCap(const AreaGrid& a, int32_t x) {
+//
+// The Exumas cap the end result at 15 ft on the bank; every patch rule is
+// non-decreasing and never lowers a depth below that cap, so capping the
+// minima there already gives the same answer and lets the index skip more.
+double MinimaCap(const AreaGrid& a, int32_t x, int32_t y) {
     if (a.areaCode == 11 && x > 10250) return 15;
     if (a.areaCode == 12 && x > 5230) return 9;
+    if (a.areaCode == 30 && !InDeepSound(x, y)) return 15;
     if (a.region == 2) return 60;
     return 1000;
 }
@@ -166,7 +171,7 @@ double Minima(const Game& g, int32_t x, int32_t y, int32_t mode, int32_t withExt
     const AreaGrid& a = g.areaGrid;
     const RealSlopes& s = SlopesFor(a.areaCode);
     const double slope = ShoreSlope(a.region);
-    const double cap = MinimaCap(a, x);
+    const double cap = MinimaCap(a, x, y);
     double d = std::min({cap, ShoreXDepth(a, x, y, slope), BayDepth(a, x, y, slope, cap)});
     const Counts c = CountsOf(a);
     const int32_t cell = CellOf(x, y);
@@ -244,6 +249,42 @@ bool InAnyStrip(const int32_t (&strips)[4][6], int32_t x, int32_t y) {
     return false;
 }
 
+// Whether a segment crosses a square (grown by a unit for the strip tests
+// truncations), by clipping its parameter range to the square's slabs.
+bool SegmentMeetsSquare(double ax, double ay, double bx, double by, double x0, double y0, double size) {
+    double t0 = 0.0, t1 = 1.0;
+    const double d[2] = {bx - ax, by - ay}, p[2] = {ax, ay}, lo[2] = {x0 - 1, y0 - 1}, hi[2] = {x0 + size + 1, y0 + size + 1};
+    for (int k = 0; k < 2; ++k) {
+        if (d[k] == 0.0) {
+            if (p[k] < lo[k] || p[k] > hi[k]) return false;
+            continue;
+        }
+        double ta = (lo[k] - p[k]) / d[k], tb = (hi[k] - p[k]) / d[k];
+        if (ta > tb) std::swap(ta, tb);
+        t0 = std::max(t0, ta);
+        t1 = std::min(t1, tb);
+        if (t0 > t1) return false;
+    }
+    return true;
+}
+
+// The largest cap of the minima anywhere in a square: the Exumas' bank caps
+// lower than the sound, so a square the sound never touches keeps 15.
+double CellCap(const AreaGrid& a, double x0, double y0, double size) {
+    const auto at = [&](double x, double y) { return MinimaCap(a, static_cast<int32_t>(x), static_cast<int32_t>(y)); };
+    double cap = std::max({at(x0, y0), at(x0 + size, y0), at(x0, y0 + size), at(x0 + size, y0 + size)});
+    if (a.areaCode == 30) {
+        for (const auto& q : kDeepSound) {
+            // The strip's corners: west-south, west-north, east-north, east-south.
+            const double xs[4] = {double(q[0]), double(q[2]), double(q[4]), double(q[5])};
+            const double ys[4] = {double(q[1]), double(q[3]), double(q[3]), double(q[1])};
+            for (int k = 0; k < 4; ++k)
+                if (SegmentMeetsSquare(xs[k], ys[k], xs[(k + 1) % 4], ys[(k + 1) % 4], x0, y0, size)) cap = 1000;
+        }
+    }
+    return cap;
+}
+
 // Upper and lower bounds of one ellipse's depth over a square of the index.
 struct Bounds {
     double low, high;
@@ -251,16 +292,29 @@ struct Bounds {
 
 Bounds EllipseBounds(const Ellipse& e, double f, double deeper, double x0, double y0, double size) {
     const double cx = std::clamp<double>(e.x, x0, x0 + size), cy = std::clamp<double>(e.y, y0, y0 + size);
-    const double near = std::hypot(cx - e.x, cy - e.y);
+    const double near = std::sqrt((cx - e.x) * (cx - e.x) + (cy - e.y) * (cy - e.y));
     const double fx = std::max(std::fabs(x0 - e.x), std::fabs(x0 + size - e.x));
     const double fy = std::max(std::fabs(y0 - e.y), std::fabs(y0 + size - e.y));
-    const double far = std::hypot(fx, fy);
+    const double far = std::sqrt(fx * fx + fy * fy);
     // The stretched and scaled across axis can only lengthen the distance
     // (aspect up to 1) by 1.2 / aspect at most.
     const double squeeze = std::min(1.0, 1.0 / e.aspect), stretch = 1.2 / std::min(e.aspect, 1.0);
     const double nLow = squeeze * near / e.R, nHigh = stretch * far / e.R;
-    return {std::max((99.0 * nLow - 99.0) * f, 0.0) + (nLow > 1.0 ? deeper : 0.0),
-            std::max((99.0 * nHigh - 99.0) * f, 0.0) + deeper};
+    // Beyond q = 2.5e9 an ellipse counts as infinitely far: no upper bound.
+    const double high = stretch * far > 50000.0 ? kNoShore : std::max((99.0 * nHigh - 99.0) * f, 0.0) + deeper;
+    return {std::max((99.0 * nLow - 99.0) * f, 0.0) + (nLow > 1.0 ? deeper : 0.0), high};
+}
+
+// The deepest the shore profiles can read anywhere in a square: a bound of
+// the shallowest reading there.
+// The lowest shore value of a profile's entries that a square's run
+// (lo..hi) can interpolate between.
+double LowestShore(const ShoreInts& run, const ShoreInts& shore, double step, double lo, double hi) {
+    const int32_t i0 = std::clamp(Trunc((lo - run[1]) / step), 1, 300);
+    const int32_t i1 = std::clamp(Trunc((hi - run[1]) / step) + 2, 1, 300);
+    double lowest = kNoShore;
+    for (int32_t i = i0; i <= i1; ++i) lowest = std::min<double>(lowest, shore[i]);
+    return lowest;
 }
 
 // The deepest the shore profiles can read anywhere in a square: a bound of
@@ -269,18 +323,12 @@ double ProfileCeiling(const AreaGrid& a, double x0, double y0, double size, doub
     const double slope = ShoreSlope(a.region);
     double high = cap;
     if (a.shoreXMin > -30000 && a.shoreStep > 0 && a.shoreXMin < x0 && x0 + size < a.shoreXMax) {
-        double lowest = kNoShore;
-        for (int32_t i = 1; i <= 300; ++i)
-            if (a.shoreX[i] >= x0 - a.shoreStep && a.shoreX[i] <= x0 + size + a.shoreStep)
-                lowest = std::min<double>(lowest, a.shoreY[i]);
-        if (lowest < kNoShore) high = std::min(high, std::max(0.0, (y0 + size - lowest) * slope));
+        const double lowest = LowestShore(a.shoreX, a.shoreY, a.shoreStep, x0, x0 + size);
+        high = std::min(high, std::max(0.0, (y0 + size - lowest) * slope));
     }
     if (a.westYMax > -30000 && a.westStep > 0 && a.westYMin < y0 && y0 + size < a.westYMax) {
-        double lowest = kNoShore;
-        for (int32_t i = 1; i <= 300; ++i)
-            if (a.westShoreY[i] >= y0 - a.westStep && a.westShoreY[i] <= y0 + size + a.westStep)
-                lowest = std::min<double>(lowest, a.westShoreX[i]);
-        if (lowest < kNoShore) high = std::min(high, std::max(0.0, (x0 + size - lowest) * slope));
+        const double lowest = LowestShore(a.westShoreY, a.westShoreX, a.westStep, y0, y0 + size);
+        high = std::min(high, std::max(0.0, (x0 + size - lowest) * slope));
     }
     return high;
 }
@@ -326,56 +374,76 @@ int32_t ShoalAheadReal(const Game& g, int32_t dirCode, int32_t x, int32_t y) {
     return 900;
 }
 
+namespace {
+
+struct Candidate {
+    int32_t item;
+    Ellipse e;
+    double f, deeper;
+    bool always;  // counted in every mode: its worst reading bounds the answer
+};
+
+// The candidates that can be the shallowest somewhere in a square, from a
+// wider list: a candidate whose best reading there is deeper than what the
+// always-counted ones and the shore guarantee everywhere cannot be.
+void Filter(const AreaGrid& a, const std::vector<Candidate>& from, double x0, double y0, double size,
+            std::vector<Candidate>& to) {
+    double ceiling = ProfileCeiling(a, x0, y0, size, CellCap(a, x0, y0, size));
+    std::vector<double> lows;
+    lows.reserve(from.size());
+    for (const Candidate& c : from) {
+        const Bounds b = EllipseBounds(c.e, c.f, c.deeper, x0, y0, size);
+        if (c.always) ceiling = std::min(ceiling, b.high);
+        lows.push_back(b.low);
+    }
+    to.clear();
+    for (std::size_t k = 0; k < from.size(); ++k)
+        if (lows[k] <= ceiling) to.push_back(from[k]);
+}
+
+}  // namespace
+
 void BuildRealDepthIndex(AreaGrid& a) {
     const RealSlopes& s = SlopesFor(a.areaCode);
     const Counts c = CountsOf(a);
-    int32_t used = 0, end = 0;
-    bool full = false;
+    std::vector<Candidate> all, cell;
+    for (int32_t k = 1; k <= c.islands; ++k) {
+        const Ellipse e = IslandAt(a, k);
+        if (Usable(e)) all.push_back({k, e, s.island.At(e.R), k > c.groupA ? 3.0 : 0.0, k <= c.groupA});
+    }
+    for (int32_t k = 1; k <= c.shoalsAll; ++k) {
+        const Ellipse e = ShoalAt(a, k);
+        if (Usable(e))
+            all.push_back({1000 + k, e, s.shoal.At(e.R), k > c.shoals ? 3.0 : 0.0,
+                           k <= c.shoals && a.shoalDisabled[k] == 0});
+    }
+    // Blocks of 4 x 4 cells narrow the list first; each cell then only
+    // weighs its block's candidates. Cells are written in order, each
+    // ending where the next begins.
+    constexpr int32_t kBlock = 4, kBlocks = kRealCellsAcross / kBlock;
+    static_assert(kRealCellsAcross % kBlock == 0);
     const double half = kRealCellsAcross * kRealCellSize / 2.0;
-    std::vector<Bounds> bounds;
-    std::vector<int32_t> items;
+    const int32_t cells = kRealCellsAcross * kRealCellsAcross;
+    std::vector<std::vector<Candidate>> blocks(kBlocks * kBlocks);
+    for (int32_t bj = 0; bj < kBlocks; ++bj)
+        for (int32_t bi = 0; bi < kBlocks; ++bi)
+            Filter(a, all, bi * kBlock * kRealCellSize - half, bj * kBlock * kRealCellSize - half,
+                   double(kBlock) * kRealCellSize, blocks[bj * kBlocks + bi]);
+    int32_t used = 0;
+    bool full = false;
     for (int32_t j = 0; j < kRealCellsAcross; ++j) {
         for (int32_t i = 0; i < kRealCellsAcross; ++i) {
-            const int32_t cell = j * kRealCellsAcross + i;
-            const double x0 = i * kRealCellSize - half, y0 = j * kRealCellSize - half;
-            const double cap = std::max(MinimaCap(a, static_cast<int32_t>(x0)),
-                                        MinimaCap(a, static_cast<int32_t>(x0 + kRealCellSize)));
-            // Every mode counts group A and the charted shoals: their worst
-            // reading bounds the answer from above.
-            double ceiling = ProfileCeiling(a, x0, y0, kRealCellSize, cap);
-            bounds.clear();
-            items.clear();
-            const auto consider = [&](int32_t item, const Ellipse& e, double f, double deeper, bool always) {
-                if (!Usable(e)) return;
-                const Bounds b = EllipseBounds(e, f, deeper, x0, y0, kRealCellSize);
-                if (always) ceiling = std::min(ceiling, b.high);
-                bounds.push_back(b);
-                items.push_back(item);
-            };
-            for (int32_t k = 1; k <= c.islands; ++k) {
-                const Ellipse e = IslandAt(a, k);
-                consider(k, e, s.island.At(e.R), k > c.groupA ? 3.0 : 0.0, k <= c.groupA);
-            }
-            for (int32_t k = 1; k <= c.shoalsAll; ++k) {
-                const Ellipse e = ShoalAt(a, k);
-                consider(1000 + k, e, s.shoal.At(e.R), k > c.shoals ? 3.0 : 0.0,
-                         k <= c.shoals && a.shoalDisabled[k] == 0);
-            }
+            const int32_t k = j * kRealCellsAcross + i;
+            Filter(a, blocks[(j / kBlock) * kBlocks + i / kBlock], i * kRealCellSize - half, j * kRealCellSize - half,
+                   kRealCellSize, cell);
             // Out of room, this cell and the rest ask every island and shoal.
-            a.realCellStart[cell] = full ? -1 : used;
-            for (std::size_t k = 0; k < items.size() && !full; ++k) {
-                if (bounds[k].low > ceiling) continue;
-                if (used >= static_cast<int32_t>(a.realCellItems.size())) {
-                    full = true;
-                    a.realCellStart[cell] = -1;
-                    break;
-                }
-                a.realCellItems[used++] = items[k];
-            }
-            if (!full) end = used;
+            full = full || used + static_cast<int32_t>(cell.size()) > static_cast<int32_t>(a.realCellItems.size());
+            a.realCellStart[k] = full ? -1 : used;
+            if (full) continue;
+            for (const Candidate& c : cell) a.realCellItems[used++] = c.item;
         }
     }
-    a.realCellStart[kRealCellsAcross * kRealCellsAcross] = end;
+    a.realCellStart[cells] = used;
 }
 
 }  // namespace vel

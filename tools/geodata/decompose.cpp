@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <numbers>
 #include <stdexcept>
 
@@ -249,10 +247,6 @@ std::vector<LandPiece> Decompose(const LandRaster& r, std::vector<LandPiece> pie
         const std::size_t need = areas.size() + parts.size();
         double cost = 0;
         for (std::size_t k = 0; k + budget < need && k < areas.size(); ++k) cost += areas[k];
-        if (std::getenv("GEODATA_DEBUG"))
-            std::fprintf(stderr, "piece %.0f,%.0f R %.0f area %.3g miss %.3g parts %zu gain %.3g cost %.3g\n",
-                         pieces[worst].fit.cx, pieces[worst].fit.cy, pieces[worst].fit.R, Area(r, pieces[worst]),
-                         pieces[worst].mismatch, parts.size(), gain, cost);
         if (parts.empty() || gain <= cost || gain < 0.02 * Area(r, pieces[worst])) {
             done[worst] = true;
             continue;

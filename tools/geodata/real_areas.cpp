@@ -256,10 +256,6 @@ void WriteRows(std::ostream& out, const char* name, const std::vector<RealEllips
     out << "};\n";
 }
 
-AreaPoint Project(const GeoProjection& p, GeoPt g) { return AreaFromLatLon(p, {g.lat, g.lon}); }
-
-int32_t Round(double v) { return static_cast<int32_t>(std::lround(v)); }
-
 }  // namespace
 
 // The names and light symbols of an area's hand tables in area units: the
@@ -270,12 +266,12 @@ std::vector<PlaceName> ProjectedNames(int32_t areaCode) {
     std::vector<PlaceName> out;
     if (!p || !f) return out;
     for (const RealNameFact& n : f->names) {
-        const AreaPoint a = Project(*p, n.at);
-        out.push_back({Round(a.x), Round(a.y), n.text, n.style});
+        const AreaXY a = ProjectFact(*p, n.at);
+        out.push_back({a.x, a.y, n.text, n.style});
     }
     for (const RealLightFact& l : f->lights) {
-        const AreaPoint a = Project(*p, l.at);
-        out.push_back({Round(a.x), Round(a.y), l.characteristic, NameStyle::LightLabel});
+        const AreaXY a = ProjectFact(*p, l.at);
+        out.push_back({a.x, a.y, l.characteristic, NameStyle::LightLabel});
     }
     return out;
 }
@@ -286,8 +282,8 @@ std::vector<RealLightSymbol> ProjectedLights(int32_t areaCode) {
     std::vector<RealLightSymbol> out;
     if (!p || !f) return out;
     for (const RealLightFact& l : f->lights) {
-        const AreaPoint a = Project(*p, l.at);
-        out.push_back({Round(a.x), Round(a.y), l.code});
+        const AreaXY a = ProjectFact(*p, l.at);
+        out.push_back({a.x, a.y, l.code});
     }
     return out;
 }

@@ -25,6 +25,8 @@ constexpr Feature kFeatures[] = {
      [](const Game& g) { return double(g.moorings.buoy2Y); }},
     {"harbour", [](const Game& g) { return double(g.areaGrid.harbourX); },
      [](const Game& g) { return double(g.areaGrid.harbourY); }},
+    {"dock", [](const Game& g) { return double(g.areaGrid.realDockX); },
+     [](const Game& g) { return double(g.areaGrid.realDockY); }},
     {"anchor1", [](const Game& g) { return g.anchors.xanch[1][1]; },
      [](const Game& g) { return g.anchors.yanch[1][1]; }},
     {"anchor2", [](const Game& g) { return g.anchors.xanch[1][2]; },

@@ -263,6 +263,7 @@ constexpr PlaceName kNames[] = {
     {-6997, 2661, "Boothbay", NameStyle::Anchorage},
     {-2715, -1103, "Camden", NameStyle::Anchorage},
     {-1131, -315, "Perry Creek", NameStyle::Anchorage},
+    {226, -105, "Merchant Row", NameStyle::Anchorage},
     {-11369, 4987, "Fl 4s 灯台", NameStyle::LightLabel},
     {-11311, 5581, "Fl(4) 15s 灯台", NameStyle::LightLabel},
     {-11215, 4900, "Fl(2) 6s", NameStyle::LightLabel},

@@ -217,6 +217,7 @@ constexpr RealNameFact kNames[] = {
     {{43.8460, -69.6280}, NameStyle::Anchorage, "Boothbay"},
     {{44.2050, -69.0600}, NameStyle::Anchorage, "Camden"},
     {{44.1300, -68.8500}, NameStyle::Anchorage, "Perry Creek"},
+    {{44.1100, -68.6700}, NameStyle::Anchorage, "Merchant Row"},
 };
 
 // The harbour points lie off the anchorages, in the water the model's
@@ -225,7 +226,7 @@ constexpr RealAnchorageBand kAnchorages[] = {
     {0, -40000, -4500, {43.8100, -69.5660}, 40, 40},  // off Boothbay Harbor
     {0, -4500, -2000, {44.2050, -69.0203}, 20, 24},   // off Camden, on moorings
     {0, -2000, -900, {44.1645, -68.9080}, 50, 50},    // Pulpit Harbor, North Haven
-    {0, -900, 1000, {44.2901, -68.7566}, 20, 20},     // Buck's Harbor, on moorings
+    {0, -900, 1000, {44.0857, -68.6813}, 50, 60},     // Merchant Row, off Stonington
     {0, 1000, 2600, {44.1305, -68.4699}, 50, 60},     // Burnt Coat Harbor, Swans Island
     {0, 2600, 4000, {44.2804, -68.2036}, 20, 20},     // off Northeast Harbor, on moorings
     {0, 4000, 6500, {44.3628, -68.1280}, 60, 50},     // Winter Harbor

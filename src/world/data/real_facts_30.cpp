@@ -6,29 +6,29 @@
 // public charts of the Exuma Cays (NOAA/NGA 26280, 26300) and the Exuma Cays
 // Land and Sea Park's published moorings, as generally known to cruising
 // sailors, placed to about a cable (0.1 nm). Not for navigation.
-// Shoal R is in area units (416 to the mile); rotation is the compass
-// bearing of the shoal's long axis. The last six shoals are the uncertain
-// ones, drawn only on request.
+// Shoal R is in area units (416 to the mile), the drying heart of each bank
+// or bore; rotation is the compass bearing of the shoal's long axis. The
+// last six shoals are the uncertain ones, drawn only on request.
 #include "world/real_data.h"
 
 namespace vel::realdata {
 namespace {
 
 constexpr RealShoalFact kShoals[] = {
-    {{24.8600, -77.0900}, 900, 0.45, 150, 0, 0},  // Yellow Bank
-    {{24.9500, -77.1500}, 900, 0.50, 120, 0, 0},  // White Bank
-    {{24.7800, -77.2000}, 900, 0.35, 140, 0, 0},  // Middle Ground, off the Exuma Bank's edge
-    {{24.6000, -76.9000}, 900, 0.20, 140, 12, 0}, // sand bores west of Norman's Cay
-    {{24.4800, -76.8200}, 900, 0.20, 150, 0, 0},  // sand bores west of Shroud Cay
-    {{24.3900, -76.7200}, 900, 0.25, 150, 0, 0},   // Conch Cut bank flats
-    {{24.2800, -76.6200}, 900, 0.25, 150, 0, 0},  // flats west of Cambridge Cay
-    {{24.1800, -76.5200}, 900, 0.30, 140, 0, 0},   // flats west of Big Majors Spot
-    {{24.0800, -76.4500}, 900, 0.25, 140, 0, 0},  // flats west of Black Point
-    {{23.9500, -76.4200}, 900, 0.25, 130, 0, 0},  // flats west of Farmer's Cay
-    {{23.8300, -76.2500}, 900, 0.25, 130, 0, 0},  // flats west of Lee Stocking
-    {{23.7000, -76.0500}, 900, 0.30, 120, 0, 0},  // Great Exuma's western flats
-    {{23.5500, -75.9500}, 900, 0.35, 110, 0, 0},  // Exuma Bank south of Barreterre
-    {{23.4600, -75.7800}, 900, 0.30, 100, 0, 0},  // flats south of Great Exuma
+    {{24.8600, -77.0900}, 450, 0.45, 150, 0, 0},  // Yellow Bank
+    {{24.9500, -77.1500}, 450, 0.50, 120, 0, 0},  // White Bank
+    {{24.7800, -77.2000}, 450, 0.35, 140, 0, 0},  // Middle Ground, off the Exuma Bank's edge
+    {{24.6000, -76.9000}, 450, 0.20, 140, 12, 0}, // sand bores west of Norman's Cay
+    {{24.4800, -76.8200}, 450, 0.20, 150, 0, 0},  // sand bores west of Shroud Cay
+    {{24.3900, -76.7200}, 450, 0.25, 150, 0, 0},   // Conch Cut bank flats
+    {{24.2800, -76.6200}, 450, 0.25, 150, 0, 0},  // flats west of Cambridge Cay
+    {{24.1800, -76.5200}, 450, 0.30, 140, 0, 0},   // flats west of Big Majors Spot
+    {{24.0800, -76.4500}, 450, 0.25, 140, 0, 0},  // flats west of Black Point
+    {{23.9500, -76.4200}, 450, 0.25, 130, 0, 0},  // flats west of Farmer's Cay
+    {{23.8300, -76.2500}, 450, 0.25, 130, 0, 0},  // flats west of Lee Stocking
+    {{23.7000, -76.0500}, 450, 0.30, 120, 0, 0},  // Great Exuma's western flats
+    {{23.5500, -75.9500}, 450, 0.35, 110, 0, 0},  // Exuma Bank south of Barreterre
+    {{23.4600, -75.7800}, 450, 0.30, 100, 0, 0},  // flats south of Great Exuma
     {{24.7300, -76.8500}, 300, 0.40, 90, 0, 0},    // Allan's Cay bar
     {{24.7000, -76.8100}, 350, 0.40, 150, 0, 0},   // Highbourne Cay bar
     {{24.4000, -76.6500}, 250, 0.50, 40, 0, 0},    // Warderick Wells sand bar
@@ -36,19 +36,19 @@ constexpr RealShoalFact kShoals[] = {
     {{23.9200, -76.3000}, 300, 0.40, 40, 0, 0},    // Galliot Cut bar
     {{23.5550, -75.8400}, 300, 0.40, 120, 0, 0},   // Conch Cay bar, Georgetown
     {{23.4900, -75.7300}, 350, 0.40, 120, 0, 0},   // Elizabeth Harbour's south bar
-    {{24.9000, -76.9000}, 900, 0.40, 120, 0, 0},  // Ship Channel bank flats
-    {{24.6200, -76.2000}, 800, 0.40, 120, 0, 0},   // Eleuthera's southern bank
-    {{24.1300, -75.4500}, 600, 0.40, 0, 0, 0},     // Cat Island's western bank
-    {{23.6500, -76.2800}, 900, 0.40, 130, 0, 0},  // Jewfish Cut flats
-    {{23.7800, -76.5000}, 900, 0.45, 130, 0, 0},  // the Exuma Bank's shoal heart
-    {{24.0200, -76.6200}, 900, 0.45, 140, 0, 0},  // banks west of Great Guana Cay
+    {{24.9000, -76.9000}, 450, 0.40, 120, 0, 0},  // Ship Channel bank flats
+    {{24.6200, -76.2000}, 450, 0.40, 120, 0, 0},   // Eleuthera's southern bank
+    {{24.1300, -75.4500}, 450, 0.40, 0, 0, 0},     // Cat Island's western bank
+    {{23.6500, -76.2800}, 450, 0.40, 130, 0, 0},  // Jewfish Cut flats
+    {{23.7800, -76.5000}, 450, 0.45, 130, 0, 0},  // the Exuma Bank's shoal heart
+    {{24.0200, -76.6200}, 450, 0.45, 140, 0, 0},  // banks west of Great Guana Cay
     // The uncertain ones: shifting bores seen on some charts only.
-    {{24.5500, -76.9500}, 700, 0.30, 140, 0, 0},
-    {{24.3000, -76.7800}, 700, 0.30, 140, 0, 0},
-    {{24.1000, -76.6800}, 700, 0.30, 140, 0, 0},
-    {{23.8800, -76.5600}, 700, 0.30, 130, 0, 0},
-    {{23.6800, -76.3800}, 700, 0.30, 130, 0, 0},
-    {{24.8200, -76.9800}, 700, 0.30, 140, 0, 0},
+    {{24.5500, -76.9500}, 450, 0.30, 140, 0, 0},
+    {{24.3000, -76.7800}, 450, 0.30, 140, 0, 0},
+    {{24.1000, -76.6800}, 450, 0.30, 140, 0, 0},
+    {{23.8800, -76.5600}, 450, 0.30, 130, 0, 0},
+    {{23.6800, -76.3800}, 450, 0.30, 130, 0, 0},
+    {{24.8200, -76.9800}, 450, 0.30, 140, 0, 0},
 };
 
 constexpr RealRockFact kRocks[] = {
