@@ -1,5 +1,6 @@
 // Drawing costs of the chart, the mini chart and the radar over a generated-
-// style coast with sixteen islands and fifty rocks.
+// style coast with sixteen islands and fifty rocks, and of the whole chart of
+// the passages and the real areas at the largest screen.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -102,6 +103,7 @@ void BM_Radar(benchmark::State& state) {
 }
 BENCHMARK(BM_Radar)->Unit(benchmark::kMicrosecond);
 
+
 // A passage as the cruise start builds it, its whole chart at 1150 x 729
 // before the start (circles and instruction drawn), optionally with the
 // current atlas over it.
@@ -141,6 +143,20 @@ BENCHMARK(BM_PassageChartWholeArea)
     ->Args({8, 0})
     ->Args({5, 1})
     ->Args({8, 1})
+    ->Unit(benchmark::kMicrosecond);
+
+// The four real areas as their cruise start loads them (the scene is the
+// passages' own: the area decides the rest), with and without the atlas.
+void BM_RealChartWholeArea(benchmark::State& state) {
+    PassageScene sc(static_cast<int32_t>(state.range(0)), state.range(1) != 0);
+    for (auto _ : state) drawChart(*sc.dc, *sc.g);
+}
+BENCHMARK(BM_RealChartWholeArea)
+    ->Args({11, 0})
+    ->Args({12, 0})
+    ->Args({20, 0})
+    ->Args({30, 0})
+    ->Args({11, 1})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,6 +1,6 @@
 // One running frame: the tick, the sailing view and the control panel, as
 // the window would draw it, at the two common display sizes, in open water
-// and in the anchorage among the anchored fleet.
+// and in the anchorage among the anchored fleet; and among Maine's islands.
 #include <benchmark/benchmark.h>
 
 #include <initializer_list>
@@ -29,14 +29,16 @@ std::string Text(double v) {
     return o.str();
 }
 
-// A cruise started and under sail on a reach, the chart put away.
-void StartSailing(Session& s, int width, int height) {
+// A cruise started and under sail on a reach, the chart put away; `area`
+// is the menu command of the cruising area, or empty for the default.
+void StartSailing(Session& s, int width, int height, const std::string& area = "") {
     std::ostringstream out, err;
     s.out = &out;
     s.err = &err;
     Run(s, {"size", std::to_string(width), std::to_string(height)});
     Run(s, {"seed", "7"});
     Run(s, {"frames", "1"});
+    if (!area.empty()) Run(s, {"command", area});
     Run(s, {"key", "SPACE"});
     Run(s, {"frames", "1"});
     Run(s, {"key", "SPACE"});
@@ -69,6 +71,17 @@ void Anchorage1150(benchmark::State& st) { Frame(st, 1150, 768, true); }
 void OpenWater1024(benchmark::State& st) { Frame(st, 1024, 768, false); }
 void Anchorage1024(benchmark::State& st) { Frame(st, 1024, 768, true); }
 
+// In Penobscot Bay off Vinalhaven, looking up the bay over its islands.
+void MaineIslands1150(benchmark::State& state) {
+    Session s;
+    StartSailing(s, 1150, 768, "32971");
+    Run(s, {"weather", "clear"});
+    Run(s, {"set", "OwnBoat.heading", "30"});
+    Place(s, -1885.0, 734.0);
+    for (auto _ : state) s.step();
+}
+
+BENCHMARK(MaineIslands1150)->Unit(benchmark::kMicrosecond);
 BENCHMARK(OpenWater1150)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Anchorage1150)->Unit(benchmark::kMicrosecond);
 BENCHMARK(OpenWater1024)->Unit(benchmark::kMicrosecond);

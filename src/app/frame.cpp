@@ -102,6 +102,9 @@ FrameResult FrameDriver::run(Game& g, FrameHost& host, const Display& display) {
 
     if (s.phase == 2 && s.resultsState == 0 && s.forecastShown == 0 && s.chartShown == 0 && s.resultsStep == 0 &&
         s.startPlaced == 1) {
+        // The atlas looks ahead only while the chart is up: the boat drifts
+        // with the present current.
+        g.tideState.chartHoursAhead = 0;
         if (s.paused == 0 && s.helpPage == 0) {
             SimulationTick(g, pacer);
             if (const std::vector<std::string> nmea = CollectNmea(g, host.tickCount()); !nmea.empty())

@@ -10,6 +10,7 @@
 #include "views/current_vectors.h"
 #include "views/lights.h"
 #include "views/passage_chart.h"
+#include "views/real_chart.h"
 #include "world/start_circles.h"
 #include "world/terrain.h"
 
@@ -164,6 +165,7 @@ void drawChart(gfx::DC& dc, Game& g) {
     DrawRocks(dc, g, f);
     DrawShoreBands(dc, g, f);
     DrawIslands(dc, g, f);
+    DrawRealAreaLayers(dc, g, f);
     DrawPlaceNames(dc, g, f);
     if (s.startPlaced == 1 && !NoGps(g)) DrawOwnBoatSymbol(dc, g, f);
     DrawBonusCircles(dc, g, f);
@@ -174,6 +176,7 @@ void drawChart(gfx::DC& dc, Game& g) {
     DrawCircles(dc, g, f);
     DrawRangeBearingTool(dc, g, f);
     DrawAreaLimits(dc, g, f);
+    DrawRealAreaFrames(dc, g, f);
     DrawPassageFrames(dc, g, f);
     const int32_t stripHeight = s.height / 15;
     DrawStatusFrames(dc, g, stripHeight);

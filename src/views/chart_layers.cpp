@@ -211,6 +211,13 @@ int32_t ShoalRingOffset(int32_t ring, int32_t zoom) {
     return offset * widen;
 }
 
+void DrawRockGlyph(gfx::DC& dc, gfx::Point p, bool visible) {
+    if (visible)
+        dc.TextOut(p.x - 3, p.y - 4, "*");
+    else
+        dc.TextOut(p.x - 4, p.y - 8, "+");
+}
+
 void DrawRocks(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     const RockList& r = g.rockList;
     // The list is filled from entry 1.
@@ -220,10 +227,7 @@ void DrawRocks(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     for (int32_t i = 1; i <= n; ++i) {
         const gfx::Point p = f.toScreen(r.x[i], r.y[i]);
         if (!f.contains(p)) continue;
-        if (r.visible[i] == 1)
-            dc.TextOut(p.x - 3, p.y - 4, "*");
-        else
-            dc.TextOut(p.x - 4, p.y - 8, "+");
+        DrawRockGlyph(dc, p, r.visible[i] == 1);
         if (RockIsPassageLight(g.areaGrid, i) && g.chartView.showMarkNames == 1) {
             dc.SetTextColor(gfx::kBlack);
             dc.TextOut(p.x + 10, p.y - 4, "Fl");

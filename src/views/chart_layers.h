@@ -31,6 +31,9 @@ bool LowColourDisplay(const Game& g);
 // black and white.
 void SelectChartWater(gfx::DC& dc, const Game& g);
 
+// "*" for a rock that shows at all tides, "+" for one awash or submerged,
+// in the text colour already set.
+void DrawRockGlyph(gfx::DC& dc, gfx::Point p, bool visible);
 // "*" for rocks that show at all tides, "+" for the others.
 void DrawRocks(gfx::DC& dc, const Game& g, const ChartFrame& f);
 // Land behind the coast of the generated areas, its shoreline and two rows

@@ -153,9 +153,11 @@ void drawRoundRocks(gfx::DC& dc, Game& g) {
     if (g.areaGrid.areaCode == 30 && v.sunGlare == 1) return;
     const RockList& rocks = g.rockList;
     const bool real = RealArea(g);
-    const int32_t count = std::min<int32_t>(real ? rocks.realCount : rocks.count, static_cast<int32_t>(rocks.x.size()) - 1);
+    // The real areas' stored lists fill the table from its first entry.
+    const int32_t first = real ? 0 : 3;
+    const int32_t last = std::min<int32_t>(real ? rocks.realCount - 1 : rocks.count, static_cast<int32_t>(rocks.x.size()) - 1);
     const int32_t lower = v.horizonY + g.screenState.height / 300;
-    for (int32_t i = real ? 1 : 3; i <= count; ++i) {
+    for (int32_t i = first; i <= last; ++i) {
         if (rocks.visible[i] != 1) continue;
         projectPoint(g, 2, rocks.x[i], rocks.y[i], kProjectRock);
         const int32_t row = g.projection.screenY[2];

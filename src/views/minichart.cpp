@@ -9,6 +9,7 @@
 #include "views/inset_button.h"
 #include "views/lights.h"
 #include "views/passage_chart.h"
+#include "views/real_chart.h"
 
 namespace vel {
 namespace {
@@ -78,6 +79,7 @@ void drawMiniChart(gfx::DC& dc, Game& g, int32_t left, int32_t top, int32_t righ
     DrawRocks(dc, g, f);
     DrawShoreBands(dc, g, f);
     DrawIslands(dc, g, f);
+    DrawRealAreaLayers(dc, g, f);
     DrawPlaceNames(dc, g, f);
     DrawOwnBoatSymbol(dc, g, f);
     DrawWaypoints(dc, g, f, false);

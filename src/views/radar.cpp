@@ -10,6 +10,7 @@
 #include "shell/radar_controls.h"
 #include "views/chart_status.h"
 #include "views/inset_button.h"
+#include "views/real_radar.h"
 
 namespace vel {
 namespace {
@@ -30,10 +31,7 @@ constexpr int32_t kLastFixedObjectSlot = 34;
 constexpr int32_t kButtonHeight = 17;
 constexpr gfx::Color kGreen = gfx::Rgb(0, 255, 0);
 
-struct Echo {
-    int32_t distance;
-    gfx::Point p;
-};
+using Echo = RadarEcho;
 
 // The polar picture about the boat, turned with the view's heading.
 struct Scope {
@@ -41,18 +39,8 @@ struct Scope {
     int32_t cx, cy, range;
     int32_t left, top, right, bottom;
 
-    Echo at(double x, double y) const {
-        const OwnBoat& b = g.ownBoat;
-        const double dx = x - b.cellX, dy = y - b.cellY;
-        const double d2 = dx * dx + dy * dy;
-        const int32_t d = d2 >= 2.5e9 ? 50000 : Trunc(std::sqrt(d2));
-        int32_t rel = BearingOf(dx, -dy) - g.viewState.eyeHeading;
-        while (rel > 180) rel -= 360;
-        while (rel < -180) rel += 360;
-        const int32_t a = std::clamp(NormaliseAngle(rel), 0, 359);
-        const TrigTables& t = g.trigTables;
-        return {d, {cx + t.sin100[a] * d / (range * 90), cy - t.cos100[a] * d / (range * 90)}};
-    }
+    RadarGeometry geometry() const { return {cx, cy, range, left, top, right}; }
+    Echo at(double x, double y) const { return RadarEchoAt(g, geometry(), x, y); }
     bool shows(gfx::Point p) const {
         return p.x >= left && p.x <= right && p.y >= top && p.y <= g.screenState.height;
     }
@@ -66,19 +54,10 @@ void Dot(gfx::DC& dc, const Scope& sc, gfx::Point p, int32_t r) {
 // Points joined while each lies within the radar's reach of land.
 template <class PointAt>
 void Outline(gfx::DC& dc, const Scope& sc, int32_t first, int32_t last, PointAt pointAt) {
-    bool joined = false;
+    RadarTrace trace(dc, sc.g, sc.geometry());
     for (int32_t i = first; i <= last; ++i) {
         const auto [x, y] = pointAt(i);
-        const Echo e = sc.at(x, y);
-        if (e.distance >= kCoastRange) {
-            joined = false;
-            continue;
-        }
-        if (joined)
-            dc.LineTo(e.p.x, e.p.y);
-        else
-            dc.MoveTo(e.p.x, e.p.y);
-        joined = true;
+        trace.to(x, y);
     }
 }
 
@@ -247,6 +226,32 @@ void Buttons(gfx::DC& dc, Game& g, int32_t left, int32_t top, int32_t right) {
 
 }  // namespace
 
+RadarEcho RadarEchoAt(const Game& g, const RadarGeometry& r, double x, double y) {
+    const OwnBoat& b = g.ownBoat;
+    const double dx = x - b.cellX, dy = y - b.cellY;
+    const double d2 = dx * dx + dy * dy;
+    const int32_t d = d2 >= 2.5e9 ? 50000 : Trunc(std::sqrt(d2));
+    int32_t rel = BearingOf(dx, -dy) - g.viewState.eyeHeading;
+    while (rel > 180) rel -= 360;
+    while (rel < -180) rel += 360;
+    const int32_t a = std::clamp(NormaliseAngle(rel), 0, 359);
+    const TrigTables& t = g.trigTables;
+    return {d, {r.cx + t.sin100[a] * d / (r.range * 90), r.cy - t.cos100[a] * d / (r.range * 90)}};
+}
+
+void RadarTrace::to(double x, double y) {
+    const RadarEcho e = RadarEchoAt(g_, r_, x, y);
+    if (e.distance >= kCoastRange) {
+        joined_ = false;
+        return;
+    }
+    if (joined_)
+        dc_.LineTo(e.p.x, e.p.y);
+    else
+        dc_.MoveTo(e.p.x, e.p.y);
+    joined_ = true;
+}
+
 int32_t RadarDotRadius(int32_t range) {
     if (range <= 3) return 5;
     if (range <= 6) return 4;
@@ -296,9 +301,11 @@ void drawRadar(gfx::DC& dc, Game& g, int32_t left, int32_t top, int32_t right, i
     SelectEchoPen(dc, mono, range);
     CoastEchoes(dc, sc);
     IslandEchoes(dc, sc);
+    DrawRealCoastEchoes(dc, g, sc.geometry());
     SelectDotInk(dc, mono);
     PassageRockEchoes(dc, sc, r);
     ObjectEchoes(dc, sc, r);
+    DrawRealMarkEchoes(dc, g, sc.geometry(), r);
     VesselEchoes(dc, sc, r);
 
     Markers(dc, g, sc, mono);

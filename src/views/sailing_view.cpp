@@ -6,6 +6,7 @@
 #include "views/objects.h"
 #include "views/overlays.h"
 #include "views/passage_scene.h"
+#include "views/real_scene.h"
 #include "views/scene.h"
 #include "views/sea.h"
 #include "views/shore.h"
@@ -46,6 +47,7 @@ void drawSailingView(gfx::DC& dc, Game& g, int32_t left, int32_t top, int32_t ri
 
     // Far layers first: sea, the surface of the sea, sky and weather.
     drawSea(dc, g, left, top, right, bottom);
+    drawExumasBankBand(dc, g);
     DrawReefs(dc, g);
     drawSeaSurface(dc, g);
     drawSunGlitter(dc, g);
@@ -56,14 +58,17 @@ void drawSailingView(gfx::DC& dc, Game& g, int32_t left, int32_t top, int32_t ri
     drawSkyObjects(dc, g, view);
     drawFarHills(dc, g);
     drawRoundRocks(dc, g);
+    drawRealFarLand(dc, g);
 
     // The land and what stands on it, then everything afloat, far to near.
     drawShoreBands(dc, g);
     drawShoreFeatures(dc, g);
+    drawRealAreaFeatures(dc, g);
     drawPassageCoasts(dc, g);
     drawPassageLandmarks(dc, g);
     drawPassageReefs(dc, g);
     drawObjectPass(dc, g, left, top, right, bottom, g.viewState.horizonY);
+    drawMaineAnchorage(dc, g);
 
     drawFog(dc, g, view);
     drawThunderstorm(dc, g);

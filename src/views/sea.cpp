@@ -9,6 +9,7 @@
 #include "sim/sea_items.h"
 #include "views/palette_names.h"
 #include "views/projection.h"
+#include "world/real_terrain.h"
 
 namespace vel {
 namespace {
@@ -39,10 +40,12 @@ int32_t SeaTintPen(const Game& g, bool far) {
     if (Monochrome(g)) return pal::kPenGrey2;
     // Grey water under fog, storm or night takes a grey tint.
     if (Fog(g) || Thunderstorm(g) || Night(g)) return pal::kPenGrey1;
+    // The Exumas' bank: a tint deeper than its turquoise water.
+    if (RealArea(g) && g.areaGrid.areaCode == 30 && !InDeepSound(Trunc(g.ownBoat.x), Trunc(g.ownBoat.y)))
+        return pal::kPenExumaTint;
     if (BahamasRegion(g) || g.passageState.onBank == 1) return far ? pal::kPenBankTintThin : pal::kPenBankTint;
     if (InOceanCurrentBand(g)) return far ? pal::kPenOceanTintThin : pal::kPenOceanTint;
     if (g.areaGrid.region == 5 && Trunc(g.ownBoat.x) < g.areaGrid.gulfWestX) return far ? pal::kPenWestTintThin : pal::kPenWestTint;
-    if (g.areaGrid.areaCode == 30 && g.areaGrid.inDeepSound == 0) return pal::kPenExumaTint;
     return far ? pal::kPenSeaTint : pal::kPenSeaTintWide;
 }
 

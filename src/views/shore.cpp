@@ -9,6 +9,7 @@
 #include "common/helpers.h"
 #include "views/palette_names.h"
 #include "views/projection.h"
+#include "views/real_scene.h"
 #include "views/scene.h"
 
 namespace vel {
@@ -280,7 +281,7 @@ void drawShoreTrees(gfx::DC& dc, Game& g, int32_t x, int32_t y, int32_t kind) {
     if (DarkNight(g) || y < g.viewState.horizonY + s.height / 100 || y > s.panelTop || x < 0 || x > s.width) return;
     const double k = depthScale(g, y);
     const int32_t region = std::max(1, g.areaGrid.region);
-    int32_t h = region * 30, w = 20;
+    int32_t h = RealArea(g) ? RealTreeHeight(g, x) : region * 30, w = 20;
     if (kind == 5) h = 90, w = 35;
     if (kind == 9) h = 30, w = 30;
     if (kind == 6 || kind == 10) w = 45;

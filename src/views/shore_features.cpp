@@ -171,6 +171,8 @@ void DrawLandmarks(gfx::DC& dc, Game& g) {
 }  // namespace
 
 void drawShoreFeatures(gfx::DC& dc, Game& g) {
+    // A real area's marina has the generated shore's pier, without its landmarks.
+    if (RealArea(g)) DrawPier(dc, g);
     if (!ShoreArea(g)) return;
     DrawLandmarks(dc, g);
     DrawPier(dc, g);

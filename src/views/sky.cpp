@@ -6,6 +6,7 @@
 #include "common/helpers.h"
 #include "views/palette_names.h"
 #include "views/projection.h"
+#include "views/real_scene.h"
 #include "views/scene.h"
 
 namespace vel {
@@ -82,6 +83,7 @@ int32_t SeaBrush(const Game& g) {
     if (InOceanCurrentBand(g)) brush = pal::kOceanBand;
     if (!mono && !RealArea(g) && (BahamasRegion(g) || g.passageState.onBank == 1))
         brush = FewColours(g) ? pal::kTurquoiseSafe : pal::kTurquoise;
+    brush = RealSeaBrush(g, brush);
     if (Thunderstorm(g) || fog) brush = pal::kGrey63;
     if (Night(g) || mono) {
         brush = FewColours(g) ? kBlackFill : pal::kNightSea;

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include "real_area_fixture.h"
+#include "sailing_view_fixture.h"
+#include "shell/chart_nav.h"
+#include "view_fixture.h"
+#include "views/chart.h"
+#include "views/real_chart.h"
+#include "views/real_land.h"
+#include "views/real_radar.h"
+#include "views/real_scene.h"
+#include "views/sky.h"
+
+namespace vel {
+namespace {
+
+using test::ViewFixture;
+
+constexpr gfx::Color kShoalTint = gfx::Rgb(127, 200, 255);
+
+// What a chart pixel shows, by its colour; nullopt for lines, dots and text.
+std::optional<ChartSurface> SurfaceOfPixel(gfx::Color c) {
+    if (c == test::kLand) return ChartSurface::Land;
+    if (c == kShoalTint) return ChartSurface::Shoal;
+    if (c == test::kWater) return ChartSurface::Water;
+    return std::nullopt;
+}
+
+// The chart's fill and the point query that the depth consistency check
+// relies on must be the same shapes: mainland behind each kind of profile,
+// islands and shoals, at a near and a far zoom.
+TEST(RealChartLand, PaintedSurfaceMatchesTheSurfaceQuery) {
+    struct Case {
+        int32_t areaCode, zoom, panX, panY;
+    };
+    for (const Case c : {Case{11, 32, 0, 0}, Case{11, 8, 3500, 2000}, Case{12, 32, 0, 0}, Case{12, 8, 3500, 2000},
+                         Case{30, 16, 0, 0}}) {
+        ViewFixture f;
+        test::LayOutRealArea(f.g, c.areaCode, 310);
+        f.g.chartView.scale = c.zoom;
+        f.g.chartView.panX = c.panX;
+        f.g.chartView.panY = c.panY;
+        PrepareChartFrame(f.g);
+        auto dc = f.freshDc(test::kWater);
+        DrawRealAreaLayers(*dc, f.g, MainChartFrame(f.g));
+        dc.reset();
+        int32_t counted[3] = {}, wrong = 0;
+        for (int32_t y = 1; y < f.g.screenState.height - 1; y += 5) {
+            for (int32_t x = 1; x < f.g.screenState.width - 1; x += 5) {
+                const auto seen = SurfaceOfPixel(f.at(x, y));
+                if (!seen) continue;
+                const ChartPoint w = chartToWorld(f.g, x, y);
+                const ChartSurface want = ChartSurfaceAt(f.g, w.x, w.y);
+                ++counted[static_cast<int>(want)];
+                wrong += *seen != want;
+            }
+        }
+        const int32_t total = counted[0] + counted[1] + counted[2];
+        SCOPED_TRACE(testing::Message() << "area " << c.areaCode << " zoom " << c.zoom);
+        EXPECT_GT(counted[static_cast<int>(ChartSurface::Land)], 50);
+        EXPECT_GT(counted[static_cast<int>(ChartSurface::Shoal)], 5);
+        EXPECT_GT(counted[static_cast<int>(ChartSurface::Water)], 1000);
+        EXPECT_LT(wrong * 200, total) << wrong << " of " << total;
+    }
+}
+
+// Only the stretch of an outline that the data says returns an echo shows
+// on the radar: none at all when the stretch is empty.
+TEST(RealRadar, IslandEchoesComeOnlyFromTheirEchoRange) {
+    struct Case {
+        int32_t first, last;
+        bool nearSide, farSide;  // outline points 14 and 50
+    };
+    for (const Case c : {Case{0, 72, true, true}, Case{32, 69, false, true}, Case{73, 72, false, false}}) {
+        ViewFixture f;
+        test::LayOutRealArea(f.g, 30, 416);
+        f.g.areaGrid.radarFirst[2] = c.first;
+        f.g.areaGrid.radarLast[2] = c.last;
+        f.g.ownBoat.cellX = -4000;
+        f.g.ownBoat.cellY = 3800;
+        const RadarGeometry r{168, 563, 12, 0, 349, 336};
+        auto dc = f.freshDc(gfx::kBlack);
+        dc->SelectPen(35);  // (0,255,0) 3
+        DrawRealCoastEchoes(*dc, f.g, r);
+        dc.reset();
+        auto echoNear = [&](int32_t k) {
+            const auto& o = f.g.areaGrid.islandOutline[2][k];
+            const RadarEcho e = RadarEchoAt(f.g, r, o[0], o[1]);
+            for (int32_t dy = -2; dy <= 2; ++dy)
+                for (int32_t dx = -2; dx <= 2; ++dx)
+                    if (f.at(e.p.x + dx, e.p.y + dy) == test::kGreen) return true;
+            return false;
+        };
+        SCOPED_TRACE(testing::Message() << "echo points " << c.first << ".." << c.last);
+        EXPECT_EQ(echoNear(14), c.nearSide);
+        EXPECT_EQ(echoNear(50), c.farSide);
+    }
+}
+
+// In the Exumas the sea is the bank's turquoise, deep blue over the sound;
+// from the sound by day, looking toward the bank (south-west to west), the
+// bank shows as a band under the horizon.
+TEST(RealSea, ExumasBankAndSoundColours) {
+    constexpr gfx::Color kTurquoise = gfx::Rgb(0, 201, 201), kSound = gfx::Rgb(0, 63, 127);
+    struct Case {
+        double x, y;
+        int32_t heading;
+        gfx::Color nearWater, underHorizon;
+    };
+    // (1000, 4500) lies in the sound a few hundred units east of its edge;
+    // (-3000, 4500) on the bank west of it.
+    for (const Case c : {Case{1000, 4500, 200, kSound, kTurquoise}, Case{1000, 4500, 90, kSound, kSound},
+                         Case{1000, 4500, 300, kSound, kSound}, Case{-3000, 4500, 200, kTurquoise, kTurquoise}}) {
+        auto g = test::ViewGame();
+        test::LayOutRealArea(*g, 30, 416);
+        g->ownBoat.x = c.x;
+        g->ownBoat.y = c.y;
+        g->viewState.viewHeading = c.heading;
+        ComputeFrameLight(*g);
+        test::Canvas canvas(1024, 768);
+        drawSea(canvas.dc, *g, 0, 0, 1024, g->screenState.panelTop);
+        drawExumasBankBand(canvas.dc, *g);
+        SCOPED_TRACE(testing::Message() << "boat " << c.x << "," << c.y << " looking " << c.heading);
+        EXPECT_EQ(canvas.at(500, g->screenState.panelTop - 20), c.nearWater);
+        EXPECT_EQ(canvas.at(500, g->viewState.horizonY + 2), c.underHorizon);
+    }
+}
+
+// A real island stands in the view where it lies ahead within fifteen
+// miles, however far its centre; behind the boat or beyond that it is not
+// drawn. Counted as land-green pixels above the horizon row band.
+TEST(RealIslandView, DrawnAheadWithinFifteenMiles) {
+    constexpr gfx::Color kLandGreen = gfx::Rgb(0, 127, 0);
+    struct Case {
+        double boatY;     // the island (R 1500, long axis north-east) stands at (2000, 1000)
+        int32_t heading;  // the view's
+        bool seen;
+    };
+    // 310 units to the mile: 15 miles is 4650 units from the near shore.
+    for (const Case c : {Case{3000, 0, true}, Case{3000, 180, false}, Case{7000, 0, true}, Case{9000, 0, false}}) {
+        auto g = test::ViewGame();
+        test::LayOutRealArea(*g, 12, 310);  // region 2: land in (0,127,0)
+        g->ownBoat.x = 2000;
+        g->ownBoat.y = c.boatY;
+        g->viewState.viewHeading = g->viewState.eyeHeading = c.heading;
+        ComputeFrameLight(*g);
+        test::Canvas canvas(1024, 768);
+        drawRealIsland(canvas.dc, *g, 1);
+        SCOPED_TRACE(testing::Message() << "boat at y " << c.boatY << " looking " << c.heading);
+        EXPECT_EQ(canvas.count(kLandGreen) > 20, c.seen);
+    }
+}
+
+}  // namespace
+}  // namespace vel
