@@ -108,7 +108,9 @@ void MainWindow::resizeEvent(QResizeEvent* e) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-    SaveSettingsFile(game_, settingsPath_);
+    std::string why;
+    while (!SaveSettingsFile(game_, settingsPath_, &why) && AskRetrySave(this, settingsPath_, why)) {
+    }
     e->accept();
 }
 

@@ -18,8 +18,8 @@ constexpr AidKind kAids[] = {
     {10, "係留ﾌﾞｲ", AidShape::MooringBuoy, AidColour::Yellow, 0},
 };
 
-constexpr int32_t kNearAid = 1000;
-constexpr int32_t kFarAid = 2499;
+constexpr int32_t kNearAid = 1000;  // nearer than this
+constexpr int32_t kFarAid = 2499;   // up to and including this
 
 bool FogSignalsHeard(const Game& g) { return g.weather.fog == 1 && g.cruiseOptions.soundLevel > 1; }
 
@@ -44,7 +44,7 @@ void SoundLighthouseFogSignals(Game& g) {
         if (l.x[i] == kNoLighthouse || l.y[i] == kNoLighthouse) continue;
         if (g.simClock.cycleB != 3 * i) continue;
         const int32_t d = ManhattanFromBoat(g, l.x[i], l.y[i]);
-        if (d <= kNearAid)
+        if (d < kNearAid)
             g.soundRequests.push_back({kNearAidSignal, PlayMode::NoInterrupt});
         else if (d <= kFarAid)
             g.soundRequests.push_back({kFarAidSignal, PlayMode::Plain});

@@ -36,7 +36,7 @@ inline constexpr int kFarAidSignal = 143;
 inline constexpr int kNearAidSignal = 144;
 
 // Lighthouse horns in fog: lighthouse i sounds on the tick whose fog-signal
-// cycle counter is 3 i, near (1000 units or less) or far (up to 2499).
+// cycle counter is 3 i, near (below 1000 units) or far (1000 up to 2499).
 void SoundLighthouseFogSignals(Game& g);
 
 }  // namespace vel

@@ -5,6 +5,7 @@
 #include "views/chart_layers.h"
 #include "views/chart_status.h"
 #include "views/lights.h"
+#include "world/terrain.h"
 
 namespace vel {
 namespace {
@@ -101,6 +102,17 @@ TEST(ChartAids, NamesOffRemovesTheLabelsButKeepsTheSymbols) {
     }
     EXPECT_EQ(labelInk[0], 0);
     EXPECT_GT(labelInk[1], 20);
+}
+
+TEST(ChartStatus, DepthUnderThePointerReadsTheRocks) {
+    ViewFixture f;
+    f.g.rockList.count = 1;
+    f.g.rockList.x[1] = 2000;
+    f.g.rockList.y[1] = -600;
+    f.g.chartView.mouseWorldX = 2011;  // 11 units off a submerged rock: 1.1 ft
+    f.g.chartView.mouseWorldY = -600;
+    EXPECT_EQ(ChartPointerDepth(f.g), 1);
+    EXPECT_GT(DepthAt(f.g, 2011, -600, 2), 20) << "the chart's own colouring leaves the rock out";
 }
 
 TEST(ChartAids, AnEmptyLighthouseEntryIsNeverDrawn) {
