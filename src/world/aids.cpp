@@ -7,12 +7,12 @@ namespace {
 
 // North of the divide the buoys flash slowly, further south quickly; the
 // placement step puts kinds 3 and 4 in the north region and 5 and 6 elsewhere.
+// Kind 7, the lighthouse, is drawn from the lighthouse table alone.
 constexpr AidKind kAids[] = {
     {3, "Fl R", AidShape::Buoy, AidColour::Red, 1},
     {4, "Fl G", AidShape::Buoy, AidColour::Green, 1},
     {5, "Qk Fl R", AidShape::Buoy, AidColour::Red, 1},
     {6, "Qk Fl G", AidShape::Buoy, AidColour::Green, 1},
-    {7, "Mo (A)", AidShape::Buoy, AidColour::RedWhite, 1},
     {8, "Fl ﾀﾜｰ", AidShape::Tower, AidColour::Black, 1},
     {9, "立標", AidShape::Beacon, AidColour::Black, 0},
     {10, "係留ﾌﾞｲ", AidShape::MooringBuoy, AidColour::Yellow, 0},

@@ -19,7 +19,8 @@ struct AidKind {
     int32_t lit;        // 1: the chart draws a light flare
 };
 
-// The marks of the generated areas (kinds 3..10 of the object list).
+// The marks of the generated areas (kinds 3..10 of the object list, but for
+// the lighthouses of kind 7, which the lighthouse table stands for).
 std::span<const AidKind> AidKinds();
 // nullptr for kinds that are not aids.
 const AidKind* FindAidKind(int32_t kind);
