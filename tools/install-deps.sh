@@ -3,9 +3,13 @@
 velmara_packages=(build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev libgl-dev
                   libgtest-dev libbenchmark-dev fonts-ipafont-gothic)
 
+# The settings fuzz target needs clang and its libFuzzer runtime (test.sh --fuzz).
+velmara_fuzz_packages=(clang libclang-rt-14-dev)
+
+# Installs the packages above and any named as arguments.
 velmara_install_missing() {
     local missing=() p
-    for p in "${velmara_packages[@]}"; do
+    for p in "${velmara_packages[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     ((${#missing[@]} == 0)) && return 0
