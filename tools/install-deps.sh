@@ -1,7 +1,7 @@
 # Sourced by run.sh and test.sh: installs the Debian packages Velmara needs
 # that are not installed yet (as root, or through sudo).
-velmara_packages=(build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev libgl-dev
-                  libgtest-dev libbenchmark-dev fonts-ipafont-gothic)
+velmara_packages=(build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
+                  libgtest-dev libbenchmark-dev fonts-ipafont-gothic desktop-file-utils appstream)
 
 # The settings fuzz target needs clang and its libFuzzer runtime (test.sh --fuzz).
 velmara_fuzz_packages=(clang libclang-rt-14-dev)

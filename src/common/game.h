@@ -52,7 +52,7 @@ struct Game {
     RandomTable randomTable;
 
     Rng rng;
-    // Set by the harness and tests: the cruise start seeds with this instead
+    // Set by --seed, the harness and tests: the cruise start seeds with this instead
     // of the wall clock, which makes a whole cruise reproducible.
     std::optional<uint32_t> forcedSeed;
     std::vector<SoundRequest> soundRequests;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "common/helpers.h"
+#include "world/current_field.h"
 #include "world/terrain.h"
 
 namespace vel {
@@ -83,16 +84,11 @@ int32_t SounderDepth(const Game& g, int32_t x, int32_t y) {
 void UpdateTideAndCurrent(Game& g) {
     TideState& t = g.tideState;
     const bool generated = GeneratedArea(g.areaGrid);
-    // The zone field of the passages and real areas sets the local phase and
-    // the current there; until it arrives they keep the area's phase and
-    // still water.
-    if (!generated) t.localLowWaterHour = t.lowWaterHour;
+    // The current field of the passages and real areas sets the local tide
+    // timing the height follows.
+    if (!generated) CurrentAt(g, Trunc(g.ownBoat.x), Trunc(g.ownBoat.y), 1);
     t.height = TideHeight(g, g.simClock.hour, generated ? t.lowWaterHour : t.localLowWaterHour);
-    if (generated) {
-        UpdateVirtualCurrent(g);
-        return;
-    }
-    t.boatCurrentSpeed = t.currentSpeed = 0;
+    if (generated) UpdateVirtualCurrent(g);
 }
 
 }  // namespace vel

@@ -253,6 +253,8 @@ constexpr ReplayCommand kTable[] = {
     {"depthmap", 1, 2, DepthMapCommand, "depthmap PATH [UNITS_PER_PIXEL]"},
     {"tide", 0, 0, TideCommand, "tide"},
     {"depth", 3, 5, DepthCommand, "depth X Y KIND [OP VALUE]"},
+    {"geo", 2, 2, GeoCommand, "geo X Y"},
+    {"world", 2, 2, WorldCommand, "world LAT LON"},
     {"polar", 2, 2, Polar, "polar BOATTYPE WIND"},
     {"state", 0, 0, State, "state"},
     {"wav", 2, 2, WriteWav, "wav SOUND_ID PATH"},

@@ -4,11 +4,13 @@
 #include <QImage>
 #include <QPainter>
 #include <charconv>
+#include <cstdio>
 #include <optional>
 #include <string>
 
 #include "common/helpers.h"
 #include "replay/reflect.h"
+#include "world/geo.h"
 #include "world/terrain.h"
 
 namespace vel::replay {
@@ -156,6 +158,45 @@ int DepthCommand(Session& s, Args a) {
                << want << " (actual " << d << ")\n";
         return kExpectationFailed;
     }
+    return kOk;
+}
+
+namespace {
+
+// The projection of the area being sailed, else of the area chosen.
+const GeoProjection* CurrentProjection(Session& s) {
+    const Game& g = *s.game;
+    return ProjectionForArea(g.areaGrid.areaCode != 0 ? g.areaGrid.areaCode : g.cruiseOptions.areaCode);
+}
+
+bool ParseDouble(const std::string& t, double& v) {
+    const char* e = t.data() + t.size();
+    auto r = std::from_chars(t.data(), e, v);
+    return r.ec == std::errc() && r.ptr == e;
+}
+
+}  // namespace
+
+int GeoCommand(Session& s, Args a) {
+    int32_t x = 0, y = 0;
+    if (!Coordinate(s, a[0], x) || !Coordinate(s, a[1], y)) return Malformed(s, "geo takes X Y; X and Y may name fields");
+    const GeoProjection* p = CurrentProjection(s);
+    if (!p) return Malformed(s, "geo: this area has no latitude and longitude");
+    const LatLon g = LatLonFromArea(*p, {static_cast<double>(x), static_cast<double>(y)});
+    char line[64];
+    std::snprintf(line, sizeof line, "%.6f %.6f\n", g.lat, g.lon);
+    *s.out << line;
+    return kOk;
+}
+
+int WorldCommand(Session& s, Args a) {
+    double lat = 0.0, lon = 0.0;
+    if (!ParseDouble(a[0], lat) || !ParseDouble(a[1], lon) || lat <= -85.0 || lat >= 85.0 || lon < -180.0 || lon > 180.0)
+        return Malformed(s, "world takes LAT LON in decimal degrees (north and east positive)");
+    const GeoProjection* p = CurrentProjection(s);
+    if (!p) return Malformed(s, "world: this area has no latitude and longitude");
+    const AreaPoint w = AreaFromLatLon(*p, {lat, lon});
+    *s.out << Trunc(w.x) << " " << Trunc(w.y) << "\n";
     return kOk;
 }
 

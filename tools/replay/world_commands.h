@@ -12,4 +12,9 @@ int TideCommand(Session& s, Args a);
 // fields); with OP VALUE an expectation, else printed.
 int DepthCommand(Session& s, Args a);
 
+// geo X Y: latitude and longitude of an area point (passages, real areas).
+int GeoCommand(Session& s, Args a);
+// world LAT LON: the area point of a latitude and longitude.
+int WorldCommand(Session& s, Args a);
+
 }  // namespace vel::replay

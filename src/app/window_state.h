@@ -1,0 +1,22 @@
+#pragma once
+// The main window's size and maximised state, remembered between runs in a
+// small file of our own beside the settings file, whose layout stays fixed.
+#include <string>
+
+namespace vel {
+
+struct WindowState {
+    int width = 0;  // the size when not maximised; 0 = none remembered
+    int height = 0;
+    bool maximised = true;
+};
+
+// "p.vel" → "p.vel.window": two settings files never share one.
+std::string WindowStatePath(const std::string& settingsPath);
+
+// Missing, unreadable or implausible values give the defaults.
+WindowState LoadWindowState(const std::string& path);
+
+bool SaveWindowState(const std::string& path, const WindowState& state);
+
+}  // namespace vel

@@ -1,0 +1,47 @@
+#include "world/geo.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace vel {
+namespace {
+
+// One row per area code; the two directions of a passage share their waters.
+// Origins are chosen so that the fixed positions the game keeps in area units
+// (start circles, stream edges, current zones, docks) fall where they belong.
+constexpr GeoProjection kProjections[] = {
+    {5, 26.32, -78.85, 300},  {6, 26.32, -78.85, 300},   // Florida - Bahamas
+    {7, 43.89, -66.56, 300},  {8, 43.89, -66.56, 300},   // Maine - Nova Scotia
+    {11, 41.35, -71.30, 310},                            // Southern New England
+    {12, 38.065, -76.49, 140},                           // Chesapeake Bay
+    {20, 44.10, -68.70, 175},                            // Maine
+    {30, 24.19, -76.315, 416},                           // the Exumas
+};
+
+constexpr double kRad = std::numbers::pi / 180.0;
+
+double MercatorY(double latDeg) { return std::log(std::tan(std::numbers::pi / 4.0 + latDeg * kRad / 2.0)); }
+
+// Area units per degree of longitude at the reference latitude.
+double UnitsPerDegree(const GeoProjection& p) { return 60.0 * std::cos(p.lat0 * kRad) * p.unitsPerMile; }
+
+}  // namespace
+
+const GeoProjection* ProjectionForArea(int32_t areaCode) {
+    for (const GeoProjection& p : kProjections)
+        if (p.areaCode == areaCode) return &p;
+    return nullptr;
+}
+
+AreaPoint AreaFromLatLon(const GeoProjection& p, LatLon g) {
+    const double k = UnitsPerDegree(p);
+    return {(g.lon - p.lon0) * k, -(MercatorY(g.lat) - MercatorY(p.lat0)) / kRad * k};
+}
+
+LatLon LatLonFromArea(const GeoProjection& p, AreaPoint a) {
+    const double k = UnitsPerDegree(p);
+    const double m = MercatorY(p.lat0) - a.y / k * kRad;
+    return {(2.0 * std::atan(std::exp(m)) - std::numbers::pi / 2.0) / kRad, p.lon0 + a.x / k};
+}
+
+}  // namespace vel
