@@ -89,6 +89,8 @@ bool AskRetrySave(QWidget* parent, const std::string& path, const std::string& w
     QPushButton* retry = box.addButton(QString::fromUtf8("再試行"), QMessageBox::AcceptRole);
     box.addButton(QString::fromUtf8("保存せずに終了"), QMessageBox::DestructiveRole);
     box.setDefaultButton(retry);
+    // Wide enough for a whole path on one line.
+    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_informativelabel { min-width: 30em; }"));
     box.exec();
     return box.clickedButton() == retry;
 }

@@ -107,9 +107,16 @@ void MainWindow::resizeEvent(QResizeEvent* e) {
     view_->setMenuBarHeight(menuBar()->height());
 }
 
+void MainWindow::closeUnattended() {
+    unattended_ = true;
+    close();
+}
+
 void MainWindow::closeEvent(QCloseEvent* e) {
+    // A failed save is told on stderr in any case; a user at the window may
+    // also free space or fix the folder and try again.
     std::string why;
-    while (!SaveSettingsFile(game_, settingsPath_, &why) && AskRetrySave(this, settingsPath_, why)) {
+    while (!SaveSettingsFile(game_, settingsPath_, &why) && !unattended_ && AskRetrySave(this, settingsPath_, why)) {
     }
     e->accept();
 }
