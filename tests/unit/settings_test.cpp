@@ -90,6 +90,15 @@ void WriteLE(std::vector<uint8_t>& b, int at, int32_t v) {
 
 void Decode(Game& g, const std::vector<uint8_t>& bytes) { DecodeSettings(g, std::span<const uint8_t>(bytes)); }
 
+// A file holding these values (the rest as built in), as loaded.
+std::unique_ptr<Game> LoadedWith(std::initializer_list<std::pair<Field, int32_t>> stored) {
+    auto src = std::make_unique<Game>();
+    for (const auto& [field, value] : stored) src->cruiseOptions.*field = value;
+    auto g = std::make_unique<Game>();
+    Decode(*g, EncodeSettings(*src));
+    return g;
+}
+
 // Every stored option away from its default, and valid, so that validation
 // leaves it alone.
 void SetEveryStoredField(Game& g) {
@@ -288,11 +297,7 @@ class SettingsSpeedValidation : public ::testing::TestWithParam<SpeedCase> {};
 
 TEST_P(SettingsSpeedValidation, SpeedAbove15LoadsAsNineAndOthersKeepTheirDivisorRule) {
     const SpeedCase& c = GetParam();
-    auto src = std::make_unique<Game>();
-    src->cruiseOptions.simSpeed = c.storedSpeed;
-    src->cruiseOptions.stepDivisor = c.storedDivisor;
-    auto g = std::make_unique<Game>();
-    Decode(*g, EncodeSettings(*src));
+    const auto g = LoadedWith({{&CruiseOptions::simSpeed, c.storedSpeed}, {&CruiseOptions::stepDivisor, c.storedDivisor}});
     EXPECT_EQ(g->cruiseOptions.simSpeed, c.speed);
     EXPECT_EQ(g->cruiseOptions.stepDivisor, c.divisor);
 }
@@ -318,10 +323,7 @@ class SettingsRepair : public ::testing::TestWithParam<RepairCase> {};
 
 TEST_P(SettingsRepair, OutOfRangeValuesAreRepaired) {
     const RepairCase& c = GetParam();
-    auto src = std::make_unique<Game>();
-    src->cruiseOptions.*c.field = c.stored;
-    auto g = std::make_unique<Game>();
-    Decode(*g, EncodeSettings(*src));
+    const auto g = LoadedWith({{c.field, c.stored}});
     EXPECT_EQ(g->cruiseOptions.*c.field, c.loaded) << c.what << " stored as " << c.stored;
 }
 
@@ -362,11 +364,7 @@ class SettingsArea : public ::testing::TestWithParam<AreaCase> {};
 
 TEST_P(SettingsArea, LoadsAsAnAreaOfTheMenu) {
     const AreaCase& c = GetParam();
-    auto src = std::make_unique<Game>();
-    src->cruiseOptions.areaCode = c.storedArea;
-    src->cruiseOptions.region = c.storedRegion;
-    auto g = std::make_unique<Game>();
-    Decode(*g, EncodeSettings(*src));
+    const auto g = LoadedWith({{&CruiseOptions::areaCode, c.storedArea}, {&CruiseOptions::region, c.storedRegion}});
     EXPECT_EQ(g->cruiseOptions.areaCode, c.area);
     EXPECT_EQ(g->cruiseOptions.region, c.region);
 }
