@@ -6,10 +6,10 @@
 namespace vel {
 namespace {
 
-// File order of the stored fields. simpleGraphics stands twice (the later copy
-// wins on reading); the reserved slot is written as 0 and ignored.
 using Field = int32_t CruiseOptions::*;
 
+// File order of the stored fields. simpleGraphics stands twice (the later copy
+// wins on reading); the reserved slot is written as 0 and ignored.
 enum class Slot { Field, Reserved, HighScore };
 struct SlotRow {
     Slot kind;

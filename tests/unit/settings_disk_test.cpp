@@ -186,15 +186,6 @@ TEST(SettingsSpecialFile, AFifoReadsAsNoSettingsAtOnceAndIsNeverReplaced) {
     EXPECT_EQ(Entries(tmp.path()), QStringList{QStringLiteral("p.vel")});
 }
 
-TEST(SettingsSpecialFile, AFolderAtThePathReadsAsNoSettings) {
-    QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
-    ASSERT_TRUE(QDir(tmp.path()).mkdir(QStringLiteral("p.vel")));
-    auto g = WithHighScore(77);
-    LoadSettingsFile(*g, (tmp.path() + "/p.vel").toStdString());
-    EXPECT_EQ(g->score.highScore, 0);
-}
-
 TEST(SettingsSpecialFile, ALinkIsWrittenThroughAndStaysALink) {
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
