@@ -5,7 +5,10 @@ velmara_packages=(build-essential cmake ninja-build qt6-base-dev qt6-multimedia-
 # Only the tests need these: a GPS daemon that decodes the NMEA output.
 velmara_test_packages=(gpsd gpsd-clients)
 
-# Extra package names may be given (velmara_install_missing "${velmara_test_packages[@]}").
+# The settings fuzz target needs clang and its libFuzzer runtime (test.sh --fuzz).
+velmara_fuzz_packages=(clang libclang-rt-14-dev)
+
+# Installs the packages above and any named as arguments.
 velmara_install_missing() {
     local missing=() p
     for p in "${velmara_packages[@]}" "$@"; do

@@ -79,4 +79,20 @@ void ShowAbout(QWidget* parent) {
     box.exec();
 }
 
+bool AskRetrySave(QWidget* parent, const std::string& path, const std::string& why) {
+    QMessageBox box(parent);
+    box.setIcon(QMessageBox::Warning);
+    box.setWindowTitle(QStringLiteral("Velmara"));
+    box.setText(QString::fromUtf8("設定を保存できませんでした。"));
+    box.setInformativeText(QString::fromUtf8("ファイル: %1\n理由: %2")
+                               .arg(QString::fromStdString(path), QString::fromLocal8Bit(why.c_str())));
+    QPushButton* retry = box.addButton(QString::fromUtf8("再試行"), QMessageBox::AcceptRole);
+    box.addButton(QString::fromUtf8("保存せずに終了"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(retry);
+    // Wide enough for a whole path on one line.
+    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_informativelabel { min-width: 30em; }"));
+    box.exec();
+    return box.clickedButton() == retry;
+}
+
 }  // namespace vel

@@ -7,6 +7,7 @@
 #include "cruise/results.h"
 #include "cruise/title.h"
 #include "shell/nmea.h"
+#include "shell/input.h"
 #include "shell/pacer.h"
 #include "shell/panel.h"
 #include "shell/sound_cues.h"
@@ -23,6 +24,7 @@
 namespace vel {
 
 void ComputeScreenMetrics(ScreenState& s, const Display& d) {
+    const int32_t oldWidth = s.width, oldHeight = s.height;
     s.bitsPerPixel = d.bitsPerPixel;
     s.fullWidth = std::min(d.width, 1150);
     s.width = s.fullWidth;
@@ -34,6 +36,12 @@ void ComputeScreenMetrics(ScreenState& s, const Display& d) {
     s.hScale = s.fullWidth * 0.0015625;
     s.height = Trunc(s.fullHeight - s.vScale * 24);
     s.heightCopy = s.height;
+    // The running screens are laid out from these; a window resized during
+    // a cruise must not leave them at the size of the last title frame.
+    if (s.width != oldWidth || s.height != oldHeight) {
+        s.widthD = s.width;
+        s.heightD = s.height;
+    }
 }
 
 void SimulationTick(Game& g, Pacer& pacer) {
@@ -81,6 +89,7 @@ FrameResult FrameDriver::run(Game& g, FrameHost& host, const Display& display) {
 
     int32_t cx = 0, cy = 0;
     if (s.chartShown == 0 && host.cursor(cx, cy)) {
+        ClampToFrame(s, cx, cy);
         if (cy > s.steerZoneY && cx > s.width / 3 && cx < (2 * s.width) / 3) {
             s.steerMouseX = cx;
             s.steerMouseY = cy;

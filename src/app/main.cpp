@@ -105,7 +105,10 @@ int main(int argc, char** argv) {
     // A signal or the end of the desktop session closes the windows the
     // usual way, so the close handler saves the settings.
     vel::ExitSignalNotifier exitSignals;
-    QObject::connect(&exitSignals, &vel::ExitSignalNotifier::exitRequested, &app, [] { QApplication::closeAllWindows(); });
+    QObject::connect(&exitSignals, &vel::ExitSignalNotifier::exitRequested, &app, [&window] {
+        window.closeUnattended();
+        QApplication::closeAllWindows();
+    });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, [&window](QSessionManager& manager) {
         QApplication::closeAllWindows();
         if (window.isVisible()) manager.cancel();

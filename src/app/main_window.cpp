@@ -117,8 +117,17 @@ void MainWindow::resizeEvent(QResizeEvent* e) {
     view_->setMenuBarHeight(menuBar()->height());
 }
 
+void MainWindow::closeUnattended() {
+    unattended_ = true;
+    close();
+}
+
 void MainWindow::closeEvent(QCloseEvent* e) {
-    SaveSettingsFile(game_, settingsPath_);
+    // A failed save is told on stderr in any case; a user at the window may
+    // also free space or fix the folder and try again.
+    std::string why;
+    while (!SaveSettingsFile(game_, settingsPath_, &why) && !unattended_ && AskRetrySave(this, settingsPath_, why)) {
+    }
     SaveNmeaSettingsFile(game_, NmeaSettingsPath(settingsPath_));
     e->accept();
 }

@@ -17,6 +17,10 @@ class MainWindow : public QMainWindow {
 public:
     MainWindow(Game& game, std::string settingsPath, int startupScreenHeight);
 
+    // Closes without asking anything when the settings cannot be saved: no
+    // one may be at the window (a signal asked the program to end).
+    void closeUnattended();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
@@ -31,6 +35,7 @@ private:
     Game& game_;
     std::string settingsPath_;
     ViewWidget* view_;
+    bool unattended_ = false;
 };
 
 }  // namespace vel

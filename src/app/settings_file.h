@@ -10,10 +10,15 @@ namespace vel {
 std::string DefaultSettingsPath();
 
 // Missing or unreadable: the defaults. Short: what it holds, defaults for the rest.
+// Anything but a regular file (a FIFO, a device, a folder) reads as no
+// settings at once, with a line on stderr.
 void LoadSettingsFile(Game& g, const std::string& path);
 
-// Written to a temporary file and renamed over the old one, so a failed save
-// leaves the previous file intact. Returns false (and says why on stderr) on failure.
-bool SaveSettingsFile(const Game& g, const std::string& path);
+// Only a complete file replaces the old one: written to a temporary file
+// beside it, synced and checked, then renamed over it and the folder synced.
+// On failure the old file stays byte for byte, the temporary file is gone,
+// and false is returned with the reason in `why` (also said on stderr).
+// Something other than a regular file at the path is never replaced.
+bool SaveSettingsFile(const Game& g, const std::string& path, std::string* why = nullptr);
 
 }  // namespace vel

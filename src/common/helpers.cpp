@@ -6,8 +6,11 @@
 namespace vel {
 
 int32_t random(Rng& rng, int32_t n) {
-    const int32_t m = std::max(std::abs(n), 2);
-    return rng.rand() / (32000 / m);
+    // Widened before the magnitude is taken: |INT32_MIN| has no 32-bit value.
+    const int64_t m = std::max<int64_t>(std::llabs(static_cast<int64_t>(n)), 2);
+    // Beyond 32000 the quotient would be 0; the draw then spans rand()'s whole range.
+    const int64_t step = std::max<int64_t>(32000 / m, 1);
+    return static_cast<int32_t>(rng.rand() / step);
 }
 
 int32_t BearingOf(double dx, double dy) {

@@ -22,6 +22,7 @@ inline int32_t NormaliseAngle(int32_t a) {
 }
 
 // rand() / (32000 / max(|n|, 2)): may exceed n slightly (random(100) <= 102).
+// Any n is safe: a magnitude above 32000 draws from rand()'s whole range.
 int32_t random(Rng& rng, int32_t n);
 
 // Compass bearing of an offset east (dx) and north (dy).

@@ -78,6 +78,7 @@ void ChartZoomAboutPoint(Game& g, int32_t x, int32_t y, bool keepCentreOnBoat) {
     g.inputState.rightClickY = y;
     if (c.zoomAtClick == 0) c.zoomClickScale = c.scale;
     c.zoomAtClick = 1;
+    c.panX = c.panY = 0;
     if (!keepCentreOnBoat) c.centreOnBoat = 0;
     ChartZoomIn(g);
 }

@@ -257,13 +257,6 @@ bool MainsheetBar(Game& g, int32_t x, int32_t y) {
     return true;
 }
 
-// The page buttons of an open numbered help page, where they are drawn.
-void ZoomAtClick(Game& g) {
-    g.chartView.zoomAtClick = 1;
-    g.chartView.panX = g.chartView.panY = 0;
-    ChartZoomIn(g);
-}
-
 }  // namespace
 
 void NextCruiseStep(Game& g) {
@@ -301,9 +294,17 @@ void OnKeyDown(Game& g, int32_t key) {
     }
 }
 
+void ClampToFrame(const ScreenState& s, int32_t& x, int32_t& y) {
+    const int32_t right = (s.width > 0 ? s.width : kLargestFrameWidth) - 1;
+    const int32_t bottom = (s.height > 0 ? s.height : kLargestFrameHeight) - 1;
+    x = std::clamp(x, 0, right);
+    y = std::clamp(y, 0, bottom);
+}
+
 void OnLButtonDown(Game& g, int32_t x, int32_t y) {
     ScreenState& s = g.screenState;
     InputState& in = g.inputState;
+    ClampToFrame(s, x, y);
     s.frozen = 0;
     in.prevClickX = in.clickX;
     in.prevClickY = in.clickY;
@@ -318,27 +319,28 @@ void OnLButtonDown(Game& g, int32_t x, int32_t y) {
 }
 
 void OnRButtonDown(Game& g, int32_t x, int32_t y) {
+    ClampToFrame(g.screenState, x, y);
     g.screenState.frozen = 0;
-    if (ChartOpen(g)) {
-        g.chartView.centreOnBoat = 0;
-        ZoomAtClick(g);
-    }
+    if (ChartOpen(g))
+        ChartZoomAboutPoint(g, x, y, false);
     g.inputState.rightClickX = x;
     g.inputState.rightClickY = y;
 }
 
 void OnLButtonDblClk(Game& g, int32_t x, int32_t y) {
+    ClampToFrame(g.screenState, x, y);
     g.screenState.frozen = 0;
     if (g.screenState.radarOn) {
         g.inputState.clickX = x;
         g.inputState.clickY = y;
     }
-    if (ChartOpen(g)) ZoomAtClick(g);
+    if (ChartOpen(g)) ChartZoomAboutPoint(g, x, y, true);
     g.inputState.rightClickX = x;
     g.inputState.rightClickY = y;
 }
 
 void OnMouseMove(Game& g, int32_t x, int32_t y) {
+    ClampToFrame(g.screenState, x, y);
     g.screenState.steerMouseX = x;
     g.screenState.steerMouseY = y;
 }

@@ -17,6 +17,14 @@ constexpr int32_t Letter(char c) { return static_cast<int32_t>(c); }  // 'A'..'Z
 }  // namespace vk
 
 void OnKeyDown(Game& g, int32_t key);
+
+// Pointer positions enter here (the mouse handlers and the frame's cursor
+// sample): clamped to the frame, so no handler sees a point the window cannot
+// give. Before the first frame is measured, the largest frame stands in.
+inline constexpr int32_t kLargestFrameWidth = 1150;
+inline constexpr int32_t kLargestFrameHeight = 768;
+void ClampToFrame(const ScreenState& s, int32_t& x, int32_t& y);
+
 void OnLButtonDown(Game& g, int32_t x, int32_t y);
 void OnRButtonDown(Game& g, int32_t x, int32_t y);
 void OnLButtonDblClk(Game& g, int32_t x, int32_t y);

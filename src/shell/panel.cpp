@@ -162,7 +162,15 @@ std::string WaypointLine(const Game& g) {
     return "ｳｪｲﾎﾟｲﾝﾄ " + Num(n) + ":" + OneDecimal(range * 0.1) + " mi,     " + Num(bearing) + " 度 ";
 }
 
-void DataLines(gfx::DC& dc, const Game& g, const Layout& l) {
+// The radar and the small mini chart stand over the first data column; the
+// ends of its lines that would run out beside them are cut at their edge.
+int32_t InsetRight(const Game& g) {
+    const ScreenState& s = g.screenState;
+    const bool smallChart = s.radarOn == 0 && s.miniChartMode == 2 && g.cruiseOptions.troubleNoMiniChart == 0;
+    return s.radarOn == 1 || smallChart ? Trunc(s.widthD * 0.329) : 0;
+}
+
+void FirstColumn(gfx::DC& dc, const Game& g, const Layout& l) {
     const OwnBoat& b = g.ownBoat;
     Lines left(dc, l, l.textLeft);
     left.add(ApparentWind(g));
@@ -171,7 +179,10 @@ void DataLines(gfx::DC& dc, const Game& g, const Layout& l) {
     if (EngineRunning(g)) left.add(EngineLine(b));
     left.add("ﾘｰｳｪｲ : " + Num(b.leeway));
     left.add(ClockLine(g.simClock));
+}
 
+void SecondColumn(gfx::DC& dc, const Game& g, const Layout& l) {
+    const OwnBoat& b = g.ownBoat;
     Lines right(dc, l, l.textRight);
     if (GpsWorks(g)) {
         if (HasTargetWaypoint(g)) right.add(WaypointLine(g));
@@ -270,7 +281,11 @@ void DrawControlPanel(gfx::DC& dc, Game& g, int32_t left, int32_t top, int32_t r
     dc.Rectangle(left, top, right, bottom);
     dc.SetBkMode(gfx::BkMode::Transparent);
     dc.SetTextColor(mono ? gfx::kBlack : kGreen);
-    DataLines(dc, g, l);
+    const int32_t covered = InsetRight(g);
+    if (covered > 0) dc.ClipRect(left, top, covered, bottom);
+    FirstColumn(dc, g, l);
+    if (covered > 0) dc.ClipRect(left, top, right, bottom);
+    SecondColumn(dc, g, l);
     SpeedRow(dc, g, l);
 
     ButtonColumnAt(dc, g, l, l.viewColumn, ViewButtons());

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "common/helpers.h"
+#include "world/aids.h"
 
 namespace vel {
 namespace {
@@ -71,20 +72,6 @@ void ShipSignals(Game& g) {
     }
 }
 
-constexpr int32_t kNoLighthouse = 30000;
-
-void LighthouseSignals(Game& g) {
-    const Lighthouse& l = g.lighthouse;
-    for (int i = 1; i < static_cast<int>(l.x.size()); ++i) {
-        if (l.x[i] == kNoLighthouse || g.simClock.cycleB != 3 * i) continue;
-        const int32_t d = CellDistance(g, l.x[i], l.y[i]);
-        if (d <= 1000)
-            Request(g, sound::kFogBellNear, PlayMode::NoInterrupt);
-        else if (d < 2500)
-            Request(g, sound::kFogHornFar, PlayMode::Plain);
-    }
-}
-
 bool IsSoundMark(int32_t kind) { return (kind >= 31 && kind <= 45) || kind == 48; }
 
 // In Southern New England's sound the whole list is heard as if close by.
@@ -129,7 +116,7 @@ void PlayFogSignals(Game& g) {
     if (IsRealArea(g.cruiseOptions.areaCode))
         SoundMarkSignals(g);
     else
-        LighthouseSignals(g);
+        SoundLighthouseFogSignals(g);
 }
 
 void CueSlam(Game& g) {

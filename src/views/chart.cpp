@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kGreyBrush = 40;            // (127,127,127)
 constexpr int kRedPen = 54;               // (255,0,0) 1
-constexpr int32_t kChartedDepth = 2;
+constexpr int32_t kSoundedDepth = 0;  // rocks included, as under the boat
 
 constexpr const char* kDisclaimer = "注：地図や航海の補助は精度が高くはない。実際の航海用ではない。";
 constexpr int32_t kSouthernNewEngland = 11;
@@ -152,12 +152,16 @@ void PrepareChartFrame(Game& g) {
     c.openedThisCruise = s.startPlaced == 1 ? 1 : 0;
 }
 
+int32_t ChartPointerDepth(const Game& g) {
+    return DepthAt(g, g.chartView.mouseWorldX, g.chartView.mouseWorldY, kSoundedDepth);
+}
+
 void drawChart(gfx::DC& dc, Game& g) {
     PrepareChartFrame(g);
     const ScreenState& s = g.screenState;
     const ChartView& c = g.chartView;
     const ChartFrame f = MainChartFrame(g);
-    const int32_t depth = DepthAt(g, c.mouseWorldX, c.mouseWorldY, kChartedDepth);
+    const int32_t depth = ChartPointerDepth(g);
 
     DrawWater(dc, g);
     DrawPassageBank(dc, g, f);

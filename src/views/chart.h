@@ -13,4 +13,8 @@ void drawChart(gfx::DC& dc, Game& g);
 // point under the mouse, the start placement and the recorded click.
 void PrepareChartFrame(Game& g);
 
+// The depth the status line shows under the mouse: what the sounder would
+// read there, so a submerged rock never shows as deep water.
+int32_t ChartPointerDepth(const Game& g);
+
 }  // namespace vel

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "common/helpers.h"
 #include "shell/chart_nav.h"
@@ -34,15 +35,45 @@ LightInk InkFor(LightColour c) {
 
 void SelectBlackPen(gfx::DC& dc) { dc.SelectStockPen(gfx::Stock::Black); }
 
+// The labels written so far in one pass. Aids close together (the pier and
+// the mooring buoys, the paired towers) would print their names over one
+// another; a label that would touch one already written moves down a line
+// at a time, or up, to the first free place near its symbol.
+class LabelSpace {
+public:
+    gfx::Point place(gfx::Point preferred, int32_t w, int32_t h) {
+        constexpr int32_t kTries[] = {0, 1, 2, 3, -1, -2};
+        for (int32_t k : kTries) {
+            const Area a{preferred.x, preferred.y + k * h, preferred.x + w, preferred.y + (k + 1) * h};
+            if (std::none_of(taken_.begin(), taken_.end(), [&](const Area& t) { return Overlap(a, t); })) {
+                taken_.push_back(a);
+                return {a.left, a.top};
+            }
+        }
+        return preferred;
+    }
+
+private:
+    struct Area {
+        int32_t left, top, right, bottom;
+    };
+    static bool Overlap(const Area& a, const Area& b) {
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    }
+    std::vector<Area> taken_;
+};
+
 // Labels stand just right of the symbol and a little above it. Every aid of
 // the passages is a light, and is labelled as the lights are.
-void Label(gfx::DC& dc, const Game& g, const ChartFrame& f, gfx::Point p, std::string_view text) {
+void Label(gfx::DC& dc, const Game& g, const ChartFrame& f, LabelSpace& space, gfx::Point p, std::string_view text) {
     const bool shown = g.areaGrid.isPassage == 1 ? PlaceNameShown(g, f, NameStyle::LightLabel)
                                                  : g.chartView.showMarkNames == 1;
     if (!shown) return;
+    const int32_t h = dc.LineHeight();
+    const gfx::Point at = space.place({p.x + kDiscRadius + 4, p.y - h + 2}, dc.TextWidth(text), h);
     dc.SetBkMode(gfx::BkMode::Transparent);
     dc.SetTextColor(gfx::kBlack);
-    dc.TextOut(p.x + kDiscRadius + 4, p.y - dc.LineHeight() + 2, text);
+    dc.TextOut(at.x, at.y, text);
 }
 
 LightColour LightOf(AidColour c) {
@@ -99,7 +130,7 @@ void DrawAidSymbol(gfx::DC& dc, const ChartFrame& f, gfx::Point p, const AidKind
     }
 }
 
-void DrawObjectAids(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+void DrawObjectAids(gfx::DC& dc, const Game& g, const ChartFrame& f, LabelSpace& labels) {
     const ObjectList& o = g.objectList;
     for (int32_t i = kFirstAidSlot; i <= kLastAidSlot; ++i) {
         const AidKind* a = g.areaGrid.isPassage == 1 ? FindPassageMarkKind(o.kind[i]) : FindAidKind(o.kind[i]);
@@ -107,24 +138,24 @@ void DrawObjectAids(gfx::DC& dc, const Game& g, const ChartFrame& f) {
         const gfx::Point p = f.toScreen(o.fbx[i], o.fby[i]);
         if (!f.contains(p)) continue;
         DrawAidSymbol(dc, f, p, *a);
-        Label(dc, g, f, p, a->label);
+        Label(dc, g, f, labels, p, a->label);
     }
 }
 
-void DrawLighthouses(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+void DrawLighthouses(gfx::DC& dc, const Game& g, const ChartFrame& f, LabelSpace& labels) {
     const Lighthouse& l = g.lighthouse;
     for (int32_t i = 1; i <= kLighthouseSlots; ++i) {
         if (l.x[i] == kNoLighthouse || l.y[i] == kNoLighthouse) continue;
         const gfx::Point p = f.toScreen(l.x[i], l.y[i]);
         if (!f.contains(p)) continue;
         DrawLight(dc, f.mono, p.x, p.y, 17, LightColour::White);
-        Label(dc, g, f, p, kLighthouseLabel);
+        Label(dc, g, f, labels, p, kLighthouseLabel);
     }
 }
 
 // Towers on the skyline of the generated coasts, one of them a tank: a
 // ringed dot as charts mark conspicuous objects.
-void DrawLandmarks(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+void DrawLandmarks(gfx::DC& dc, const Game& g, const ChartFrame& f, LabelSpace& labels) {
     const AreaGrid& a = g.areaGrid;
     constexpr int32_t kTank = 2;
     for (int32_t k = 0; k < kLandmarks; ++k) {
@@ -135,11 +166,11 @@ void DrawLandmarks(gfx::DC& dc, const Game& g, const ChartFrame& f) {
         dc.SelectStockBrush(gfx::Stock::Null);
         dc.Ellipse(p.x - kDiscRadius, p.y - kDiscRadius, p.x + kDiscRadius + 1, p.y + kDiscRadius + 1);
         dc.SetPixel(p.x, p.y, gfx::kBlack);
-        Label(dc, g, f, p, k == kTank ? kTankLabel : kTowerLabel);
+        Label(dc, g, f, labels, p, k == kTank ? kTankLabel : kTowerLabel);
     }
 }
 
-void DrawPier(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+void DrawPier(gfx::DC& dc, const Game& g, const ChartFrame& f, LabelSpace& labels) {
     const AreaGrid& a = g.areaGrid;
     const auto [minX, maxX] = std::minmax_element(a.pierCornerX.begin(), a.pierCornerX.end());
     const auto [minY, maxY] = std::minmax_element(a.pierCornerY.begin(), a.pierCornerY.end());
@@ -150,7 +181,7 @@ void DrawPier(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     SelectBlackPen(dc);
     dc.SelectStockBrush(f.mono ? gfx::Stock::White : gfx::Stock::Black);
     dc.Rectangle(p1.x, p1.y, std::max(p2.x, p1.x + 2), std::max(p2.y, p1.y + 2));
-    Label(dc, g, f, {p2.x, p1.y}, kPierLabel);
+    Label(dc, g, f, labels, {p2.x, p1.y}, kPierLabel);
 }
 
 }  // namespace
@@ -181,19 +212,20 @@ void DrawLight(gfx::DC& dc, bool mono, int32_t x, int32_t y, int32_t code, Light
 
 void DrawPlaceNames(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     const AreaGrid& a = g.areaGrid;
+    LabelSpace labels;
     if (a.isPassage == 1) {
-        DrawObjectAids(dc, g, f);
-        DrawLighthouses(dc, g, f);
+        DrawObjectAids(dc, g, f, labels);
+        DrawLighthouses(dc, g, f, labels);
         DrawPassageNames(dc, g, f);
         return;
     }
     if (!IsVirtualArea(a)) return;
     if (a.areaCode != 2) {
-        DrawLandmarks(dc, g, f);
-        DrawPier(dc, g, f);
+        DrawLandmarks(dc, g, f, labels);
+        DrawPier(dc, g, f, labels);
     }
-    DrawObjectAids(dc, g, f);
-    DrawLighthouses(dc, g, f);
+    DrawObjectAids(dc, g, f, labels);
+    DrawLighthouses(dc, g, f, labels);
 }
 
 }  // namespace vel

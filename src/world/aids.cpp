@@ -7,12 +7,12 @@ namespace {
 
 // North of the divide the buoys flash slowly, further south quickly; the
 // placement step puts kinds 3 and 4 in the north region and 5 and 6 elsewhere.
+// Kind 7, the lighthouse, is drawn from the lighthouse table alone.
 constexpr AidKind kAids[] = {
     {3, "Fl R", AidShape::Buoy, AidColour::Red, 1},
     {4, "Fl G", AidShape::Buoy, AidColour::Green, 1},
     {5, "Qk Fl R", AidShape::Buoy, AidColour::Red, 1},
     {6, "Qk Fl G", AidShape::Buoy, AidColour::Green, 1},
-    {7, "Mo (A)", AidShape::Buoy, AidColour::RedWhite, 1},
     {8, "Fl ﾀﾜｰ", AidShape::Tower, AidColour::Black, 1},
     {9, "立標", AidShape::Beacon, AidColour::Black, 0},
     {10, "係留ﾌﾞｲ", AidShape::MooringBuoy, AidColour::Yellow, 0},
@@ -43,8 +43,8 @@ constexpr AidKind kAids[] = {
     {57, "ﾚﾝｼﾞ", AidShape::Beacon, AidColour::Black, 1},
 };
 
-constexpr int32_t kNearAid = 1000;
-constexpr int32_t kFarAid = 2499;
+constexpr int32_t kNearAid = 1000;  // nearer than this
+constexpr int32_t kFarAid = 2499;   // up to and including this
 
 bool FogSignalsHeard(const Game& g) { return g.weather.fog == 1 && g.cruiseOptions.soundLevel > 1; }
 
@@ -69,7 +69,7 @@ void SoundLighthouseFogSignals(Game& g) {
         if (l.x[i] == kNoLighthouse || l.y[i] == kNoLighthouse) continue;
         if (g.simClock.cycleB != 3 * i) continue;
         const int32_t d = ManhattanFromBoat(g, l.x[i], l.y[i]);
-        if (d <= kNearAid)
+        if (d < kNearAid)
             g.soundRequests.push_back({kNearAidSignal, PlayMode::NoInterrupt});
         else if (d <= kFarAid)
             g.soundRequests.push_back({kFarAidSignal, PlayMode::Plain});

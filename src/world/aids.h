@@ -19,7 +19,8 @@ struct AidKind {
     int32_t lit;        // 1: the chart draws a light flare
 };
 
-// The marks of the generated areas (kinds 3..10 of the object list) and of
+// The marks of the generated areas (kinds 3..10 of the object list, but for
+// the lighthouses of kind 7, which the lighthouse table stands for) and of
 // the real areas' mark lists (26..57; 31..45 and 48 sound in fog: bells,
 // gongs, whistles, horns).
 std::span<const AidKind> AidKinds();
@@ -38,7 +39,7 @@ inline constexpr int kFarAidSignal = 143;
 inline constexpr int kNearAidSignal = 144;
 
 // Lighthouse horns in fog: lighthouse i sounds on the tick whose fog-signal
-// cycle counter is 3 i, near (1000 units or less) or far (up to 2499).
+// cycle counter is 3 i, near (below 1000 units) or far (1000 up to 2499).
 void SoundLighthouseFogSignals(Game& g);
 
 }  // namespace vel

@@ -119,7 +119,8 @@ void FillLighthouses(Game& g) {
     const ObjectList& list = g.objectList;
     for (int32_t e = 1; e <= kLastMarkEntry && l.count + 1 < static_cast<int32_t>(l.x.size()); ++e) {
         const int32_t k = list.kind[e];
-        if (k < kKindLighthouse || k > kKindBeacon) continue;
+        // Lights on ledges and beacons are marks of their own, not lighthouses.
+        if (k != kKindLighthouse) continue;
         ++l.count;
         l.x[l.count] = static_cast<int32_t>(list.fbx[e]);
         l.y[l.count] = static_cast<int32_t>(list.fby[e]);

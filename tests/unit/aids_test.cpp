@@ -40,8 +40,8 @@ TEST_P(LighthouseFogSignal, SoundsNearOrFarOnItsOwnTick) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LighthouseFogSignal,
-    ::testing::Values(FogCase{"NearAt1000", 1, 2, 6, 0, 1000, 144, PlayMode::NoInterrupt},
-                      FogCase{"FarFrom1001", 1, 2, 6, 0, 1001, 143, PlayMode::Plain},
+    ::testing::Values(FogCase{"NearTo999", 1, 2, 6, 0, 999, 144, PlayMode::NoInterrupt},
+                      FogCase{"FarFrom1000", 1, 2, 6, 0, 1000, 143, PlayMode::Plain},
                       FogCase{"FarTo2499", 1, 3, 6, 0, 2499, 143, PlayMode::Plain},
                       FogCase{"SilentFrom2500", 1, 3, 6, 0, 2500, 0, PlayMode::Plain},
                       FogCase{"OtherTick", 1, 3, 3, 0, 500, 0, PlayMode::Plain},

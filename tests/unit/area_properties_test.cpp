@@ -6,6 +6,8 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "replay/reflect.h"
 #include "world/harbour.h"
@@ -150,10 +152,21 @@ TEST_P(EveryGeneratedArea, ObjectListHoldsIslandsRocksMarksAndBuoysInTheirEntrie
         EXPECT_EQ(o.kind[34], kKindMooringBuoy);
         EXPECT_EQ(static_cast<int32_t>(o.fbx[33]), g.moorings.buoyX[0]);
         EXPECT_EQ(static_cast<int32_t>(o.fby[34]), g.moorings.buoy2Y);
+        // The lighthouse table holds the lighthouses and nothing else: the
+        // lights on ledges and the beacons stand as the marks they are.
         const Lighthouse& l = g.lighthouse;
+        std::vector<std::pair<int32_t, int32_t>> lighthouses;
+        for (int32_t e = 1; e <= 32; ++e)
+            if (o.kind[e] == kKindLighthouse)
+                lighthouses.emplace_back(static_cast<int32_t>(o.fbx[e]), static_cast<int32_t>(o.fby[e]));
         EXPECT_GE(l.count, 1);
-        EXPECT_LE(l.count, 7);
-        for (int32_t i = 1; i <= 7; ++i) EXPECT_EQ(l.x[i] == 30000, i > l.count) << "lighthouse " << i;
+        EXPECT_EQ(l.count, static_cast<int32_t>(lighthouses.size()));
+        for (int32_t i = 1; i <= 7; ++i) {
+            EXPECT_EQ(l.x[i] == 30000, i > l.count) << "lighthouse " << i;
+            if (i <= l.count && i <= static_cast<int32_t>(lighthouses.size())) {
+                EXPECT_EQ(std::make_pair(l.x[i], l.y[i]), lighthouses[i - 1]) << "lighthouse " << i;
+            }
+        }
     });
 }
 

@@ -5,6 +5,7 @@
 #include "views/chart_layers.h"
 #include "views/chart_status.h"
 #include "views/lights.h"
+#include "world/terrain.h"
 
 namespace vel {
 namespace {
@@ -101,6 +102,37 @@ TEST(ChartAids, NamesOffRemovesTheLabelsButKeepsTheSymbols) {
     }
     EXPECT_EQ(labelInk[0], 0);
     EXPECT_GT(labelInk[1], 20);
+}
+
+TEST(ChartStatus, DepthUnderThePointerReadsTheRocks) {
+    ViewFixture f;
+    f.g.rockList.count = 1;
+    f.g.rockList.x[1] = 2000;
+    f.g.rockList.y[1] = -600;
+    f.g.chartView.mouseWorldX = 2011;  // 11 units off a submerged rock: 1.1 ft
+    f.g.chartView.mouseWorldY = -600;
+    EXPECT_EQ(ChartPointerDepth(f.g), 1);
+    EXPECT_GT(DepthAt(f.g, 2011, -600, 2), 20) << "the chart's own colouring leaves the rock out";
+}
+
+TEST(ChartAids, LabelsThatWouldOverprintMoveToTheNextLine) {
+    ViewFixture f;
+    // Two towers 50 units apart, 2.4 pixels at this zoom: (564, 364) and (566, 364).
+    f.g.areaGrid.areaCode = 1;
+    f.g.areaGrid.landmarkX[0] = 1100;
+    f.g.areaGrid.landmarkX[1] = 1150;
+    PrepareChartFrame(f.g);
+    auto dc = f.freshDc(test::kWater);
+    const int32_t line = dc->LineHeight();
+    DrawPlaceNames(*dc, f.g, MainChartFrame(f.g));
+    dc.reset();
+    int32_t above = 0, below = 0;
+    for (int32_t x = 576; x < 620; ++x) {
+        for (int32_t y = 366 - line; y < 364; ++y) above += !IsColour(f.at(x, y), test::kWater);
+        for (int32_t y = 367; y < 366 + line; ++y) below += !IsColour(f.at(x, y), test::kWater);
+    }
+    EXPECT_GT(above, 10) << "the first label in its usual place";
+    EXPECT_GT(below, 10) << "the second a line lower";
 }
 
 TEST(ChartAids, AnEmptyLighthouseEntryIsNeverDrawn) {

@@ -77,7 +77,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, RandomDivision,
                              // A negative n uses its magnitude: 32000 / 5 = 6400, never negative.
                              RandomCase{-5, 6399, 0}, RandomCase{-5, 6400, 1}, RandomCase{-5, 32767, 5},
                              // Whole-number division of the divisor first: 32000 / 3 = 10666.
-                             RandomCase{3, 10665, 0}, RandomCase{3, 10666, 1}, RandomCase{3, 32767, 3}));
+                             RandomCase{3, 10665, 0}, RandomCase{3, 10666, 1}, RandomCase{3, 32767, 3},
+                             // 32000 / 16001 = 1 is the last whole divisor; past it the draw
+                             // is rand() itself instead of a division by zero.
+                             RandomCase{16001, 32767, 32767}, RandomCase{32000, 32767, 32767},
+                             RandomCase{32001, 32767, 32767}, RandomCase{-40000, 12345, 12345},
+                             RandomCase{2147483647, 32767, 32767}, RandomCase{-2147483647 - 1, 32767, 32767}));
 
 TEST(Random, SeedOneFirstPercentages) {
     // 41, 18467, 6334, 26500, 19169 divided by 320.

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "app/frame.h"
+#include "fake_host.h"
+#include "shell/input.h"
 #include "shell/panel_buttons.h"
 
 namespace vel {
@@ -159,6 +163,38 @@ TEST(PanelButtons, SpeedButtonsStepWithinLimitsAndLeaveTheSavedPair) {
     EXPECT_EQ(g->cruiseOptions.simSpeed, 14);
     EXPECT_EQ(g->cruiseOptions.stepDivisor, 15);
     EXPECT_EQ(g->cruiseOptions.savedSpeed, 9);
+}
+
+// The radar and the small mini chart cover the first data column: nothing of
+// its lines shows between their right edge (336 at 1024 wide) and the second
+// column (451), above the steering zone (626).
+TEST(PanelDrawing, NothingOfTheCoveredColumnShowsBesideTheInset) {
+    for (const bool radar : {true, false}) {
+        auto g = testing::NewGame();
+        testing::FakeHost host;
+        FrameDriver driver(768);
+        const Display display{};
+        const auto frame = [&] { return driver.run(*g, host, display); };
+        frame();
+        OnKeyDown(*g, vk::Space);
+        frame();
+        OnKeyDown(*g, vk::Space);
+        frame();
+        OnLButtonDown(*g, 512, 300);
+        frame();
+        OnKeyDown(*g, vk::Space);
+        frame();
+        g->screenState.radarOn = radar ? 1 : 0;
+        g->screenState.miniChartMode = 2;
+        const FrameResult r = frame();
+        const int32_t top = g->screenState.panelTop;
+        ASSERT_EQ(top, 488);
+        const gfx::Color panel = r.picture->pixel(337, top + 2);
+        int32_t ink = 0;
+        for (int32_t x = 337; x < 451; ++x)
+            for (int32_t y = top + 2; y < 626; ++y) ink += r.picture->pixel(x, y) != panel;
+        EXPECT_EQ(ink, 0) << (radar ? "radar" : "small mini chart");
+    }
 }
 
 }  // namespace

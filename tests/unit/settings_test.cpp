@@ -8,14 +8,22 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdint>
+#include <initializer_list>
+#include <iterator>
+#include <limits>
 #include <memory>
 #include <ostream>
 #include <span>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/settings_file.h"
+#include "fuzz/sail_from_settings.h"
+#include "shell/commands.h"
 #include "shell/options.h"
 
 namespace vel {
@@ -82,13 +90,22 @@ void WriteLE(std::vector<uint8_t>& b, int at, int32_t v) {
 
 void Decode(Game& g, const std::vector<uint8_t>& bytes) { DecodeSettings(g, std::span<const uint8_t>(bytes)); }
 
+// A file holding these values (the rest as built in), as loaded.
+std::unique_ptr<Game> LoadedWith(std::initializer_list<std::pair<Field, int32_t>> stored) {
+    auto src = std::make_unique<Game>();
+    for (const auto& [field, value] : stored) src->cruiseOptions.*field = value;
+    auto g = std::make_unique<Game>();
+    Decode(*g, EncodeSettings(*src));
+    return g;
+}
+
 // Every stored option away from its default, and valid, so that validation
 // leaves it alone.
 void SetEveryStoredField(Game& g) {
     CruiseOptions& o = g.cruiseOptions;
     o.areaCode = 20;
     o.difficulty = 7;
-    o.region = 3;
+    o.region = 1;
     o.boatType = 4;
     o.designLength = 35;
     o.designDisplacement = 8;
@@ -196,32 +213,15 @@ INSTANTIATE_TEST_SUITE_P(
 // ---- Reading ----------------------------------------------------------------
 
 TEST(SettingsDecode, EachFieldIsReadFromItsOffset) {
-    // Every slot a different number; the few that validation checks get a
-    // valid one of their own.
+    // The file is laid out from this test's own table, not the program's.
+    auto want = std::make_unique<Game>();
+    SetEveryStoredField(*want);
     std::vector<uint8_t> bytes(144, 0);
-    for (int i = 0; i < 36; ++i) WriteLE(bytes, 4 * i, 100 + i);
-    WriteLE(bytes, 12, 3);   // boatType
-    WriteLE(bytes, 32, 7);   // simSpeed
-    WriteLE(bytes, 80, 2);   // hullColour
-    WriteLE(bytes, 104, 0);  // introCourse
-    WriteLE(bytes, 116, 1);  // troubleNoMoonlight
+    for (const Slot& s : kLayout) WriteLE(bytes, s.offset, want->cruiseOptions.*s.field);
+    WriteLE(bytes, 96, want->score.highScore);
     auto g = std::make_unique<Game>();
     Decode(*g, bytes);
-    const CruiseOptions& o = g->cruiseOptions;
-    for (const Slot& s : kLayout) {
-        if (s.offset == 12 || s.offset == 32 || s.offset == 36 || s.offset == 44 || s.offset == 72 || s.offset == 80 ||
-            s.offset == 104 || s.offset == 116)
-            continue;
-        EXPECT_EQ(o.*s.field, 100 + s.offset / 4) << s.name;
-    }
-    EXPECT_EQ(o.boatType, 3);
-    EXPECT_EQ(o.simSpeed, 7);
-    EXPECT_EQ(o.stepDivisor, 256);
-    EXPECT_EQ(o.simpleGraphics, 100 + 72 / 4);
-    EXPECT_EQ(o.hullColour, 2);
-    EXPECT_EQ(o.introCourse, 0);
-    EXPECT_EQ(o.troubleNoMoonlight, 1);
-    EXPECT_EQ(g->score.highScore, 100 + 96 / 4);
+    ExpectStoredFieldsEqual(*want, *g);
 }
 
 TEST(SettingsDecode, RoundTripKeepsEveryStoredField) {
@@ -297,11 +297,7 @@ class SettingsSpeedValidation : public ::testing::TestWithParam<SpeedCase> {};
 
 TEST_P(SettingsSpeedValidation, SpeedAbove15LoadsAsNineAndOthersKeepTheirDivisorRule) {
     const SpeedCase& c = GetParam();
-    auto src = std::make_unique<Game>();
-    src->cruiseOptions.simSpeed = c.storedSpeed;
-    src->cruiseOptions.stepDivisor = c.storedDivisor;
-    auto g = std::make_unique<Game>();
-    Decode(*g, EncodeSettings(*src));
+    const auto g = LoadedWith({{&CruiseOptions::simSpeed, c.storedSpeed}, {&CruiseOptions::stepDivisor, c.storedDivisor}});
     EXPECT_EQ(g->cruiseOptions.simSpeed, c.speed);
     EXPECT_EQ(g->cruiseOptions.stepDivisor, c.divisor);
 }
@@ -309,8 +305,10 @@ TEST_P(SettingsSpeedValidation, SpeedAbove15LoadsAsNineAndOthersKeepTheirDivisor
 INSTANTIATE_TEST_SUITE_P(Cases, SettingsSpeedValidation,
                          ::testing::Values(SpeedCase{16, 5, 9, 114}, SpeedCase{1000, 5, 9, 114},
                                            SpeedCase{15, 7, 15, 10}, SpeedCase{1, 0, 1, 2919}, SpeedCase{9, 3, 9, 114},
-                                           // Outside 1..15 from below: speed and divisor stay.
-                                           SpeedCase{0, 500, 0, 500}, SpeedCase{-3, 77, -3, 77}));
+                                           SpeedCase{-3, 77, 9, 114},
+                                           // Speed 0 keeps its divisor, even 0, within the table's span.
+                                           SpeedCase{0, 500, 0, 500}, SpeedCase{0, 0, 0, 0},
+                                           SpeedCase{0, -40, 0, 0}, SpeedCase{0, 2147483647, 0, 2919}));
 
 struct RepairCase {
     const char* what;
@@ -325,10 +323,7 @@ class SettingsRepair : public ::testing::TestWithParam<RepairCase> {};
 
 TEST_P(SettingsRepair, OutOfRangeValuesAreRepaired) {
     const RepairCase& c = GetParam();
-    auto src = std::make_unique<Game>();
-    src->cruiseOptions.*c.field = c.stored;
-    auto g = std::make_unique<Game>();
-    Decode(*g, EncodeSettings(*src));
+    const auto g = LoadedWith({{c.field, c.stored}});
     EXPECT_EQ(g->cruiseOptions.*c.field, c.loaded) << c.what << " stored as " << c.stored;
 }
 
@@ -341,9 +336,119 @@ INSTANTIATE_TEST_SUITE_P(Cases, SettingsRepair,
                                            RepairCase{"boatType", &CruiseOptions::boatType, 0, 1},
                                            RepairCase{"boatType", &CruiseOptions::boatType, -7, 1},
                                            RepairCase{"boatType", &CruiseOptions::boatType, 3, 3},
-                                           // Only the three fields above are repaired.
-                                           RepairCase{"difficulty", &CruiseOptions::difficulty, 99, 99},
-                                           RepairCase{"departureHour", &CruiseOptions::departureHour, 31, 31}));
+                                           RepairCase{"boatType", &CruiseOptions::boatType, 5, 1},
+                                           RepairCase{"difficulty", &CruiseOptions::difficulty, 60, 5},
+                                           RepairCase{"difficulty", &CruiseOptions::difficulty, 0, 5},
+                                           RepairCase{"difficulty", &CruiseOptions::difficulty, 10, 10},
+                                           RepairCase{"departureHour", &CruiseOptions::departureHour, -3, 9},
+                                           RepairCase{"departureHour", &CruiseOptions::departureHour, 24, 9},
+                                           RepairCase{"departureHour", &CruiseOptions::departureHour, 23, 23},
+                                           RepairCase{"helm", &CruiseOptions::helm, 0, 1},
+                                           RepairCase{"helm", &CruiseOptions::helm, -1, -1},
+                                           RepairCase{"soundLevel", &CruiseOptions::soundLevel, 4, 3},
+                                           RepairCase{"soundLevel", &CruiseOptions::soundLevel, 0, 0},
+                                           RepairCase{"designLength", &CruiseOptions::designLength, 45, 0},
+                                           RepairCase{"designLength", &CruiseOptions::designLength, 50, 50},
+                                           RepairCase{"designRig", &CruiseOptions::designRig, 90, 0},
+                                           RepairCase{"troubleStrongWind", &CruiseOptions::troubleStrongWind, 2, 1},
+                                           RepairCase{"noFog", &CruiseOptions::noFog, -1, 0}));
+
+struct AreaCase {
+    int32_t storedArea, storedRegion;
+    int32_t area, region;
+};
+
+void PrintTo(const AreaCase& c, std::ostream* os) { *os << "area " << c.storedArea << " region " << c.storedRegion; }
+
+class SettingsArea : public ::testing::TestWithParam<AreaCase> {};
+
+TEST_P(SettingsArea, LoadsAsAnAreaOfTheMenu) {
+    const AreaCase& c = GetParam();
+    const auto g = LoadedWith({{&CruiseOptions::areaCode, c.storedArea}, {&CruiseOptions::region, c.storedRegion}});
+    EXPECT_EQ(g->cruiseOptions.areaCode, c.area);
+    EXPECT_EQ(g->cruiseOptions.region, c.region);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SettingsArea,
+                         ::testing::Values(AreaCase{3, 1, 3, 1}, AreaCase{2, 3, 2, 3}, AreaCase{30, 3, 30, 3},
+                                           // A generated area outside its regions sails the south.
+                                           AreaCase{3, 3, 3, 2}, AreaCase{4, 0, 4, 2}, AreaCase{1, 9, 1, 2},
+                                           // Passages and real areas name their own region.
+                                           AreaCase{5, 1, 5, 5}, AreaCase{8, 2, 8, 6}, AreaCase{12, 1, 12, 2},
+                                           // No such area: the first one, in the stored region if it has it.
+                                           AreaCase{0, 1, 1, 1}, AreaCase{9, 1, 1, 1}, AreaCase{-5, 3, 1, 2},
+                                           AreaCase{31, 6, 1, 2}));
+
+TEST(SettingsValidation, EveryAreaOfTheMenuLoadsAsChosen) {
+    for (const Command& c : Commands()) {
+        if (c.menu != Menu::Options || !c.submenu || std::string_view(c.submenu) != "海域") continue;
+        auto src = std::make_unique<Game>();
+        ASSERT_EQ(RunCommand(*src, c.id), CommandResult::Done) << c.text;
+        auto g = std::make_unique<Game>();
+        Decode(*g, EncodeSettings(*src));
+        EXPECT_EQ(g->cruiseOptions.areaCode, src->cruiseOptions.areaCode) << c.text;
+        EXPECT_EQ(g->cruiseOptions.region, src->cruiseOptions.region) << c.text;
+        EXPECT_EQ(g->cruiseOptions.introCourse, src->cruiseOptions.introCourse) << c.text;
+    }
+}
+
+// What the menus can give each stored field, as the options are described.
+bool OneOf(int32_t v, std::initializer_list<int32_t> values) { return std::find(values.begin(), values.end(), v) != values.end(); }
+
+std::string UnusableField(const Game& g) {
+    const CruiseOptions& o = g.cruiseOptions;
+    if (o.difficulty < 1 || o.difficulty > 10) return "difficulty";
+    if (o.boatType < 1 || o.boatType > 4) return "boatType";
+    if (!OneOf(o.designLength, {0, 20, 25, 30, 35, 40, 50})) return "designLength";
+    if (!OneOf(o.designDisplacement, {0, 8, 9, 10, 11})) return "designDisplacement";
+    if (!OneOf(o.designSailArea, {0, 9, 10, 11})) return "designSailArea";
+    if (!OneOf(o.designRig, {0, 80, 100})) return "designRig";
+    if (o.simSpeed < 0 || o.simSpeed > 15) return "simSpeed";
+    if (o.stepDivisor < 0 || o.stepDivisor > 2919) return "stepDivisor";
+    if (o.hullColour < 1 || o.hullColour > 4) return "hullColour";
+    if (!OneOf(o.helm, {1, -1})) return "helm";
+    if (o.departureHour < 0 || o.departureHour > 23) return "departureHour";
+    if (o.soundLevel < 0 || o.soundLevel > 3) return "soundLevel";
+    if (g.score.highScore < 0) return "highScore";
+    for (const Slot& s : kLayout) {
+        const bool isSwitch = s.offset >= 44 && s.offset != 80 && s.offset != 88 && s.offset != 112 && s.offset != 124;
+        if (isSwitch && !OneOf(o.*s.field, {0, 1})) return s.name;
+    }
+    const std::pair<int32_t, int32_t> area{o.areaCode, o.region};
+    const std::pair<int32_t, int32_t> areas[] = {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {1, 2},  {2, 2},  {3, 2},  {4, 2}, {2, 3},
+                                                 {5, 5}, {6, 5}, {7, 6}, {8, 6}, {20, 1}, {11, 1}, {12, 2}, {30, 3}};
+    if (std::find(std::begin(areas), std::end(areas), area) == std::end(areas)) return "areaCode and region";
+    return {};
+}
+
+TEST(SettingsValidation, EveryStoredValueAtItsLimitsLoadsUsableAndSails) {
+    constexpr int32_t kMin = std::numeric_limits<int32_t>::min(), kMax = std::numeric_limits<int32_t>::max();
+    // The menu's largest value of each slot, by offset; the high score and the
+    // reserved slot have none of their own.
+    const std::pair<int, int32_t> largest[] = {{0, 30},  {4, 10},   {8, 6},   {12, 4},   {16, 50},  {20, 11},
+                                               {24, 11}, {28, 100}, {32, 15}, {36, 2919}, {80, 4},  {88, 1},
+                                               {96, 0},  {108, 0},  {112, 23}, {124, 3}};
+    std::vector<std::vector<uint8_t>> sailed;
+    for (int offset = 0; offset < 144; offset += 4) {
+        int32_t menuMax = 1;  // the switches
+        for (const auto& [at, v] : largest)
+            if (at == offset) menuMax = v;
+        for (int32_t v : {kMin, -1, 0, menuMax + 1, kMax}) {
+            auto defaults = std::make_unique<Game>();
+            std::vector<uint8_t> bytes = EncodeSettings(*defaults);
+            WriteLE(bytes, offset, v);
+            auto g = std::make_unique<Game>();
+            Decode(*g, bytes);
+            EXPECT_EQ(UnusableField(*g), "") << "offset " << offset << " stored as " << v;
+            // Many values load alike; each loaded state sails once.
+            std::vector<uint8_t> loaded = EncodeSettings(*g);
+            if (std::find(sailed.begin(), sailed.end(), loaded) != sailed.end()) continue;
+            sailed.push_back(loaded);
+            SCOPED_TRACE(::testing::Message() << "offset " << offset << " stored as " << v);
+            fuzz::SailFromSettings(loaded, 20);
+        }
+    }
+}
 
 struct MoonCase {
     int32_t stored;
@@ -465,7 +570,7 @@ TEST(SettingsShortFile, KeepsWholeValuesAndDefaultsTheRest) {
     Decode(*g, bytes);
     EXPECT_EQ(g->cruiseOptions.areaCode, 7);
     EXPECT_EQ(g->cruiseOptions.difficulty, 8);
-    EXPECT_EQ(g->cruiseOptions.region, 2);
+    EXPECT_EQ(g->cruiseOptions.region, 6);  // unread, and the passage's own
     EXPECT_EQ(g->cruiseOptions.simSpeed, 9);
     EXPECT_EQ(g->cruiseOptions.stepDivisor, 114);
     EXPECT_EQ(g->cruiseOptions.isPassage, 1);  // validation ran on what was read
@@ -567,7 +672,7 @@ TEST(SettingsFile, ShortFileOnDiskKeepsWhatItHolds) {
     EXPECT_EQ(g->cruiseOptions.areaCode, 6);
     EXPECT_EQ(g->cruiseOptions.difficulty, 2);
     EXPECT_EQ(g->cruiseOptions.isPassage, 1);
-    EXPECT_EQ(g->cruiseOptions.region, 2);
+    EXPECT_EQ(g->cruiseOptions.region, 5);
 }
 
 TEST(SettingsFile, SaveUnderARegularFileFailsAndLeavesItAlone) {

@@ -256,9 +256,9 @@ INSTANTIATE_TEST_SUITE_P(SoundCues, ShipFogSignal,
 
 TEST(SoundCues, LighthousesSoundOnEveryThirdTurnByDistance) {
     auto g = Foggy();
-    g->lighthouse.x[2] = 1000;
+    g->lighthouse.x[2] = 999;
     g->lighthouse.y[2] = 0;
-    g->lighthouse.x[3] = 1001;
+    g->lighthouse.x[3] = 1000;
     g->lighthouse.y[3] = 0;
     g->lighthouse.x[4] = 0;
     g->lighthouse.y[4] = 2500;

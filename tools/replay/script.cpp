@@ -78,8 +78,9 @@ int Settings(Session& s, Args a) {
 }
 
 int Save(Session& s, Args a) {
-    if (!SaveSettingsFile(*s.game, a[0])) {
-        *s.err << "could not save " << a[0] << "\n";
+    std::string why;
+    if (!SaveSettingsFile(*s.game, a[0], &why)) {
+        *s.err << "could not save " << a[0] << ": " << why << "\n";
         return kExpectationFailed;
     }
     return kOk;
