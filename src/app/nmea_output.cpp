@@ -1,12 +1,9 @@
 #include "app/nmea_output.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QHostInfo>
-#include <QSaveFile>
 #include <cstdio>
 
+#include "app/settings_file.h"
 #include "shell/nmea.h"
 
 namespace vel {
@@ -71,27 +68,20 @@ void NmeaSender::send(const std::string& host, int32_t port, const std::vector<s
 std::string NmeaSettingsPath(const std::string& settingsPath) { return settingsPath + ".nmea"; }
 
 void LoadNmeaSettingsFile(Game& g, const std::string& path) {
-    QFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::ReadOnly)) return;
     // The file is a few lines; anything longer is not ours to read whole.
-    const QByteArray bytes = f.read(4096);
-    DecodeNmeaSettings(g.nmeaOutput, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    std::vector<uint8_t> bytes;
+    std::string why;
+    if (ReadRegularFile(path, 4096, bytes, why) != FileRead::Ok) return;
+    DecodeNmeaSettings(g.nmeaOutput, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 bool SaveNmeaSettingsFile(const Game& g, const std::string& path) {
-    const QString qpath = QString::fromStdString(path);
-    QDir().mkpath(QFileInfo(qpath).absolutePath());
     const std::string text = EncodeNmeaSettings(g.nmeaOutput);
-    QSaveFile f(qpath);
-    bool ok = f.open(QIODevice::WriteOnly);
-    ok = ok && f.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
-    ok = ok && f.commit();
-    if (!ok) {
-        std::fprintf(stderr, "velmara: could not save the NMEA settings to %s: %s\n", path.c_str(),
-                     f.errorString().toLocal8Bit().constData());
-        f.cancelWriting();
-    }
-    return ok;
+    std::string why;
+    const auto* data = reinterpret_cast<const uint8_t*>(text.data());
+    if (ReplaceFileSafely(path, std::span<const uint8_t>(data, text.size()), why)) return true;
+    std::fprintf(stderr, "velmara: could not save the NMEA settings to %s: %s\n", path.c_str(), why.c_str());
+    return false;
 }
 
 }  // namespace vel

@@ -81,7 +81,7 @@ mode_t NewFileMode() {
 
 // The temporary file beside the target: written, flushed to the disk and
 // checked before it may take the target's place; removed on any failure.
-bool WriteTemporary(const std::string& tmp, int fd, const std::vector<uint8_t>& bytes, mode_t mode,
+bool WriteTemporary(const std::string& tmp, int fd, std::span<const uint8_t> bytes, mode_t mode,
                     std::string& why) {
     Fd file{fd};
     struct stat st {};
@@ -115,36 +115,51 @@ std::string DefaultSettingsPath() {
     return QDir(dir).filePath(QStringLiteral("p.vel")).toStdString();
 }
 
-void LoadSettingsFile(Game& g, const std::string& path) {
+FileRead ReadRegularFile(const std::string& path, std::size_t limit, std::vector<uint8_t>& out, std::string& why) {
+    out.clear();
     // Without O_NONBLOCK a FIFO would hold the program until someone writes to it.
     Fd file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
     if (file.fd < 0) {
-        if (errno != ENOENT)
-            std::fprintf(stderr, "velmara: cannot read settings from %s (%s); using the defaults\n", path.c_str(),
-                         std::strerror(errno));
-        ApplyMissingSettings(g);
-        return;
+        if (errno == ENOENT) return FileRead::Missing;
+        why = std::strerror(errno);
+        return FileRead::Unreadable;
     }
     struct stat st {};
-    if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        std::fprintf(stderr, "velmara: %s is not a regular file; using the default settings and leaving it alone\n",
-                     path.c_str());
-        ApplyMissingSettings(g);
-        return;
-    }
-    uint8_t bytes[kSettingsBytes];
+    if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) return FileRead::NotRegular;
+    out.resize(limit);
     std::size_t got = 0;
-    if (!ReadUpTo(file.fd, bytes, sizeof bytes, got)) {
-        std::fprintf(stderr, "velmara: cannot read settings from %s (%s); using the defaults\n", path.c_str(),
-                     std::strerror(errno));
-        ApplyMissingSettings(g);
-        return;
+    if (!ReadUpTo(file.fd, out.data(), limit, got)) {
+        why = std::strerror(errno);
+        out.clear();
+        return FileRead::Unreadable;
     }
-    DecodeSettings(g, std::span<const uint8_t>(bytes, got));
+    out.resize(got);
+    return FileRead::Ok;
 }
 
-bool SaveSettingsFile(const Game& g, const std::string& path, std::string* whyOut) {
+void LoadSettingsFile(Game& g, const std::string& path) {
+    std::vector<uint8_t> bytes;
     std::string why;
+    switch (ReadRegularFile(path, kSettingsBytes, bytes, why)) {
+        case FileRead::Ok:
+            DecodeSettings(g, std::span<const uint8_t>(bytes.data(), bytes.size()));
+            return;
+        case FileRead::Missing:
+            break;
+        case FileRead::NotRegular:
+            std::fprintf(stderr, "velmara: %s is not a regular file; using the default settings and leaving it alone\n",
+                         path.c_str());
+            break;
+        case FileRead::Unreadable:
+            std::fprintf(stderr, "velmara: cannot read settings from %s (%s); using the defaults\n", path.c_str(),
+                         why.c_str());
+            break;
+    }
+    ApplyMissingSettings(g);
+}
+
+bool ReplaceFileSafely(const std::string& path, std::span<const uint8_t> bytes, std::string& why) {
+    why.clear();
     const std::string target = ResolvedTarget(path);
     const std::string folder = FolderOf(target);
     struct stat st {};
@@ -159,7 +174,7 @@ bool SaveSettingsFile(const Game& g, const std::string& path, std::string* whyOu
         const int fd = ::mkstemp(tmp.data());
         if (fd < 0)
             why = SystemReason("creating a temporary file", errno);
-        else if (WriteTemporary(tmp, fd, EncodeSettings(g), mode, why)) {
+        else if (WriteTemporary(tmp, fd, bytes, mode, why)) {
             if (::rename(tmp.c_str(), target.c_str()) != 0) {
                 why = SystemReason("replacing the old file", errno);
                 ::unlink(tmp.c_str());
@@ -168,7 +183,13 @@ bool SaveSettingsFile(const Game& g, const std::string& path, std::string* whyOu
             }
         }
     }
-    if (why.empty()) return true;
+    return why.empty();
+}
+
+bool SaveSettingsFile(const Game& g, const std::string& path, std::string* whyOut) {
+    std::string why;
+    const std::vector<uint8_t> bytes = EncodeSettings(g);
+    if (ReplaceFileSafely(path, bytes, why)) return true;
     std::fprintf(stderr, "velmara: could not save settings to %s: %s\n", path.c_str(), why.c_str());
     if (whyOut) *whyOut = why;
     return false;

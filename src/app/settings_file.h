@@ -1,6 +1,9 @@
 #pragma once
 // The settings file on disk, in the per-user configuration folder.
+#include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "common/game.h"
 
@@ -20,5 +23,13 @@ void LoadSettingsFile(Game& g, const std::string& path);
 // and false is returned with the reason in `why` (also said on stderr).
 // Something other than a regular file at the path is never replaced.
 bool SaveSettingsFile(const Game& g, const std::string& path, std::string* why = nullptr);
+
+// The small files kept beside the settings file share the same care.
+enum class FileRead { Ok, Missing, NotRegular, Unreadable };
+// At most `limit` bytes of a regular file, never blocking on anything else
+// found at the path; `why` says what went wrong for Unreadable.
+FileRead ReadRegularFile(const std::string& path, std::size_t limit, std::vector<uint8_t>& out, std::string& why);
+// Replaces the file as SaveSettingsFile does; false with the reason.
+bool ReplaceFileSafely(const std::string& path, std::span<const uint8_t> bytes, std::string& why);
 
 }  // namespace vel
