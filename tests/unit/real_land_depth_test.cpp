@@ -58,6 +58,8 @@ TEST(RealLandAndDepth, ChartLandIsDryAndOpenWaterFloats) {
         EXPECT_GT(a.land, 300);  // the cays of the Exumas are small
         EXPECT_GT(a.water, 1000);
         EXPECT_GE(a.share(), 0.98);
+        // Land the chart paints is dry, whatever the island's group.
+        EXPECT_EQ(a.wrongLand, 0);
     }
 }
 
