@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "common/helpers.h"
+#include "world/real_terrain.h"
 
 namespace vel {
 namespace {
 
 constexpr int32_t kUnset = -30000;
-constexpr int32_t kLastStep = 299;  // entry 300 closes the last step
 
 using Outline = Arr2<int32_t, kRealOutlinePoints, 2>;
 
@@ -46,9 +46,7 @@ int32_t ShoreProfiles(const AreaGrid& a, ShoreProfile out[2]) {
 
 int32_t ShoreAcrossAt(const ShoreProfile& p, int32_t run) {
     if (p.step == 0.0) return p.across[1];
-    const int32_t i = std::clamp(Trunc((run - p.run[1]) / p.step) + 1, 1, kLastStep);
-    if (i <= 1) return p.across[1];
-    return p.across[i] + Trunc((run - p.run[i]) / p.step * (p.across[i + 1] - p.across[i]));
+    return Trunc(ShoreProfileAt(p.run, p.across, p.step, run));
 }
 
 bool BehindShore(const ShoreProfile& p, int32_t x, int32_t y) {

@@ -59,12 +59,8 @@ double MinimaCap(const AreaGrid& a, int32_t x, int32_t y) {
 
 constexpr double kNoShore = std::numeric_limits<double>::infinity();
 
-// The shore's other coordinate at `run` along a profile of 300 steps.
 double ProfileAt(const ShoreInts& run, const ShoreInts& value, double step, double at) {
-    int32_t i = Trunc((at - run[1]) / step) + 1;
-    if (i <= 1) return value[1];
-    i = std::min(i, 299);
-    return value[i] + Trunc((at - run[i]) / step * (value[i + 1] - value[i]));
+    return ShoreProfileAt(run.data(), value.data(), step, at);
 }
 
 // Areas 11 and 20: the mainland lies north of the shore.
@@ -444,6 +440,13 @@ void BuildRealDepthIndex(AreaGrid& a) {
         }
     }
     a.realCellStart[cells] = used;
+}
+
+double ShoreProfileAt(const int32_t* run, const int32_t* value, double step, double at) {
+    int32_t i = Trunc((at - run[1]) / step) + 1;
+    if (i <= 1) return value[1];
+    i = std::min(i, 299);
+    return value[i] + Trunc((at - run[i]) / step * (value[i + 1] - value[i]));
 }
 
 }  // namespace vel

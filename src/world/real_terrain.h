@@ -13,6 +13,10 @@ namespace vel {
 // islands. Any point of the plane answers, however far off the area.
 double RealDepth(const Game& g, int32_t x, int32_t y, int32_t mode, int32_t withExtra);
 
+// The shore's other coordinate at `at` along a profile of 300 equal steps
+// (entries 1..300; `step` nonzero), as the depth query reads it.
+double ShoreProfileAt(const int32_t* run, const int32_t* value, double step, double at);
+
 // The Exumas: inside the deep water of Exuma Sound, and west of the cays on
 // the bank.
 bool InDeepSound(int32_t x, int32_t y);
