@@ -35,6 +35,7 @@ if ((fuzz)); then
     cmake --build build-fuzz --target velmara_settings_fuzz
     # New inputs go to a scratch corpus; the kept faulty inputs are read first.
     mkdir -p build-fuzz/corpus
-    QT_QPA_PLATFORM=offscreen build-fuzz/tests/velmara_settings_fuzz -max_total_time=60 -max_len=400 \
+    QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="suppressions=$PWD/tests/fuzz/lsan.supp" \
+        build-fuzz/tests/velmara_settings_fuzz -max_total_time=60 -max_len=400 \
         -artifact_prefix=build-fuzz/ build-fuzz/corpus tests/fuzz/corpus
 fi
