@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -53,9 +54,14 @@ std::ptrdiff_t IndexOf(const std::vector<std::string>& texts, const std::string&
     return std::find(texts.begin(), texts.end(), t) - texts.begin();
 }
 
-TEST(Forecast, EveryLineInOrder) {
+TEST(Forecast, EveryLineInOrderAndTodaysWeatherLeftInPlace) {
     auto g = ForecastGame();
+    const Weather before = g->weather;
     const auto lines = ForecastLines(*g);
+    const Weather& w = g->weather;
+    EXPECT_EQ(std::tuple(w.systemPosition, w.windOctant, w.baseDirection, w.baseSpeed, w.cloudCover),
+              std::tuple(before.systemPosition, before.windOctant, before.baseDirection, before.baseSpeed,
+                         before.cloudCover));
     const std::vector<std::string> today = {
         "群島へ          ﾛｹｰｼｮﾝ 南        ",
         "",
@@ -83,22 +89,8 @@ TEST(Forecast, EveryLineInOrder) {
     EXPECT_EQ(Texts(lines, true), tomorrow);
     // Tomorrow's block sits between the tide and the prompt.
     ASSERT_EQ(lines.size(), today.size() + tomorrow.size());
-    EXPECT_TRUE(lines[11].tomorrow);
-    EXPECT_EQ(lines[10].text, "");
-    EXPECT_EQ(lines[15].text, tomorrow.back());
-    EXPECT_FALSE(lines[16].tomorrow);
-}
-
-TEST(Forecast, LeavesTodaysWeatherInPlace) {
-    auto g = ForecastGame();
-    const Weather before = g->weather;
-    ForecastLines(*g);
-    EXPECT_EQ(g->weather.systemPosition, before.systemPosition);
-    EXPECT_EQ(g->weather.windOctant, before.windOctant);
-    EXPECT_EQ(g->weather.baseDirection, before.baseDirection);
-    EXPECT_EQ(g->weather.baseSpeed, before.baseSpeed);
-    EXPECT_EQ(g->weather.cloudCover, before.cloudCover);
-    EXPECT_EQ(g->weather.highTemperature, before.highTemperature);
+    EXPECT_EQ(lines[11].text, tomorrow.front());
+    EXPECT_TRUE(lines[11].tomorrow && !lines[16].tomorrow);
 }
 
 TEST(Forecast, LateOnDayTwoTodayIsDayTwoAndTomorrowDayThree) {
@@ -140,24 +132,16 @@ TEST(Forecast, FrontOnDayOneApproachesInTheAfternoonThenHasPassed) {
     EXPECT_FALSE(Has(today, "北西に変わる。     "));
 }
 
-TEST(Forecast, FrontTimeOfDayWording) {
-    const struct {
-        int32_t hour;
-        const char* text;
-    } cases[] = {{11, "今朝、寒冷前線が近づく。         "},
-                 {12, "今日の午後、寒冷前線が近づく。     "},
-                 {17, "今日の午後、寒冷前線が近づく。     "},
-                 {18, "今夕、寒冷前線が近づく。         "}};
-    for (const auto& c : cases) {
+TEST(Forecast, FrontWordedByTimeOfDayAndOnDayTwoForTomorrow) {
+    for (auto [hour, text] : {std::pair{11, "今朝、寒冷前線が近づく。         "},
+                              {12, "今日の午後、寒冷前線が近づく。     "},
+                              {17, "今日の午後、寒冷前線が近づく。     "},
+                              {18, "今夕、寒冷前線が近づく。         "}}) {
         auto g = ForecastGame();
         g->weather.frontType = 1;
-        g->weather.frontHour = c.hour;
-        g->simClock.cruiseHours = 9;
-        EXPECT_TRUE(Has(Texts(ForecastLines(*g), false), c.text)) << c.hour;
+        g->weather.frontHour = hour;
+        EXPECT_TRUE(Has(Texts(ForecastLines(*g), false), text)) << hour;
     }
-}
-
-TEST(Forecast, FrontOnDayTwoIsAnnouncedForTomorrow) {
     auto g = ForecastGame();
     g->weather.frontType = 2;
     g->weather.frontHour = 30;
@@ -167,15 +151,11 @@ TEST(Forecast, FrontOnDayTwoIsAnnouncedForTomorrow) {
     EXPECT_EQ(tomorrow.back(), "北西に変わる。     ");
 }
 
-TEST(Forecast, FailuresAndTroublesAreListed) {
-    auto g = ForecastGame();
-    g->failures.failed[0] = 1;
-    g->cruiseOptions.troubleNoEngine = 1;
-    const auto lines = ForecastLines(*g);
-    EXPECT_EQ(lines[1].text, "GPS故障   ｴﾝｼﾞﾝ故障停止");
-}
-
-TEST(Forecast, PassageMoonAndGulfStream) {
+TEST(Forecast, FailuresTroublesPassageMoonAndGulfStream) {
+    auto f = ForecastGame();
+    f->failures.failed[0] = 1;
+    f->cruiseOptions.troubleNoEngine = 1;
+    EXPECT_EQ(ForecastLines(*f)[1].text, "GPS故障   ｴﾝｼﾞﾝ故障停止");
     auto g = ForecastGame();
     g->cruiseOptions.areaCode = 5;
     g->cruiseOptions.region = 5;

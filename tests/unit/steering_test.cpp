@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <tuple>
 
 #include "sim/sailing.h"
 #include "sim_fixture.h"
@@ -11,159 +13,101 @@ namespace {
 using testing::SailingGame;
 using testing::Ticks;
 
+// Heading 100 at five knots, fast enough that the helm acts in full; at speed
+// 15, k = 0.04 x (0.1 + 9 / 10) = 0.04 per unit of rudder.
 std::unique_ptr<Game> HelmGame(int32_t boatType = 1) {
     auto g = SailingGame(boatType);
     testing::UseHelmScreen(*g);
-    OwnBoat& b = g->ownBoat;
-    b.heading = 100;
-    b.headingExact = 100.0;
-    b.speed = 50;  // fast enough that the helm acts in full
+    g->ownBoat.heading = 100;
+    g->ownBoat.headingExact = 100.0;
+    g->ownBoat.speed = 50;
     return g;
 }
 
-void PointAt(Game& g, int32_t x) {
+void PointAt(Game& g, int32_t x, int32_t y = 700) {
     g.screenState.steerMouseX = x;
-    g.screenState.steerMouseY = 700;
+    g.screenState.steerMouseY = y;
 }
 
-// ---- Mouse rudder ----------------------------------------------------------------
-
-struct RudderCase {
-    int32_t mouseX, helm;
-    double heading;
-    int32_t rudder;
-};
-
-class MouseRudder : public ::testing::TestWithParam<RudderCase> {};
-
-// At speed 15, k = 0.04 x (0.1 + 9 / 10) = 0.04 per unit of rudder.
-TEST_P(MouseRudder, TurnsByOffsetFromTheCentreLine) {
-    const RudderCase c = GetParam();
-    auto g = HelmGame();
-    g->cruiseOptions.helm = c.helm;
-    PointAt(*g, c.mouseX);
-    UpdateSteering(*g);
-    EXPECT_NEAR(g->ownBoat.headingExact, c.heading, 1e-9);
-    EXPECT_EQ(g->ownBoat.rudder, c.rudder);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, MouseRudder,
-    ::testing::Values(
-        // 50 px left: R = trunc(50 / 1.6) = 31; the wheel turns to port.
-        RudderCase{462, 1, 100.0 - 31 * 0.04, 3},
-        // The tiller the other way.
-        RudderCase{462, -1, 100.0 + 31 * 0.04, 3},
-        // Right of the centre, to starboard.
-        RudderCase{562, 1, 100.0 + 31 * 0.04, -3},
-        // 100 px out: past trunc(1024 x 0.067) = 68 the rudder doubles.
-        RudderCase{412, 1, 100.0 - 124 * 0.04, 12},
-        // 150 px out: past 137 it triples, and a rudder over 15 doubles k.
-        RudderCase{362, 1, 100.0 - 279 * 0.08, 27},
-        // The centre line itself: no helm.
-        RudderCase{512, 1, 100.0, 0}));
-
-TEST(Helm, PointerOutsideTheBandHoldsTheHeading) {
-    auto g = HelmGame();
-    PointAt(*g, 300);  // left of width / 3
-    UpdateSteering(*g);
-    EXPECT_EQ(g->ownBoat.headingExact, 100.0);
-    EXPECT_EQ(g->ownBoat.rudder, 0);
-    g->screenState.steerMouseX = 462;
-    g->screenState.steerMouseY = 600;  // above the band
-    UpdateSteering(*g);
-    EXPECT_EQ(g->ownBoat.headingExact, 100.0);
-}
-
-TEST(Helm, SlowWithoutThrustTheHelmActsByHalf) {
-    auto g = HelmGame();
-    g->ownBoat.speed = 19;
-    PointAt(*g, 462);
-    UpdateSteering(*g);
-    EXPECT_NEAR(g->ownBoat.headingExact, 100.0 - 31 * 0.04 * 0.5, 1e-9);
-}
-
-TEST(Helm, MakingSternwayWithoutThrustAheadTheHelmReverses) {
-    struct Case {
-        int32_t throttle, gear;
+TEST(Helm, MouseTurnsByOffsetFromTheCentreLine) {
+    // 50 px left: R = trunc(50 / 1.6) = 31; past trunc(1024 x 0.067) = 68 px
+    // the rudder doubles, past 137 it triples and a rudder over 15 doubles k.
+    const struct {
+        const char* what;
+        int32_t x, y;
+        std::function<void(Game&)> set;
         double heading;
-    } cases[] = {{0, 0, 100.0 + 31 * 0.04}, {1, 0, 100.0 + 31 * 0.04}, {1, 3, 100.0 - 31 * 0.04}};
+        int32_t rudder;
+    } cases[] = {
+        {"wheel to port", 462, 700, [](Game&) {}, 100.0 - 31 * 0.04, 3},
+        {"tiller the other way", 462, 700, [](Game& g) { g.cruiseOptions.helm = -1; }, 100.0 + 31 * 0.04, 3},
+        {"to starboard", 562, 700, [](Game&) {}, 100.0 + 31 * 0.04, -3},
+        {"doubled", 412, 700, [](Game&) {}, 100.0 - 124 * 0.04, 12},
+        {"tripled", 362, 700, [](Game&) {}, 100.0 - 279 * 0.08, 27},
+        {"on the centre line", 512, 700, [](Game&) {}, 100.0, 0},
+        {"left of the band", 300, 700, [](Game&) {}, 100.0, 0},
+        {"above the band", 462, 600, [](Game&) {}, 100.0, 0},
+        {"slow without thrust: half", 462, 700, [](Game& g) { g.ownBoat.speed = 19; }, 100.0 - 31 * 0.02, 3},
+        {"looking aft", 462, 700, [](Game& g) { g.viewState.headingOffView = 180; }, 100.0 + 31 * 0.04, 3},
+        {"sternway reverses", 462, 700, [](Game& g) { g.ownBoat.speed = -30; }, 100.0 + 31 * 0.04, 3},
+        {"sternway idling", 462, 700,
+         [](Game& g) {
+             g.ownBoat.speed = -30;
+             g.ownBoat.throttle = 1;
+         },
+         100.0 + 31 * 0.04, 3},
+        {"sternway with thrust ahead", 462, 700,
+         [](Game& g) {
+             g.ownBoat.speed = -30;
+             g.ownBoat.throttle = 1;
+             g.ownBoat.gear = 3;
+         },
+         100.0 - 31 * 0.04, 3},
+    };
     for (const auto& c : cases) {
         auto g = HelmGame();
-        g->ownBoat.speed = -30;
-        g->ownBoat.throttle = c.throttle;
-        g->ownBoat.gear = c.gear;
-        PointAt(*g, 462);
+        c.set(*g);
+        PointAt(*g, c.x, c.y);
         UpdateSteering(*g);
-        EXPECT_NEAR(g->ownBoat.headingExact, c.heading, 1e-9) << c.throttle << " " << c.gear;
+        EXPECT_NEAR(g->ownBoat.headingExact, c.heading, 1e-9) << c.what;
+        EXPECT_EQ(g->ownBoat.rudder, c.rudder) << c.what;
     }
 }
 
-TEST(Helm, LookingAftTheSteeringFollowsThePicture) {
-    auto g = HelmGame();
-    g->viewState.headingOffView = 180;
-    PointAt(*g, 462);
-    UpdateSteering(*g);
-    EXPECT_NEAR(g->ownBoat.headingExact, 100.0 + 31 * 0.04, 1e-9);
-}
-
-// ---- Screws --------------------------------------------------------------------
-
-TEST(Screws, SplitTwinScrewsTurnTheBoatOnTheSpot) {
-    struct Case {
-        int32_t split, throttle;
-        double heading;
-    } cases[] = {{1, 1, 104.0}, {1, 3, 106.0}, {-1, 1, 96.0}, {-1, 10, 94.0}};
-    for (const auto& c : cases) {
+TEST(Screws, SplitTwinScrewsTurnOnTheSpotAndAsternThePropellerWalks) {
+    for (auto [split, throttle, heading] : {std::tuple{1, 1, 104.0}, {1, 3, 106.0}, {-1, 1, 96.0}, {-1, 10, 94.0}}) {
         auto g = HelmGame(4);
         g->ownBoat.speed = 0;
         g->ownBoat.speedExact = 0.0;
-        g->ownBoat.throttle = c.throttle;
-        g->ownBoat.gear = 3;
-        g->ownBoat.twinSplit = c.split;
+        std::tie(g->ownBoat.throttle, g->ownBoat.gear, g->ownBoat.twinSplit) = std::tuple(throttle, 3, split);
         g->weather.windSpeed = 0;
         UpdateSteering(*g);
-        EXPECT_NEAR(g->ownBoat.headingExact, c.heading, 1e-9);
+        EXPECT_NEAR(g->ownBoat.headingExact, heading, 1e-9) << split << " " << throttle;
         UpdateSpeed(*g);
-        EXPECT_EQ(g->ownBoat.gear, 0);
-        EXPECT_EQ(g->ownBoat.speedExact, 0.0);
+        EXPECT_EQ(std::tuple(g->ownBoat.gear, g->ownBoat.speedExact), std::tuple(0, 0.0));
     }
-}
-
-TEST(Screws, GoingAsternThePropellerWalksTheSternToPort) {
-    struct Case {
-        int32_t type, gear;
-        double heading;
-    } cases[] = {
-        {1, -1, 100.0 + 25 * 0.04},        // sailboat auxiliary
-        {3, -1, 100.0 + 50 * 0.04 * 0.4},  // single screw: slower to answer astern
-        {4, -1, 100.0},                    // twin screws cancel
-        {3, 3, 100.0},                     // ahead: no walk
-    };
-    for (const auto& c : cases) {
-        auto g = HelmGame(c.type);
+    // Sailboat auxiliary; single screw, slower to answer astern; twin screws
+    // cancel; ahead, no walk.
+    for (auto [type, gear, heading] : {std::tuple{1, -1, 100.0 + 25 * 0.04}, {3, -1, 100.0 + 50 * 0.04 * 0.4},
+                                       {4, -1, 100.0}, {3, 3, 100.0}}) {
+        auto g = HelmGame(type);
         g->ownBoat.speed = 0;
         g->ownBoat.throttle = 1;
-        g->ownBoat.gear = c.gear;
+        g->ownBoat.gear = gear;
         UpdateSteering(*g);
-        EXPECT_NEAR(g->ownBoat.headingExact, c.heading, 1e-9) << c.type;
+        EXPECT_NEAR(g->ownBoat.headingExact, heading, 1e-9) << type << " " << gear;
     }
 }
 
-// ---- Weather helm --------------------------------------------------------------
-
 TEST(WeatherHelm, HeeledMonohullRoundsUpWithTheRudderAtZero) {
-    struct Case {
+    const struct {
         int32_t type, heel, tack, difficulty, spinnaker, wind, noBroaching;
         double heading;
     } cases[] = {
         {1, 29, 1, 5, 0, 15, 0, 315.0 + 60 * 0.04},  // toward the wind from 315
-        {1, 29, -1, 5, 0, 15, 0, 315.0 - 60 * 0.04},
-        {1, 28, 1, 5, 0, 15, 0, 315.0},
-        {1, 29, 1, 8, 0, 15, 0, 315.0 + 90 * 0.04},
-        {1, 25, 1, 5, 1, 15, 0, 315.0 + 400 * 0.04},
-        {1, 25, 1, 5, 0, 31, 0, 315.0 + 400 * 0.04},
-        {1, 29, 1, 5, 0, 15, 1, 315.0},
+        {1, 29, -1, 5, 0, 15, 0, 315.0 - 60 * 0.04}, {1, 28, 1, 5, 0, 15, 0, 315.0},
+        {1, 29, 1, 8, 0, 15, 0, 315.0 + 90 * 0.04},  {1, 25, 1, 5, 1, 15, 0, 315.0 + 400 * 0.04},
+        {1, 25, 1, 5, 0, 31, 0, 315.0 + 400 * 0.04}, {1, 29, 1, 5, 0, 15, 1, 315.0},
         {2, 29, 1, 5, 0, 15, 0, 315.0},
     };
     for (const auto& c : cases) {
@@ -171,9 +115,7 @@ TEST(WeatherHelm, HeeledMonohullRoundsUpWithTheRudderAtZero) {
         OwnBoat& b = g->ownBoat;
         b.heading = 315;
         b.headingExact = 315.0;
-        b.heel = c.heel;
-        b.tack = c.tack;
-        b.spinnaker = c.spinnaker;
+        std::tie(b.heel, b.tack, b.spinnaker) = std::tuple(c.heel, c.tack, c.spinnaker);
         g->cruiseOptions.difficulty = c.difficulty;
         g->cruiseOptions.noBroaching = c.noBroaching;
         g->weather.windSpeed = c.wind;
@@ -182,9 +124,7 @@ TEST(WeatherHelm, HeeledMonohullRoundsUpWithTheRudderAtZero) {
     }
 }
 
-// ---- Tack and close-hauled requests ---------------------------------------------
-
-TEST(Requests, TackTurnsThroughTheWindAndSettlesCloseHauled) {
+TEST(Requests, TackTurnsThroughTheWindAndSettlesCloseHauledUntilTheHelmCancels) {
     auto g = HelmGame();
     g->weather.windSpeed = 16;
     OwnBoat& b = g->ownBoat;
@@ -195,15 +135,17 @@ TEST(Requests, TackTurnsThroughTheWindAndSettlesCloseHauled) {
     b.prevTack = 1;
     b.tackRequest = 1;
     UpdateSteering(*g);
-    // R = -500 x helm x tack: a rudder of -35, to starboard.
-    EXPECT_EQ(b.rudder, -35);
-    EXPECT_GT(b.headingExact, 315.0);
+    EXPECT_EQ(b.rudder, -35);  // R = -500 x helm x tack: to starboard
     for (int i = 0; i < 100 && b.tackRequest != 0; ++i) Ticks(*g, 1);
-    EXPECT_EQ(b.tackRequest, 0);
-    EXPECT_EQ(b.closeHauled, 1);
-    EXPECT_EQ(b.tack, -1);
     // 47 - 16 / 8 = 45 degrees off the wind on the new tack.
-    EXPECT_EQ(b.heading, 45);
+    EXPECT_EQ(std::tuple(b.tackRequest, b.closeHauled, b.tack, b.heading), std::tuple(0, 1, -1, 45));
+    g->weather.windDirection = 10;  // held close-hauled as the wind shifts
+    Ticks(*g, 1);
+    EXPECT_EQ(b.heading, 55);
+    b.tackRequest = 1;
+    PointAt(*g, 512);
+    UpdateSteering(*g);
+    EXPECT_EQ(std::tuple(b.closeHauled, b.tackRequest), std::tuple(0, 0));
 }
 
 TEST(Requests, CloseHauledRequestFromARunHeadsUpToFortyFiveDegrees) {
@@ -215,101 +157,56 @@ TEST(Requests, CloseHauledRequestFromARunHeadsUpToFortyFiveDegrees) {
     UpdateSpeed(*g);
     b.tackRequest = -1;
     for (int i = 0; i < 100 && b.tackRequest != 0; ++i) Ticks(*g, 1);
-    EXPECT_EQ(b.closeHauled, 1);
-    EXPECT_EQ(b.tack, 1);
-    EXPECT_EQ(b.heading, 315);
-    // Held close-hauled as the wind shifts.
-    g->weather.windDirection = 10;
-    Ticks(*g, 1);
-    EXPECT_EQ(b.heading, 325);
+    EXPECT_EQ(std::tuple(b.closeHauled, b.tack, b.heading), std::tuple(1, 1, 315));
 }
 
-TEST(Requests, SteeringInTheBandCancelsThem) {
-    auto g = HelmGame();
-    g->ownBoat.closeHauled = 1;
-    g->ownBoat.tackRequest = 1;
-    PointAt(*g, 512);
-    UpdateSteering(*g);
-    EXPECT_EQ(g->ownBoat.closeHauled, 0);
-    EXPECT_EQ(g->ownBoat.tackRequest, 0);
-}
-
-// ---- Boat clicks ------------------------------------------------------------------
-
-TEST(BoatClicks, LeftClickTurnsToPortRightToStarboardEachOnce) {
+TEST(BoatClicks, LeftTurnsToPortRightToStarboardEachOnceAndOnlyOnTheBoat) {
     auto g = HelmGame();
     g->ownBoat.closeHauled = 1;
     g->inputState.clickX = 520;
     g->inputState.clickY = 310;
     UpdateSteering(*g);
-    EXPECT_EQ(g->ownBoat.headingExact, 90.0);
-    EXPECT_EQ(g->ownBoat.heading, 90);
-    EXPECT_EQ(g->ownBoat.closeHauled, 0);
-    EXPECT_EQ(g->inputState.clickX, -100);
+    EXPECT_EQ(std::tuple(g->ownBoat.heading, g->ownBoat.closeHauled, g->inputState.clickX), std::tuple(90, 0, -100));
     UpdateSteering(*g);
     EXPECT_EQ(g->ownBoat.headingExact, 90.0);
     g->inputState.rightClickX = 500;
     g->inputState.rightClickY = 290;
     UpdateSteering(*g);
     EXPECT_EQ(g->ownBoat.headingExact, 100.0);
-}
-
-TEST(BoatClicks, ConsumedOrAbsentClicksNeverTurnTheBoat) {
-    auto g = HelmGame();
-    // Before the boat is first drawn its screen position is the corner.
-    g->screenState.ownBoatScreenX = 0;
-    g->screenState.ownBoatScreenY = 0;
+    // Away from the boat (width / 9), with a help page up, or before the boat
+    // is first drawn (its screen position the corner) nothing turns.
+    g->inputState.clickX = 512 + 1024 / 9;
+    g->inputState.clickY = 300;
+    UpdateSteering(*g);
+    g->inputState.clickX = 512;
+    g->screenState.helpPage = 3;
+    UpdateSteering(*g);
+    g->screenState.helpPage = 0;
+    g->screenState.ownBoatScreenX = g->screenState.ownBoatScreenY = 0;
     g->inputState.clickX = -100;
-    g->inputState.clickY = 0;
-    g->inputState.rightClickX = 0;
-    g->inputState.rightClickY = 0;
+    g->inputState.clickY = g->inputState.rightClickX = g->inputState.rightClickY = 0;
     for (int i = 0; i < 3; ++i) UpdateSteering(*g);
     EXPECT_EQ(g->ownBoat.headingExact, 100.0);
 }
 
-TEST(BoatClicks, ClicksAwayFromTheBoatOrWithAHelpPageDoNothing) {
-    auto g = HelmGame();
-    g->inputState.clickX = 512 + 1024 / 9;  // just outside width / 9
-    g->inputState.clickY = 300;
-    UpdateSteering(*g);
-    EXPECT_EQ(g->ownBoat.headingExact, 100.0);
-    g->inputState.clickX = 512;
-    g->screenState.helpPage = 3;
-    UpdateSteering(*g);
-    EXPECT_EQ(g->ownBoat.headingExact, 100.0);
-}
-
-// ---- Made fast --------------------------------------------------------------------
-
-TEST(MadeFastHeading, DockedBoatLiesEastOrWest) {
-    const struct {
-        int32_t heading;
-        double after;
-    } cases[] = {{200, 270.0}, {349, 270.0}, {350, 90.0}, {10, 90.0}, {180, 90.0}};
-    for (const auto& c : cases) {
+TEST(MadeFastHeading, DockedLiesEastOrWestAnchoredSwingsHalfwayTheShortWay) {
+    for (auto [heading, after] : {std::pair{200, 270.0}, {349, 270.0}, {350, 90.0}, {10, 90.0}, {180, 90.0}}) {
         auto g = HelmGame();
         g->ownBoat.docked = 1;
-        g->ownBoat.heading = c.heading;
-        g->ownBoat.headingExact = c.heading;
+        g->ownBoat.heading = heading;
+        g->ownBoat.headingExact = heading;
         UpdateSteering(*g);
-        EXPECT_EQ(g->ownBoat.headingExact, c.after) << c.heading;
+        EXPECT_EQ(g->ownBoat.headingExact, after) << heading;
     }
-}
-
-TEST(MadeFastHeading, AnchoredBoatSwingsHalfwayToTheLineTheShortWayRound) {
-    const struct {
-        double heading;
-        int32_t line;
-        double after;
-    } cases[] = {{100.0, 200, 150.0}, {350.0, 10, 0.0}, {10.0, 350, 0.0}, {200.0, 100, 150.0}};
-    for (const auto& c : cases) {
+    for (auto [heading, line, after] :
+         {std::tuple{100.0, 200, 150.0}, {350.0, 10, 0.0}, {10.0, 350, 0.0}, {200.0, 100, 150.0}}) {
         auto g = HelmGame();
         g->ownBoat.anchored = 1;
-        g->ownBoat.headingExact = c.heading;
-        g->ownBoat.heading = Trunc(c.heading);
-        g->anchorState.lineBearing = c.line;
+        g->ownBoat.headingExact = heading;
+        g->ownBoat.heading = Trunc(heading);
+        g->anchorState.lineBearing = line;
         UpdateSteering(*g);
-        EXPECT_NEAR(g->ownBoat.headingExact, c.after, 1e-9) << c.heading << " " << c.line;
+        EXPECT_NEAR(g->ownBoat.headingExact, after, 1e-9) << heading << " " << line;
     }
 }
 
@@ -319,7 +216,6 @@ TEST(MadeFastHeading, OnABuoyAndAlongsideTheDock) {
     g->anchorState.lineBearing = 123;
     UpdateSteering(*g);
     EXPECT_EQ(g->ownBoat.heading, 123);
-
     auto d = HelmGame();
     d->cruiseOptions.isRealArea = 1;
     d->areaGrid.realDockHeading1 = 90;
@@ -333,33 +229,25 @@ TEST(MadeFastHeading, OnABuoyAndAlongsideTheDock) {
     EXPECT_EQ(d->ownBoat.heading, 270);
 }
 
-// ---- Hand-bearing compass --------------------------------------------------------
-
-TEST(HandBearingCompass, PointerTurnsTheCompassNotTheBoat) {
+TEST(HandBearingCompass, PointerTurnsTheCompassNotTheBoatAndTwoHoursLaterItReturns) {
     auto g = HelmGame();
     g->viewState.compassMode = 1;
     g->viewState.compassBearingExact = 100.0;
     PointAt(*g, 462);
     UpdateSteering(*g);
     EXPECT_NEAR(g->viewState.compassBearingExact, 100.0 - 31 * 0.5 / std::sqrt(200.0), 1e-9);
-    EXPECT_EQ(g->viewState.handBearing, 98);
-    EXPECT_EQ(g->ownBoat.headingExact, 100.0);
-    EXPECT_EQ(g->ownBoat.rudder, 0);
+    EXPECT_EQ(std::tuple(g->viewState.handBearing, g->ownBoat.headingExact, g->ownBoat.rudder),
+              std::tuple(98, 100.0, 0));
+    auto h = HelmGame();
+    h->viewState.compassBearingExact = 33.0;
+    h->viewState.compassHour = 8;
+    h->simClock.hour = 9;
+    UpdateSteering(*h);
+    EXPECT_EQ(h->viewState.compassBearingExact, 33.0);
+    h->simClock.hour = 10;
+    UpdateSteering(*h);
+    EXPECT_EQ(h->viewState.compassBearingExact, 100.0);
 }
-
-TEST(HandBearingCompass, ReturnsToTheHeadingTwoHoursAfterUse) {
-    auto g = HelmGame();
-    g->viewState.compassBearingExact = 33.0;
-    g->viewState.compassHour = 8;
-    g->simClock.hour = 9;
-    UpdateSteering(*g);
-    EXPECT_EQ(g->viewState.compassBearingExact, 33.0);
-    g->simClock.hour = 10;
-    UpdateSteering(*g);
-    EXPECT_EQ(g->viewState.compassBearingExact, 100.0);
-}
-
-// ---- Soundness ---------------------------------------------------------------------
 
 TEST(HeadingGuard, HeadingFarOutOfRangeStillIndexesTheTables) {
     auto g = HelmGame();
