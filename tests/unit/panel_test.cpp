@@ -24,18 +24,15 @@ const PanelButtonRow& Button(const Game& g, const std::string& label) {
     throw std::runtime_error("no button " + label);
 }
 
-TEST(PanelColumns, StateChoosesEngineSailsOrStopped) {
+TEST(PanelColumns, StateChoosesTheColumnAndItsShownButtons) {
     auto g = std::make_unique<Game>();
-    EXPECT_EQ(ColumnFor(*g), ButtonColumn::Stopped);
     g->ownBoat.sailsUp = 1;
     EXPECT_EQ(ColumnFor(*g), ButtonColumn::Sails);
     g->ownBoat.sailsUp = 0;
     g->ownBoat.throttle = 1;
     EXPECT_EQ(ColumnFor(*g), ButtonColumn::Engine);
-}
-
-TEST(PanelColumns, StoppedSailboatFreeToAnchor) {
-    auto g = std::make_unique<Game>();
+    g->ownBoat.throttle = 0;
+    EXPECT_EQ(ColumnFor(*g), ButtonColumn::Stopped);
     EXPECT_EQ(Shown(*g), (std::vector<std::string>{"ｾｰﾙ  ", "ｴﾝｼﾞﾝ ", "ｱﾝｶｰ1ﾚｯｺ"}));
     g->ownBoat.atPier = 1;
     g->anchors.anchor[1][1] = 3;
@@ -57,26 +54,9 @@ TEST(PanelColumns, TwinTrawlerUnderPowerShowsTheSplitButtons) {
     EXPECT_TRUE(Button(*g, "右前進左後進").dark(*g));
 }
 
-TEST(PanelButtons, EngineButtonsWeighAnchorOnlyWhenDrivingHard) {
-    auto g = std::make_unique<Game>();
-    g->ownBoat.throttle = 1;
-    g->ownBoat.gear = 3;
-    g->anchors.anchor[1][1] = 3;
-    Button(*g, "加速 ").act(*g);
-    EXPECT_EQ(g->ownBoat.throttle, 3);
-    EXPECT_EQ(g->anchors.anchor[1][1], 0);
-    g->anchors.anchor[1][1] = 3;
-    Button(*g, "減速 ").act(*g);
-    EXPECT_EQ(g->ownBoat.throttle, 1);
-    EXPECT_EQ(g->anchors.anchor[1][1], 3);
-    Button(*g, "ｴﾝｼﾞﾝｵﾌ").act(*g);
-    EXPECT_EQ(g->ownBoat.throttle, 0);
-}
-
 TEST(PanelButtons, SheetButtonAlternatesAndSaysWhatItWillDo) {
     auto g = std::make_unique<Game>();
-    g->ownBoat.sailsUp = 1;
-    g->ownBoat.autoTrim = 1;
+    g->ownBoat.sailsUp = g->ownBoat.autoTrim = 1;
     g->ownBoat.sheet = 12;
     const PanelButtonRow& sheet = Button(*g, "ｼｰﾄ  ");
     EXPECT_STREQ(DescriptionOf(sheet, *g), "  ﾒｲﾝｼｰﾄを全部出す。");
@@ -116,25 +96,6 @@ TEST(PanelButtons, MoreAndLessSailStepThroughThePlan) {
     EXPECT_EQ(b.spinnaker, 0);
 }
 
-TEST(PanelButtons, ReleaseFreesFromPierOrBuoyAndRestoresSpeed) {
-    auto g = std::make_unique<Game>();
-    g->ownBoat.onBuoy = 2;
-    g->ownBoat.mooringLine = 2;
-    g->ownBoat.speedExact = 3;
-    g->simClock.stopHour = 20;
-    g->simClock.speedBeforeStop = 7;
-    g->simClock.divisorBeforeStop = 256;
-    Button(*g, "放す    ").act(*g);
-    EXPECT_EQ(g->ownBoat.onBuoy, 0);
-    EXPECT_EQ(g->ownBoat.mooringLine, 0);
-    EXPECT_EQ(g->ownBoat.atPier, 0);
-    EXPECT_EQ(g->ownBoat.castOff, 1);
-    EXPECT_EQ(g->ownBoat.speedExact, 0);
-    EXPECT_EQ(g->simClock.stopHour, -1);
-    EXPECT_EQ(g->cruiseOptions.simSpeed, 7);
-    EXPECT_EQ(g->cruiseOptions.stepDivisor, 256);
-}
-
 TEST(PanelButtons, LookButtonsTurnTheCompassWhenItIsInUse) {
     auto g = std::make_unique<Game>();
     g->viewState.compassMode = 1;
@@ -148,17 +109,6 @@ TEST(PanelButtons, LookButtonsTurnTheCompassWhenItIsInUse) {
     Button(*g, "hb保存 ").act(*g);
     EXPECT_EQ(g->viewState.savedBearing, 20);
     EXPECT_TRUE(Button(*g, "hb保存 ").dark(*g));
-}
-
-TEST(PanelButtons, SpeedButtonsStepWithinLimitsAndLeaveTheSavedPair) {
-    auto g = std::make_unique<Game>();
-    g->cruiseOptions.simSpeed = 15;
-    SpeedButtons()[0].act(*g);
-    EXPECT_EQ(g->cruiseOptions.simSpeed, 15);
-    SpeedButtons()[1].act(*g);
-    EXPECT_EQ(g->cruiseOptions.simSpeed, 14);
-    EXPECT_EQ(g->cruiseOptions.stepDivisor, 15);
-    EXPECT_EQ(g->cruiseOptions.savedSpeed, 9);
 }
 
 }  // namespace
