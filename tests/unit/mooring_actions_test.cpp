@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "vessels_fixture.h"
 
 namespace vel {
@@ -9,82 +11,48 @@ namespace {
 
 using fixture::CalmGame;
 
-TEST(LetGoAnchor, KeepsTheSpeedAndIdlesARunningEngineInNeutral) {
+TEST(LetGoAnchor, KeepsTheSpeedAndIdlesARunningEngineInNeutralButLeavesAStoppedOneStopped) {
     auto g = CalmGame();
     g->cruiseOptions.simSpeed = 11;
     g->cruiseOptions.stepDivisor = 51;
     g->simClock.hour = 16;
-    g->ownBoat.throttle = 7;
-    g->ownBoat.gear = 3;
-    g->ownBoat.twinSplit = 1;
-    g->ownBoat.sailsUp = 1;
+    OwnBoat& b = g->ownBoat;
+    std::tie(b.throttle, b.gear, b.twinSplit, b.sailsUp) = std::tuple(7, 3, 1, 1);
     LetGoAnchor(*g, 2);
-    EXPECT_EQ(g->anchors.anchor[1][2], 1);
-    EXPECT_EQ(g->anchors.anchor[1][1], 0);
-    EXPECT_EQ(g->simClock.speedBeforeStop, 11);
-    EXPECT_EQ(g->simClock.divisorBeforeStop, 51);
-    EXPECT_EQ(g->simClock.stopHour, 16);
-    EXPECT_EQ(g->ownBoat.throttle, 1);
-    EXPECT_EQ(g->ownBoat.gear, 0);
-    EXPECT_EQ(g->ownBoat.twinSplit, 0);
-    EXPECT_EQ(g->ownBoat.sailsUp, 0);
+    EXPECT_EQ(std::pair(g->anchors.anchor[1][2], g->anchors.anchor[1][1]), std::pair(1, 0));
+    EXPECT_EQ(std::tuple(g->simClock.speedBeforeStop, g->simClock.divisorBeforeStop, g->simClock.stopHour),
+              std::tuple(11, 51, 16));
+    EXPECT_EQ(std::tuple(b.throttle, b.gear, b.twinSplit, b.sailsUp), std::tuple(1, 0, 0, 0));
+    auto s = CalmGame();
+    s->ownBoat.gear = 3;
+    LetGoAnchor(*s, 1);
+    EXPECT_EQ(std::pair(s->ownBoat.throttle, s->ownBoat.gear), std::pair(0, 3));
 }
-
-TEST(LetGoAnchor, LeavesAStoppedEngineStopped) {
-    auto g = CalmGame();
-    g->ownBoat.gear = 3;
-    LetGoAnchor(*g, 1);
-    EXPECT_EQ(g->ownBoat.throttle, 0);
-    EXPECT_EQ(g->ownBoat.gear, 3);
-}
-
-struct RestoreCase {
-    int32_t speed;
-    int32_t restored;
-};
-
-class GettingUnderWay : public ::testing::TestWithParam<RestoreCase> {};
 
 // Made fast at speed 9 (divisor 114): only a faster speed is brought back.
-TEST_P(GettingUnderWay, BringsBackTheSpeedKeptWhenMadeFastIfRunningFaster) {
-    const RestoreCase c = GetParam();
-    for (void (*command)(Game&) : {WeighAnchors, CastOffFromPier, LetGoMooring}) {
-        auto g = CalmGame();
-        g->simClock.speedBeforeStop = 9;
-        g->simClock.divisorBeforeStop = 114;
-        g->cruiseOptions.simSpeed = c.speed;
-        g->cruiseOptions.stepDivisor = 1;
-        g->simClock.stopHour = 20;
-        command(*g);
-        EXPECT_EQ(g->cruiseOptions.simSpeed, c.restored);
-        EXPECT_EQ(g->cruiseOptions.stepDivisor, c.restored == c.speed ? 1 : 114);
-        EXPECT_EQ(g->simClock.stopHour, -1);
+TEST(GettingUnderWay, BringsBackTheSpeedKeptWhenMadeFastIfRunningFaster) {
+    for (auto [speed, restored] : {std::pair{15, 9}, {10, 9}, {9, 9}, {4, 4}}) {
+        for (void (*command)(Game&) : {WeighAnchors, CastOffFromPier, LetGoMooring}) {
+            auto g = CalmGame();
+            g->simClock.speedBeforeStop = 9;
+            g->simClock.divisorBeforeStop = 114;
+            g->cruiseOptions.simSpeed = speed;
+            g->cruiseOptions.stepDivisor = 1;
+            g->simClock.stopHour = 20;
+            command(*g);
+            EXPECT_EQ(std::tuple(g->cruiseOptions.simSpeed, g->cruiseOptions.stepDivisor, g->simClock.stopHour),
+                      std::tuple(restored, restored == speed ? 1 : 114, -1))
+                << speed;
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Speeds, GettingUnderWay,
-                         ::testing::Values(RestoreCase{15, 9}, RestoreCase{10, 9}, RestoreCase{9, 9},
-                                           RestoreCase{4, 4}));
-
-TEST(WeighAnchors, BringsBothUpAndCancelsTheTender) {
-    auto g = CalmGame();
-    g->anchors.anchor[1][1] = 3;
-    g->anchors.anchor[1][2] = 2;
-    g->ownBoat.tenderAnchorBearing = 180;
-    WeighAnchors(*g);
-    EXPECT_EQ(g->anchors.anchor[1][1], 0);
-    EXPECT_EQ(g->anchors.anchor[1][2], 0);
-    EXPECT_EQ(g->ownBoat.tenderAnchorBearing, -1);
-}
-
-TEST(LayAnchorByTender, TakesOnlyTheFourCardinalBearings) {
+TEST(Tender, TakesOnlyTheFourCardinalBearings) {
     auto g = CalmGame();
     LayAnchorByTender(*g, 45);
-    EXPECT_EQ(g->ownBoat.tenderAnchorBearing, -1);
-    EXPECT_EQ(g->anchors.anchor[1][2], 0);
+    EXPECT_EQ(std::pair(g->ownBoat.tenderAnchorBearing, g->anchors.anchor[1][2]), std::pair(-1, 0));
     LayAnchorByTender(*g, 270);
-    EXPECT_EQ(g->ownBoat.tenderAnchorBearing, 270);
-    EXPECT_EQ(g->anchors.anchor[1][2], 2);
+    EXPECT_EQ(std::pair(g->ownBoat.tenderAnchorBearing, g->anchors.anchor[1][2]), std::pair(270, 2));
 }
 
 }  // namespace
