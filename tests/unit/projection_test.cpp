@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 #include "sailing_view_fixture.h"
 
@@ -16,184 +17,113 @@ int32_t RowOf(Game& g, test::At p, int32_t kind = kProjectPlain) {
     return g.projection.screenY[5];
 }
 
-TEST(Projection, StarboardPointLiesLowerThanItsMirrorToPort) {
+TEST(Projection, RowsByDistanceSideAndKind) {
+    // 30 degrees off the bow at 500 units: to starboard the depth is cos100[30]
+    // = 86 hundredths of the distance, giving 72 + 60 x (0.95 - 430 x 0.00005)
+    // x 373 / 430 = 120.3; to port the full distance: 113.4. Closer than ten
+    // units counts as ten (2197.0); the factor steps down at a thousand units.
+    const struct {
+        double bearing, distance;
+        int32_t viewMode, kind, row;
+    } cases[] = {
+        {30.02, 500, 2, kProjectPlain, 120},  {-30.02, 500, 2, kProjectPlain, 113}, {0, 10, 2, kProjectPlain, 2196},
+        {0, 0, 2, kProjectPlain, 2196},       {0, 999, 2, kProjectPlain, 92},      {0, 1000, 2, kProjectPlain, 91},
+        {0, 999, 1, kProjectPlain, 91},       {0, 1000, 1, kProjectPlain, 90},
+        // 15 units away, inside the field: far below the view; kind 5 keeps it
+        // to 85 degrees, no lower than horizon + height / 6 = 193 beyond 80;
+        // other kinds put it on the horizon beyond 80, kind 6 beyond 60.
+        {79.5, 15, 2, kProjectPlain, 2196},   {82.5, 15, 2, kProjectPlain, 72},    {82.5, 15, 2, kProjectShore, 193},
+        {-82.5, 15, 2, kProjectShore, 193},   {85.5, 15, 2, kProjectShore, 193},   {86.5, 15, 2, kProjectShore, 72},
+        {59.5, 15, 2, kProjectAside, 2196},   {61.5, 15, 2, kProjectAside, 72},    {-61.5, 15, 2, kProjectAside, 72},
+    };
+    for (const auto& c : cases) {
+        auto g = test::ViewGame();
+        g->viewState.viewMode = c.viewMode;
+        EXPECT_EQ(RowOf(*g, FromEye(c.bearing, c.distance), c.kind), c.row) << c.bearing << " at " << c.distance;
+    }
     auto g = test::ViewGame();
-    // 30 degrees off the bow at 500 units: to starboard the depth is
-    // cos100[30] = 86 hundredths of the distance (430), giving
-    // 72 + 60 * (0.95 - 430 * 0.00005) * 373 / 430 = 120.3; to port the full
-    // distance stands: 72 + 60 * 0.925 * 373 / 500 = 113.4.
-    EXPECT_EQ(RowOf(*g, FromEye(30.02, 500)), 120);
-    EXPECT_EQ(g->projection.relBearing, 30);
-    EXPECT_EQ(RowOf(*g, FromEye(-30.02, 500)), 113);
+    RowOf(*g, FromEye(-30.02, 500));
     EXPECT_EQ(g->projection.relBearing, -30);
-}
-
-TEST(Projection, PointAbeamSitsOnTheHorizonAtTheEdgeOfTheSpread) {
-    auto g = test::ViewGame();
-    projectPointD(*g, 5, 500.0, 60.0, kProjectPlain);
-    EXPECT_EQ(g->projection.screenY[5], 72);
-    // s = hScale * 8 = 12.8 on the horizon; 12.8 * 1.1 * 90 degrees (as the
-    // factor 57.295 gives them: 89.9995) = 1267.
-    EXPECT_EQ(g->projection.screenX[5], 512 + 1267);
-    EXPECT_EQ(g->projection.relBearing, 89);
-}
-
-TEST(Projection, PointCloserThanTenUnitsProjectsAsIfTenAway) {
-    auto g = test::ViewGame();
-    // 72 + 60 * (0.95 - 10 * 0.00005) * 373 / 10 = 2197.0
-    EXPECT_EQ(RowOf(*g, FromEye(0, 10)), 2196);
-    EXPECT_EQ(RowOf(*g, FromEye(0, 4)), 2196);
-    EXPECT_EQ(RowOf(*g, FromEye(0, 0)), 2196);
-}
-
-TEST(Projection, DistanceFactorStepsDownAtAThousandUnits) {
-    auto g = test::ViewGame();
-    // Normal view: f 0.90005 at 999 (row 92.16), 0.88 at 1000 (row 91.69).
-    EXPECT_EQ(RowOf(*g, FromEye(0, 999)), 92);
-    EXPECT_EQ(RowOf(*g, FromEye(0, 1000)), 91);
-    // Close-up: 0.85005 at 999 (row 91.04), 0.83 at 1000 (row 90.58).
-    g->viewState.viewMode = 1;
-    EXPECT_EQ(RowOf(*g, FromEye(0, 999)), 91);
-    EXPECT_EQ(RowOf(*g, FromEye(0, 1000)), 90);
-}
-
-TEST(Projection, RowsNeverRiseAboveTheHorizon) {
-    auto g = test::ViewGame();
     g->projection.baseY = 20;  // a base above the horizon would lift far points
     EXPECT_EQ(RowOf(*g, FromEye(0, 300)), 72);
 }
 
-struct EdgeCase {
-    double bearing;
-    int32_t kind;
-    int32_t row;
-};
-
-TEST(Projection, FieldEdgesByKind) {
-    // A point 15 units away projects far below the view while inside the
-    // field: ahead to starboard its depth is at most 0.51 * 15, raised to the
-    // 10-unit floor (row 2196). Kind 5 keeps it until 85 degrees, no lower than
-    // horizon + height / 6 = 193 beyond 80; every other kind puts it on the
-    // horizon beyond 80, kind 6 already beyond 60.
-    const EdgeCase cases[] = {
-        {79.5, kProjectPlain, 2196}, {82.5, kProjectPlain, 72}, {82.5, kProjectShore, 193},
-        {-82.5, kProjectShore, 193}, {85.5, kProjectShore, 193}, {86.5, kProjectShore, 72},
-        {59.5, kProjectAside, 2196}, {61.5, kProjectAside, 72},  {-61.5, kProjectAside, 72},
-    };
-    for (const EdgeCase& c : cases) {
-        auto g = test::ViewGame();
-        EXPECT_EQ(RowOf(*g, FromEye(c.bearing, 15), c.kind), c.row) << c.bearing << " kind " << c.kind;
-    }
-}
-
-TEST(Projection, AsideKindPushesPointsOffTheSideTheyLieOn) {
+TEST(Projection, ColumnsAbeamAndAside) {
     auto g = test::ViewGame();
-    projectPointD(*g, 5, FromEye(61.5, 200).x, FromEye(61.5, 200).y, kProjectAside);
-    EXPECT_EQ(g->projection.screenX[5], 2048);
-    projectPointD(*g, 5, FromEye(-61.5, 200).x, FromEye(-61.5, 200).y, kProjectAside);
-    EXPECT_EQ(g->projection.screenX[5], -1024);
+    // s = hScale x 8 = 12.8 on the horizon; 12.8 x 1.1 x 89.9995 degrees = 1267.
+    projectPointD(*g, 5, 500.0, 60.0, kProjectPlain);
+    EXPECT_EQ(std::tuple(g->projection.screenY[5], g->projection.screenX[5], g->projection.relBearing),
+              std::tuple(72, 512 + 1267, 89));
+    // The aside kind pushes points off the side they lie on.
+    for (auto [bearing, x] : {std::pair{61.5, 2048}, {-61.5, -1024}}) {
+        projectPointD(*g, 5, FromEye(bearing, 200).x, FromEye(bearing, 200).y, kProjectAside);
+        EXPECT_EQ(g->projection.screenX[5], x) << bearing;
+    }
     projectPointD(*g, 5, FromEye(59.5, 200).x, FromEye(59.5, 200).y, kProjectAside);
     EXPECT_LT(g->projection.screenX[5], 2048);
-}
-
-TEST(Projection, DistanceSaturatesFarAway) {
-    auto g = test::ViewGame();
-    eyeBearing(*g, 0.0, -60000.0);
+    eyeBearing(*g, 0.0, -60000.0);  // the distance saturates far away
     EXPECT_EQ(g->projection.distance, 50000.0);
-    eyeBearing(*g, 0.0, 60.0);
-    EXPECT_EQ(g->projection.distance, 0.0);
 }
 
-TEST(DepthScale, GrowsDownTheScreenAndWithTheView) {
+TEST(Projection, DepthScaleGrowsDownTheScreenAndWithTheView) {
     auto g = test::ViewGame();
     // Row 440: v = 3.68; 0.06 + 1.02 v.
     EXPECT_NEAR(depthScale(*g, 440), 3.8136, 1e-9);
     EXPECT_NEAR(depthScale(*g, 72), 0.06, 1e-12);
-    g->viewState.viewMode = 1;  // v * 1.8
+    g->viewState.viewMode = 1;  // v x 1.8
     EXPECT_NEAR(depthScale(*g, 440), 6.81648, 1e-9);
     g->viewState.viewMode = 2;
-    g->screenState.width = 899;  // narrow screens: v * 1.3
+    g->screenState.width = 899;  // narrow screens: v x 1.3
     EXPECT_NEAR(depthScale(*g, 440), 4.93968, 1e-9);
     g->screenState.width = 1024;
-    g->viewState.compassMode = 1;
-    g->viewState.binoculars = 1;  // times 1.5
+    g->viewState.compassMode = g->viewState.binoculars = 1;  // times 1.5
     EXPECT_NEAR(depthScale(*g, 440), 5.7204, 1e-9);
 }
 
-TEST(SignedAngle, WrapsIntoMinus179To180) {
-    const std::array<std::array<int32_t, 2>, 8> cases = {
-        {{0, 0}, {180, 180}, {181, -179}, {-181, 179}, {359, -1}, {540, 180}, {-720, 0}, {-180, 180}}};
-    for (const auto& c : cases) EXPECT_EQ(signedAngle(c[0]), c[1]) << c[0];
-}
-
-TEST(SortByRow, FarRowsFirstAndTiesKeepTheirOrder) {
+TEST(Projection, SignedAnglesAndTheFarFirstOrder) {
+    for (auto [in, out] : {std::pair{180, 180}, {181, -179}, {-181, 179}, {359, -1}, {540, 180}, {-180, 180}})
+        EXPECT_EQ(signedAngle(in), out) << in;
+    // Far rows first, ties keep their order, hidden entries are never chosen.
     std::array<int32_t, 7> keys = {0, 50, 30, 30, 19000, 10, 30};
     std::array<int32_t, 7> order{};
     EXPECT_EQ(sortByRow(keys, order, 6), 5);
-    const std::array<int32_t, 6> want = {0, 5, 2, 3, 6, 1};
-    for (int k = 1; k <= 5; ++k) EXPECT_EQ(order[k], want[k]) << k;
+    EXPECT_EQ((std::array<int32_t, 5>{order[1], order[2], order[3], order[4], order[5]}),
+              (std::array<int32_t, 5>{5, 2, 3, 6, 1}));
+    std::array<int32_t, 4> hidden = {0, 20000, 19000, 19999};
+    EXPECT_EQ(sortByRow(hidden, order, 3), 0);
 }
 
-TEST(SortByRow, HiddenEntriesAreNeverChosen) {
-    std::array<int32_t, 4> keys = {0, 20000, 19000, 19999};
-    std::array<int32_t, 4> order{};
-    EXPECT_EQ(sortByRow(keys, order, 3), 0);
-}
-
-// ---- camera ------------------------------------------------------------------
-
-struct CameraCase {
-    const char* what;
-    int32_t sailsUp, tack, viewMode, docked, lookOffset;
-    int32_t view;
-};
-
-TEST(Camera, ViewSwingsToLeewardOfTheBow) {
-    const CameraCase cases[] = {
-        {"no sail", 0, 1, 2, 0, 0, 95},          {"sail, starboard tack", 1, 1, 2, 0, 0, 92},
+TEST(Camera, ViewSwingsToLeewardOfTheBowAndFollowsTheLookAndTheCompass) {
+    const struct {
+        const char* what;
+        int32_t sailsUp, tack, viewMode, docked, lookOffset, view;
+    } cases[] = {
+        {"no sail", 0, 1, 2, 0, 0, 95},           {"sail, starboard tack", 1, 1, 2, 0, 0, 92},
         {"sail, port tack", 1, -1, 2, 0, 0, 108}, {"close-up", 1, 1, 1, 0, 0, 94},
         {"docked", 1, 1, 2, 1, 0, 100},           {"look right", 0, 1, 2, 0, 30, 125},
-        {"look aft", 0, 1, 2, 0, 180, 275},
+        {"look aft", 0, 1, 2, 0, 180, 275},       {"look right 13 times", 0, 1, 2, 0, 390, 125},
     };
-    for (const CameraCase& c : cases) {
+    for (const auto& c : cases) {
         auto g = test::ViewGame();
         OwnBoat& b = g->ownBoat;
-        b.heading = 100;
-        b.sailsUp = c.sailsUp;
-        b.tack = c.tack;
-        b.docked = c.docked;
+        std::tie(b.heading, b.sailsUp, b.tack, b.docked) = std::tuple(100, c.sailsUp, c.tack, c.docked);
         g->viewState.viewMode = c.viewMode;
         g->viewState.lookOffset = c.lookOffset;
         updateViewHeading(*g);
         EXPECT_EQ(g->viewState.viewHeading, c.view) << c.what;
     }
-}
-
-TEST(Camera, NorthwardBaseHeadingStaysUnwrapped) {
-    auto g = test::ViewGame();
-    g->ownBoat.heading = 2;
+    auto g = test::ViewGame();  // beyond a full turn the offset resets after its frame
+    g->ownBoat.heading = 100;
+    g->viewState.lookOffset = 390;
+    updateViewHeading(*g);
+    EXPECT_EQ(g->viewState.lookOffset, 0);
+    g->ownBoat.heading = 2;  // a northward base stays unwrapped
     updateViewHeading(*g);
     EXPECT_EQ(g->viewState.viewHeading, -3);
-}
-
-TEST(Camera, LookOffsetBeyondAFullTurnResetsAfterItsFrame) {
-    auto g = test::ViewGame();
-    g->ownBoat.heading = 100;
-    g->viewState.lookOffset = 13 * 30;  // look right pressed 13 times
-    updateViewHeading(*g);
-    EXPECT_EQ(g->viewState.viewHeading, 125);  // 390 + 95, wrapped once
-    EXPECT_EQ(g->viewState.lookOffset, 0);
-    updateViewHeading(*g);
-    EXPECT_EQ(g->viewState.viewHeading, 95);
-}
-
-TEST(Camera, CompassModeLooksAlongTheBearing) {
-    auto g = test::ViewGame();
     g->viewState.compassMode = 1;
     g->viewState.compassBearingExact = 271.8;
     updateViewHeading(*g);
-    EXPECT_EQ(g->viewState.viewHeading, 271);
-    EXPECT_EQ(g->viewState.eyeHeading, 271);
+    EXPECT_EQ(std::pair(g->viewState.viewHeading, g->viewState.eyeHeading), std::pair(271, 271));
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <tuple>
+
 #include "sailing_view_fixture.h"
 #include "views/island_drawer.h"
 
@@ -16,147 +19,70 @@ void FillWith(test::Canvas& c, int brush) {
     c.dc.Rectangle(0, 0, c.surface.width(), c.surface.height());
 }
 
-struct SeaFill {
-    const char* what;
-    int brush;
-    gfx::Color colour;
-};
-
-TEST(ShoreTrees, NeverGrowOnTheSea) {
-    const SeaFill seas[] = {
-        {"turquoise", 9, Rgb(0, 201, 201)}, {"teal", 14, Rgb(0, 127, 127)}, {"night sea", 43, Rgb(16, 16, 16)}};
-    for (const SeaFill& sea : seas) {
+// Trees stand on land green only; the shore's not on a moonless night.
+TEST(ShoreTrees, GrowOnLandNeverOnTheSea) {
+    for (auto [brush, colour, night, grows] : {std::tuple{9, Rgb(0, 201, 201), 0, false}, {14, Rgb(0, 127, 127), 0, false},
+                                               {43, Rgb(16, 16, 16), 0, false}, {24, Rgb(0, 127, 0), 0, true},
+                                               {24, Rgb(0, 127, 0), 1, false}}) {
         auto g = test::ViewGame();
+        g->viewState.night = night;
+        g->weather.moonlight = 1 - night;
         test::Canvas c(400, 300);
-        FillWith(c, sea.brush);
-        DrawTreeLine(c.dc, *g, 10, 200, 390, 180, 30, true);
-        DrawTreeLine(c.dc, *g, 10, 120, 390, 110, 30, false);
+        FillWith(c, brush);
+        if (!night) DrawTreeLine(c.dc, *g, 10, 200, 390, 180, 30, true);
+        if (!night) DrawTreeLine(c.dc, *g, 10, 120, 390, 110, 30, false);
         for (int kind : {1, 5, 6, 7, 9}) drawShoreTrees(c.dc, *g, 200, 250, kind);
-        EXPECT_EQ(c.count(sea.colour), 400 * 300) << sea.what;
+        EXPECT_EQ(c.count(colour) < 400 * 300, grows) << brush << " " << night;
     }
 }
 
-TEST(ShoreTrees, StandOnLand) {
-    auto g = test::ViewGame();
-    test::Canvas c(400, 300);
-    FillWith(c, 24);  // land green
-    DrawTreeLine(c.dc, *g, 10, 200, 390, 180, 30, true);
-    EXPECT_LT(c.count(Rgb(0, 127, 0)), 400 * 300);
-    test::Canvas d(400, 300);
-    FillWith(d, 24);
-    drawShoreTrees(d.dc, *g, 200, 250, 1);
-    EXPECT_LT(d.count(Rgb(0, 127, 0)), 400 * 300);
-}
-
-TEST(ShoreTrees, NoneOnAMoonlessNight) {
-    auto g = test::ViewGame();
-    g->viewState.night = 1;
-    g->weather.moonlight = 0;
-    test::Canvas c(400, 300);
-    FillWith(c, 24);
-    drawShoreTrees(c.dc, *g, 200, 250, 1);
-    EXPECT_EQ(c.count(Rgb(0, 127, 0)), 400 * 300);
-}
-
-struct PixelCase {
-    const char* what;
-    int brush;  // 0: black
-    int32_t night;
-    int32_t bitsPerPixel;
-    int32_t land;
-};
-
+// Mended: the land green as drawn at 32 bits reads as land, and nothing
+// outside the picture does.
 TEST(LandPixel, ReadsTheLandColoursBack) {
-    const PixelCase cases[] = {
-        {"land green", 24, 0, 32, 1},       {"north land", 25, 0, 32, 1}, {"sea", 14, 0, 32, 0},
-        {"black by day", 0, 0, 32, 1},      {"black at night", 0, 1, 32, 0}, {"grey", 40, 0, 32, 0},
-        {"few colours: sea", 14, 0, 8, 0},  {"night land is not land", 41, 1, 32, 0},
-    };
-    for (const PixelCase& c : cases) {
+    for (auto [brush, night, bits, land] : {std::tuple{24, 0, 32, 1}, {25, 0, 32, 1}, {14, 0, 32, 0}, {0, 0, 32, 1},
+                                            {0, 1, 32, 0}, {40, 0, 32, 0}, {14, 0, 8, 0}, {41, 1, 32, 0}}) {
         auto g = test::ViewGame();
-        g->viewState.night = c.night;
-        g->screenState.bitsPerPixel = c.bitsPerPixel;
-        test::Canvas canvas(50, 50);
-        if (c.brush == 0) {
-            canvas.dc.SelectStockPen(gfx::Stock::Null);
-            canvas.dc.SelectStockBrush(gfx::Stock::Black);
-            canvas.dc.Rectangle(0, 0, 50, 50);
-        } else {
-            FillWith(canvas, c.brush);
-        }
-        EXPECT_EQ(LandPixelAt(canvas.dc, *g, 20, 20), c.land) << c.what;
+        g->viewState.night = night;
+        g->screenState.bitsPerPixel = bits;
+        test::Canvas c(50, 50);  // black unless filled
+        if (brush != 0) FillWith(c, brush);
+        EXPECT_EQ(LandPixelAt(c.dc, *g, 20, 20), land) << brush << " " << night << " " << bits;
     }
-}
-
-TEST(LandPixel, FewColoursLookFourRowsDown) {
     auto g = test::ViewGame();
-    g->screenState.bitsPerPixel = 8;
+    test::Canvas black(50, 50);
+    for (auto [x, y] : {std::pair{-3, 20}, {20, -1}, {60, 20}}) EXPECT_EQ(LandPixelAt(black.dc, *g, x, y), 0);
+    g->screenState.bitsPerPixel = 8;  // few colours look four rows down
     test::Canvas c(50, 50);
     FillWith(c, 14);
     c.dc.SetPixel(21, 24, Rgb(0, 128, 0));
-    EXPECT_EQ(LandPixelAt(c.dc, *g, 20, 20), 1);
-    EXPECT_EQ(LandPixelAt(c.dc, *g, 20, 19), 0);
+    EXPECT_EQ(std::pair(LandPixelAt(c.dc, *g, 20, 20), LandPixelAt(c.dc, *g, 20, 19)), std::pair(1, 0));
 }
 
-// ---- islands -------------------------------------------------------------------
-
 // Island 1: a round island of radius r whose centre lies `ahead` units north
-// of the boat at the origin.
-void PlaceIsland(Game& g, int32_t ahead, int32_t r) {
-    AreaGrid& a = g.areaGrid;
+// of the boat at the origin; the land pixels it leaves on the sea.
+int LandPixels(int32_t ahead, int32_t r) {
+    auto g = test::ViewGame();
+    AreaGrid& a = g->areaGrid;
     a.areaCode = 2;
     a.islandCount = 1;
-    a.islandX[1] = 0;
-    a.islandY[1] = -ahead;
-    a.islandRadius[1] = r;
+    std::tie(a.islandX[1], a.islandY[1], a.islandRadius[1]) = std::tuple(0, -ahead, r);
     for (int k = 0; k <= 36; ++k) {
         const double t = (k % 36) * 10 * 3.14159265358979 / 180.0;
         a.islandOutline[1][k][0] = static_cast<int32_t>(r * std::sin(t));
         a.islandOutline[1][k][1] = static_cast<int32_t>(-ahead - r * std::cos(t));
     }
-}
-
-int LandPixels(Game& g) {
     test::Canvas c(1024, 488);
     FillWith(c, 14);
-    drawIsland(c.dc, g, 1);
+    drawIsland(c.dc, *g, 1);
     return c.count(Rgb(0, 127, 0));
 }
 
-TEST(Islands, StandOutOfTheSeaAhead) {
-    auto g = test::ViewGame();
-    PlaceIsland(*g, 2000, 500);
-    EXPECT_GT(LandPixels(*g), 1000);
-}
-
-TEST(Islands, BeyondFifteenMilesAreNotDrawn) {
-    // 150 tenths of a mile at 300 units a mile: 4500 units to the centre.
-    auto g = test::ViewGame();
-    PlaceIsland(*g, 4500, 1500);
-    EXPECT_GT(LandPixels(*g), 0);
-    PlaceIsland(*g, 4530, 1500);  // 151 tenths
-    EXPECT_EQ(LandPixels(*g), 0);
-}
-
-TEST(Islands, AsternAreNotDrawn) {
-    auto g = test::ViewGame();
-    PlaceIsland(*g, -2000, 500);
-    EXPECT_EQ(LandPixels(*g), 0);
-}
-
-}  // namespace
-}  // namespace vel
-
-namespace vel {
-namespace {
-
-TEST(LandPixel, NothingOutsideThePicture) {
-    auto g = test::ViewGame();
-    test::Canvas c(50, 50);  // all black: land by day inside the picture
-    EXPECT_EQ(LandPixelAt(c.dc, *g, 20, 20), 1);
-    EXPECT_EQ(LandPixelAt(c.dc, *g, -3, 20), 0);
-    EXPECT_EQ(LandPixelAt(c.dc, *g, 20, -1), 0);
-    EXPECT_EQ(LandPixelAt(c.dc, *g, 60, 20), 0);
+// Mended: the limit of 150 is tenths of a mile (4500 units here), not units.
+TEST(Islands, StandOutOfTheSeaAheadWithinFifteenMiles) {
+    EXPECT_GT(LandPixels(2000, 500), 1000);
+    EXPECT_GT(LandPixels(4500, 1500), 0);
+    EXPECT_EQ(LandPixels(4530, 1500), 0);  // 151 tenths
+    EXPECT_EQ(LandPixels(-2000, 500), 0);  // astern
 }
 
 }  // namespace

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <functional>
+#include <tuple>
 
 #include "sailing_view_fixture.h"
 
@@ -22,10 +23,8 @@ std::unique_ptr<Game> GameIn(const Weathering& w) {
     auto g = test::ViewGame();
     g->simClock.hour = w.hour;
     g->simClock.dayHours = w.hour;
-    g->weather.fog = w.fog;
-    g->weather.storm = w.storm;
-    g->weather.cloudCover = w.cloudCover;
-    g->weather.moonlight = w.moonlight;
+    std::tie(g->weather.fog, g->weather.storm, g->weather.cloudCover, g->weather.moonlight) =
+        std::tuple(w.fog, w.storm, w.cloudCover, w.moonlight);
     g->screenState.bitsPerPixel = w.bitsPerPixel;
     g->viewState.monochrome = w.monochrome;
     g->areaGrid.region = w.region;
@@ -33,190 +32,120 @@ std::unique_ptr<Game> GameIn(const Weathering& w) {
     return g;
 }
 
-Color SeaOf(const Weathering& w) {
-    auto g = GameIn(w);
-    test::Canvas c(200, 200);
-    drawSea(c.dc, *g, 0, 0, 200, 200);
-    return c.at(100, 150);
-}
-
-struct SeaCase {
-    const char* what;
-    Weathering w;
-    Color sea;
-};
-
-TEST(SeaColour, FollowsHourWeatherAndDisplay) {
-    const SeaCase cases[] = {
+TEST(SeaColour, FollowsHourWeatherAreaAndDisplay) {
+    const std::tuple<const char*, Weathering, Color> cases[] = {
         {"clear noon", {}, Rgb(0, 127, 127)},
         {"fog", {.fog = 1}, Rgb(63, 63, 63)},
         {"thunderstorm", {.storm = 2}, Rgb(63, 63, 63)},
         {"distant thunder", {.storm = 1}, Rgb(0, 127, 127)},
         {"night under the moon", {.hour = 22}, Rgb(16, 16, 16)},
-        {"night in fog", {.hour = 22, .fog = 1}, Rgb(16, 16, 16)},
         {"moonless night", {.hour = 22, .moonlight = 0}, Rgb(0, 0, 0)},
         {"night on a few colours", {.hour = 2, .bitsPerPixel = 8}, Rgb(0, 0, 0)},
         {"black and white by day", {.monochrome = 1}, Rgb(16, 16, 16)},
         {"Bahamas", {.region = 3}, Rgb(0, 201, 201)},
         {"Bahamas on a few colours", {.bitsPerPixel = 8, .region = 3}, Rgb(0, 127, 255)},
-        {"Bahamas in fog", {.fog = 1, .region = 3}, Rgb(63, 63, 63)},
         {"hour 20 is night", {.hour = 20}, Rgb(16, 16, 16)},
         {"hour 5 is day", {.hour = 5}, Rgb(0, 127, 127)},
     };
-    for (const SeaCase& c : cases) EXPECT_EQ(SeaOf(c.w), c.sea) << c.what;
-}
-
-TEST(SeaColour, PassageWatersByTheGulfStream) {
-    Weathering w;
-    w.region = 5;
-    auto g = GameIn(w);
+    for (const auto& [what, w, sea] : cases) {
+        auto g = GameIn(w);
+        test::Canvas c(200, 200);
+        drawSea(c.dc, *g, 0, 0, 200, 200);
+        EXPECT_EQ(c.at(100, 150), sea) << what;
+    }
+    Weathering passage;
+    passage.region = 5;
+    auto g = GameIn(passage);
     g->ownBoat.x = -16000;  // west of the stream's west edge at -15500
     EXPECT_EQ(SeaBrush(*g), 17);
-    g->ownBoat.x = -10000;  // inside the stream
+    g->ownBoat.x = -10000;
     EXPECT_EQ(SeaBrush(*g), 16);
     g->ownBoat.x = 0;
     g->passageState.onBank = 1;
     EXPECT_EQ(SeaBrush(*g), 9);
 }
 
-// Sky samples: in the middle of the sky, in the haze band just above the
-// horizon and in the top band. The horizon is row 72.
-struct SkySample {
-    Color middle, haze, top;
-};
-
-SkySample SkyOf(const Weathering& w, int32_t viewHeading = 0) {
-    auto g = GameIn(w);
-    g->viewState.viewHeading = viewHeading;
-    test::Canvas c(200, 200);
-    drawSky(c.dc, *g, 0, 0, 200);
-    return {c.at(100, 40), c.at(100, 69), c.at(100, 3)};
-}
-
-TEST(SkyColour, ClearDayHasItsHazeBands) {
-    const SkySample s = SkyOf({});
-    EXPECT_EQ(s.middle, Rgb(127, 200, 255));
-    EXPECT_EQ(s.haze, Rgb(140, 213, 255));
-    EXPECT_EQ(s.top, Rgb(107, 180, 255));
-}
-
-struct SkyCase {
-    const char* what;
-    Weathering w;
-    int32_t viewHeading;
-    Color middle, haze, top;
-};
-
-TEST(SkyColour, ByHourAndWeather) {
+// Sampled in the middle of the sky, in the haze band just above the horizon
+// (row 72) and in the top band.
+TEST(SkyColour, ByHourWeatherAndTheSideTheSunIsOn) {
     const Color black = Rgb(0, 0, 0), blue = Rgb(0, 0, 255), navy = Rgb(0, 0, 127), grey = Rgb(127, 127, 127);
-    const Color light = Rgb(191, 191, 191);
-    const SkyCase cases[] = {
+    const Color light = Rgb(191, 191, 191), safe = Rgb(127, 255, 255);
+    const struct {
+        const char* what;
+        Weathering w;
+        int32_t viewHeading;
+        Color middle, haze, top;
+    } cases[] = {
+        {"clear day with its haze bands", {}, 0, Rgb(127, 200, 255), Rgb(140, 213, 255), Rgb(107, 180, 255)},
         {"overcast: no bands", {.cloudCover = 3}, 0, light, light, light},
         {"distant thunder", {.storm = 1}, 0, grey, grey, grey},
-        {"few colours: the safe blue, no bands", {.bitsPerPixel = 8}, 0, Rgb(127, 255, 255), Rgb(127, 255, 255),
-         Rgb(127, 255, 255)},
+        {"few colours: the safe blue", {.bitsPerPixel = 8}, 0, safe, safe, safe},
         {"monochrome", {.monochrome = 1}, 0, light, light, light},
         {"night", {.hour = 23}, 0, black, black, black},
         {"hour 5: blue under a dark top", {.hour = 5}, 0, blue, blue, navy},
-        {"hour 19 overcast: grey", {.hour = 19, .cloudCover = 3}, 0, grey, grey, grey},
-        {"hour 4 facing east: a glow low down", {.hour = 4}, 90, navy, navy, black},
-        {"hour 4 facing west: dark", {.hour = 4}, 270, black, black, black},
+        {"hour 19 overcast", {.hour = 19, .cloudCover = 3}, 0, grey, grey, grey},
+        {"hour 4 facing east: a glow", {.hour = 4}, 90, navy, navy, black},
+        {"hour 4 facing west", {.hour = 4}, 270, black, black, black},
         {"hour 20 facing west: the afterglow", {.hour = 20}, 270, navy, navy, black},
-        {"hour 20 facing east: dark", {.hour = 20}, 90, black, black, black},
+        {"hour 20 facing east", {.hour = 20}, 90, black, black, black},
     };
-    for (const SkyCase& c : cases) {
-        const SkySample s = SkyOf(c.w, c.viewHeading);
-        EXPECT_EQ(s.middle, c.middle) << c.what;
-        EXPECT_EQ(s.haze, c.haze) << c.what;
-        EXPECT_EQ(s.top, c.top) << c.what;
+    for (const auto& c : cases) {
+        auto g = GameIn(c.w);
+        g->viewState.viewHeading = c.viewHeading;
+        test::Canvas canvas(200, 200);
+        drawSky(canvas.dc, *g, 0, 0, 200);
+        EXPECT_EQ(std::tuple(canvas.at(100, 40), canvas.at(100, 69), canvas.at(100, 3)),
+                  std::tuple(c.middle, c.haze, c.top))
+            << c.what;
     }
 }
 
 TEST(FrameLight, NightTwilightAndGlare) {
-    struct Case {
-        int32_t hour, night, twilight;
-    };
-    const Case cases[] = {{3, 1, 0}, {4, 1, 2}, {5, 0, 1}, {6, 0, 0}, {18, 0, 0}, {19, 0, 1}, {20, 1, 2}, {21, 1, 0}};
-    for (const Case& c : cases) {
-        Weathering w;
-        w.hour = c.hour;
-        auto g = GameIn(w);
-        EXPECT_EQ(g->viewState.night, c.night) << c.hour;
-        EXPECT_EQ(g->viewState.twilight, c.twilight) << c.hour;
+    for (auto [hour, night, twilight] : {std::tuple{3, 1, 0}, {4, 1, 2}, {5, 0, 1}, {6, 0, 0}, {18, 0, 0},
+                                         {19, 0, 1}, {20, 1, 2}, {21, 1, 0}}) {
+        auto g = GameIn({.hour = hour});
+        EXPECT_EQ(std::pair(g->viewState.night, g->viewState.twilight), std::pair(night, twilight)) << hour;
     }
-    Weathering morning;
-    morning.hour = 8;
-    auto g = GameIn(morning);
-    g->viewState.sunX = 500;
-    ComputeFrameLight(*g);
-    EXPECT_EQ(g->viewState.sunGlare, 1);
-    g->viewState.sunX = 100;  // strictly inside 100..width-100 only
-    ComputeFrameLight(*g);
-    EXPECT_EQ(g->viewState.sunGlare, 0);
-    g->viewState.sunX = 500;
-    g->simClock.hour = 9;  // within three hours of noon
-    ComputeFrameLight(*g);
-    EXPECT_EQ(g->viewState.sunGlare, 0);
+    auto g = GameIn({.hour = 8});
+    for (auto [sunX, hour, glare] : {std::tuple{500, 8, 1}, {100, 8, 0}, {500, 9, 0}}) {
+        g->viewState.sunX = sunX;  // strictly inside 100..width-100, more than three hours from noon
+        g->simClock.hour = hour;
+        ComputeFrameLight(*g);
+        EXPECT_EQ(g->viewState.sunGlare, glare) << sunX << " " << hour;
+    }
 }
 
-// ---- thunder -------------------------------------------------------------------
-
-int ThunderRequests(Game& g, bool storm) {
-    test::Canvas c(640, 200);
-    int n = 0;
-    for (int i = 0; i < 2000; ++i) {
-        g.soundRequests.clear();
-        if (storm) drawThunderstorm(c.dc, g);
-        else drawDistantThunder(c.dc, g);
-        for (const SoundRequest& r : g.soundRequests) {
-            EXPECT_TRUE(r.id == 138 || r.id == 139);
-            EXPECT_EQ(r.mode, PlayMode::Plain);
-            ++n;
-        }
-    }
-    return n;
-}
-
-TEST(Thunder, HeardOnlyWhenSoundsMayPlay) {
+// Peals of either kind, heard only in even minutes of a running view at the
+// effects levels from two.
+TEST(Thunder, HeardOnlyWhenSoundsMayPlayAndTheStormRollsBothPeals) {
     for (bool storm : {false, true}) {
-        auto g = test::ViewGame();
-        g->weather.storm = storm ? 2 : 1;
-        g->cruiseOptions.soundLevel = 2;
-        g->simClock.minute = 4;
-        EXPECT_GT(ThunderRequests(*g, storm), 0) << storm;
-        g->simClock.minute = 5;  // odd minutes stay silent
-        EXPECT_EQ(ThunderRequests(*g, storm), 0) << storm;
-        g->simClock.minute = 4;
-        g->cruiseOptions.soundLevel = 1;
-        EXPECT_EQ(ThunderRequests(*g, storm), 0) << storm;
-        g->cruiseOptions.soundLevel = 3;
-        g->screenState.paused = 1;
-        EXPECT_EQ(ThunderRequests(*g, storm), 0) << storm;
-        g->screenState.paused = 0;
-        g->screenState.helpPage = 2;
-        EXPECT_EQ(ThunderRequests(*g, storm), 0) << storm;
+        const auto peals = [&](const std::function<void(Game&)>& set) {
+            auto g = test::ViewGame();
+            g->weather.storm = storm ? 2 : 1;
+            g->cruiseOptions.soundLevel = 2;
+            g->simClock.minute = 4;
+            set(*g);
+            test::Canvas c(640, 200);
+            std::pair<int, int> heard{0, 0};
+            for (int i = 0; i < 3000; ++i) {
+                g->soundRequests.clear();
+                storm ? drawThunderstorm(c.dc, *g) : drawDistantThunder(c.dc, *g);
+                for (const SoundRequest& r : g->soundRequests) {
+                    EXPECT_EQ(r.mode, PlayMode::Plain);
+                    (r.id == 138 ? heard.first : heard.second) += r.id == 138 || r.id == 139;
+                }
+            }
+            return heard;
+        };
+        const auto loud = peals([](Game&) {});
+        EXPECT_GT(loud.first + loud.second, 0) << storm;
+        EXPECT_TRUE(!storm || (loud.first > 0 && loud.second > 0));
+        const std::function<void(Game&)> quiet[] = {
+            [](Game& g) { g.simClock.minute = 5; }, [](Game& g) { g.cruiseOptions.soundLevel = 1; },
+            [](Game& g) { g.screenState.paused = 1; }, [](Game& g) { g.screenState.helpPage = 2; },
+            [](Game& g) { g.weather.storm = 0; }};
+        for (const auto& q : quiet) EXPECT_EQ(peals(q), std::pair(0, 0)) << storm;
     }
-}
-
-TEST(Thunder, NoStormNoThunder) {
-    auto g = test::ViewGame();
-    g->simClock.minute = 2;
-    EXPECT_EQ(ThunderRequests(*g, false), 0);
-    EXPECT_EQ(ThunderRequests(*g, true), 0);
-}
-
-TEST(Thunder, StormRollsBothPeals) {
-    auto g = test::ViewGame();
-    g->weather.storm = 2;
-    test::Canvas c(640, 200);
-    bool heard138 = false, heard139 = false;
-    for (int i = 0; i < 3000; ++i) {
-        g->soundRequests.clear();
-        drawThunderstorm(c.dc, *g);
-        for (const SoundRequest& r : g->soundRequests) (r.id == 138 ? heard138 : heard139) = true;
-    }
-    EXPECT_TRUE(heard138);
-    EXPECT_TRUE(heard139);
 }
 
 }  // namespace
