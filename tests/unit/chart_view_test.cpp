@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "view_fixture.h"
 #include "views/chart.h"
 #include "views/chart_layers.h"
@@ -11,79 +13,60 @@ namespace {
 
 using test::ViewFixture;
 
-bool IsColour(gfx::Color c, gfx::Color want) { return c == want; }
-
-// A straight mainland coast 3500 units north of the centre line, the first
-// bank of the inland waterway with its opposite bank as far south.
-void StraightBanks(Game& g, int32_t areaCode) {
-    AreaGrid& a = g.areaGrid;
+// A straight coast 3500 units north of the centre line (168 pixels above the
+// centre row 364) and, but for the coast area, the opposite bank as far south.
+void DrawStraightShore(ViewFixture& f, int32_t areaCode, gfx::Color sea) {
+    AreaGrid& a = f.g.areaGrid;
     a.areaCode = areaCode;
     a.coastBaseY = -3500;
     for (int32_t i = 1; i <= 284; ++i) {
         const bool second = areaCode != 1 && i >= 143;
-        const int32_t k = second ? i - 142 : i;
-        a.coastX[i] = -10000 + k * 140;
+        a.coastX[i] = -10000 + (second ? i - 142 : i) * 140;
         a.coastY[i] = second ? 3500 : -3500;
     }
-}
-
-void DrawShoreOnly(ViewFixture& f, int32_t areaCode, gfx::Color sea) {
-    StraightBanks(f.g, areaCode);
     PrepareChartFrame(f.g);
     auto dc = f.freshDc(sea);
     DrawShoreBands(*dc, f.g, MainChartFrame(f.g));
 }
 
-TEST(ChartShore, LandLiesOnTheMainlandSideOfTheCoast) {
-    ViewFixture f;
-    DrawShoreOnly(f, 1, gfx::kWhite);
-    // The coast at y -3500 is 168 pixels above the centre row 364.
-    EXPECT_TRUE(IsColour(f.at(512, 150), test::kLand));
-    EXPECT_FALSE(IsColour(f.at(512, 230), test::kLand));
-    EXPECT_FALSE(IsColour(f.at(512, 600), test::kLand));
+int32_t Count(const ViewFixture& f, int32_t x0, int32_t x1, int32_t y0, int32_t y1, gfx::Color c, bool is = true) {
+    int32_t n = 0;
+    for (int32_t x = x0; x < x1; ++x)
+        for (int32_t y = y0; y < y1; ++y) n += (f.at(x, y) == c) == is;
+    return n;
 }
 
-TEST(ChartShore, TheOppositeBankOfAWaterwayHasItsLandToTheSouth) {
-    ViewFixture f;
-    DrawShoreOnly(f, 3, gfx::kWhite);
-    EXPECT_TRUE(IsColour(f.at(512, 150), test::kLand));
-    EXPECT_FALSE(IsColour(f.at(512, 364), test::kLand));
-    EXPECT_TRUE(IsColour(f.at(512, 580), test::kLand));
-}
-
-TEST(ChartShore, DepthTicksStandOffshoreOnTheWaterSide) {
-    ViewFixture f;
-    DrawShoreOnly(f, 1, test::kWater);
-    // Rows height / 60 = 12 and height / 120 = 6 pixels south of the shore,
-    // which stands 168 pixels above the centre row 364.
-    int32_t deep = 0, shallow = 0, inland = 0;
-    for (int32_t x = 100; x < 900; ++x) {
-        for (int32_t y = 206; y <= 210; ++y) deep += IsColour(f.at(x, y), gfx::kWhite);
-        for (int32_t y = 200; y <= 204; ++y) shallow += IsColour(f.at(x, y), gfx::kWhite);
-        for (int32_t y = 180; y <= 190; ++y) inland += IsColour(f.at(x, y), gfx::kWhite);
+TEST(ChartShore, LandOnTheMainlandSideAndTheFarBankWithDepthTicksOffshore) {
+    for (auto [area, south] : {std::pair{1, false}, {3, true}}) {
+        ViewFixture f;
+        DrawStraightShore(f, area, gfx::kWhite);
+        EXPECT_EQ(std::tuple(f.at(512, 150), f.at(512, 364) == test::kLand, f.at(512, 580) == test::kLand),
+                  std::tuple(test::kLand, false, south))
+            << area;
     }
-    EXPECT_GT(deep, 100);
-    EXPECT_GT(shallow, 100);
-    EXPECT_EQ(inland, 0);
+    // Rows height / 60 = 12 and height / 120 = 6 pixels south of the shore.
+    ViewFixture f;
+    DrawStraightShore(f, 1, test::kWater);
+    EXPECT_GT(Count(f, 100, 900, 206, 211, gfx::kWhite), 100);
+    EXPECT_GT(Count(f, 100, 900, 200, 205, gfx::kWhite), 100);
+    EXPECT_EQ(Count(f, 100, 900, 180, 191, gfx::kWhite), 0);
 }
 
 TEST(ChartOwnBoat, HiddenWithoutGps) {
     for (const bool gps : {true, false}) {
         ViewFixture f;
-        f.g.screenState.startPlaced = 1;
-        f.g.chartView.openedThisCruise = 1;
+        f.g.screenState.startPlaced = f.g.chartView.openedThisCruise = 1;
         f.g.ownBoat.x = 2600;  // 124.8 pixels east and north of the centre
         f.g.ownBoat.y = -2600;
-        f.g.cruiseOptions.troubleNoGps = gps ? 0 : 1;
+        f.g.cruiseOptions.troubleNoGps = !gps;
         auto dc = f.freshDc();
         drawChart(*dc, f.g);
         dc.reset();
-        // The cross's horizontal stroke, 4 pixels east of the boat.
-        EXPECT_EQ(IsColour(f.at(640, 240), test::kYellow), gps);
+        EXPECT_EQ(f.at(640, 240) == test::kYellow, gps);  // the cross, 4 pixels east of the boat
     }
 }
 
-TEST(ChartAids, NamesOffRemovesTheLabelsButKeepsTheSymbols) {
+TEST(ChartAids, NamesOffRemovesTheLabelsButKeepsTheSymbolsAndEmptyLighthouseEntriesAreNeverDrawn) {
     int32_t labelInk[2] = {};
     for (const int32_t names : {0, 1}) {
         ViewFixture f;
@@ -95,28 +78,19 @@ TEST(ChartAids, NamesOffRemovesTheLabelsButKeepsTheSymbols) {
         auto dc = f.freshDc(test::kWater);
         DrawPlaceNames(*dc, f.g, MainChartFrame(f.g));
         dc.reset();
-        EXPECT_FALSE(IsColour(f.at(564, 364), test::kWater)) << "the symbol";
-        for (int32_t x = 571; x < 625; ++x)
-            for (int32_t y = 340; y < 366; ++y) labelInk[names] += !IsColour(f.at(x, y), test::kWater);
+        EXPECT_NE(f.at(564, 364), test::kWater);
+        labelInk[names] = Count(f, 571, 625, 340, 366, test::kWater, false);
     }
     EXPECT_EQ(labelInk[0], 0);
     EXPECT_GT(labelInk[1], 20);
-}
-
-TEST(ChartAids, AnEmptyLighthouseEntryIsNeverDrawn) {
-    ViewFixture f;
+    ViewFixture f;  // 30000 units east at zoom 75 would be at column 512 + 614
     f.g.lighthouse.x[1] = 30000;
-    f.g.lighthouse.y[1] = 0;
     f.g.chartView.scale = 75;
     PrepareChartFrame(f.g);
     auto dc = f.freshDc(test::kWater);
     DrawPlaceNames(*dc, f.g, MainChartFrame(f.g));
     dc.reset();
-    // 30000 units east at zoom 75 would be at column 512 + 614.
-    int32_t ink = 0;
-    for (int32_t x = 0; x < 1024; ++x)
-        for (int32_t y = 330; y < 380; ++y) ink += !IsColour(f.at(x, y), test::kWater);
-    EXPECT_EQ(ink, 0);
+    EXPECT_EQ(Count(f, 0, 1024, 330, 380, test::kWater, false), 0);
 }
 
 TEST(ChartLight, FlareAndDiscTakeTheLightColourByCode) {
@@ -126,44 +100,24 @@ TEST(ChartLight, FlareAndDiscTakeTheLightColourByCode) {
     DrawLight(*dc, false, 200, 100, 0, LightColour::Red);
     dc.reset();
     const gfx::Color red = gfx::Rgb(255, 0, 0);
-    EXPECT_TRUE(IsColour(f.at(100, 100), red));   // code 2: a red disc
-    EXPECT_TRUE(IsColour(f.at(200, 100), gfx::kWhite));  // code 0: a white disc
-    EXPECT_TRUE(IsColour(f.at(106, 87), red));    // the flare above right
+    // Code 2: a red disc with the flare above right; code 0: a white disc.
+    EXPECT_EQ(std::tuple(f.at(100, 100), f.at(106, 87), f.at(200, 100)), std::tuple(red, red, gfx::kWhite));
 }
 
-struct HelpCase {
-    const char* name;
-    int32_t width, scale, centred;
-    int32_t x;
-    const char* text;
-};
-
-class ChartHelp : public ::testing::TestWithParam<HelpCase> {};
-
-TEST_P(ChartHelp, TheHelpLineFollowsCentringZoomAndWidth) {
-    const HelpCase& c = GetParam();
-    ViewFixture f(c.width, 768);
-    f.g.chartView.scale = c.scale;
-    f.g.chartView.centreOnBoat = c.centred;
-    const StatusText t = ChartHelpLine(f.g);
-    EXPECT_EQ(t.x, c.x);
-    EXPECT_EQ(t.y, 24);
-    EXPECT_EQ(t.text, c.text);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    States, ChartHelp,
-    ::testing::Values(
-        HelpCase{"Centred", 1024, 8, 1, 204,
-                 "ｽﾞｰﾑｲﾝは Z を押す。ｽﾞｰﾑｱｳﾄは X を押す。海図を動かしｽﾞｰﾑするには右ｸﾘｯｸする。     "},
-        HelpCase{"WholeView", 1024, 32, 0, 256, "ｽﾞｰﾑｲﾝはその場所の中心で右ｸﾘｯｸする。               "},
-        HelpCase{"Narrow", 900, 8, 0, 225,
-                 "ｽﾞｰﾑｲﾝはその場所の中心で右ｸﾘｯｸする。ｽﾞｰﾑｱｳﾄは X を押す。            "},
-        HelpCase{"Wide", 901, 8, 0, 225,
-                 "ｽﾞｰﾑｲﾝはその場所の中心で右ｸﾘｯｸする。ｽﾞｰﾑｱｳﾄは X を押す。海図は矢印キーで動かす。                "}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ChartStatus, StartInstructionShortensBelow901Pixels) {
+TEST(ChartStatus, TheHelpAndStartLinesFollowCentringZoomAndWidth) {
+    for (auto [width, scale, centred, x, text] : {
+             std::tuple{1024, 8, 1, 204,
+                        "ｽﾞｰﾑｲﾝは Z を押す。ｽﾞｰﾑｱｳﾄは X を押す。海図を動かしｽﾞｰﾑするには右ｸﾘｯｸする。     "},
+             {1024, 32, 0, 256, "ｽﾞｰﾑｲﾝはその場所の中心で右ｸﾘｯｸする。               "},
+             {900, 8, 0, 225, "ｽﾞｰﾑｲﾝはその場所の中心で右ｸﾘｯｸする。ｽﾞｰﾑｱｳﾄは X を押す。            "},
+             {901, 8, 0, 225,
+              "ｽﾞｰﾑｲﾝはその場所の中心で右ｸﾘｯｸする。ｽﾞｰﾑｱｳﾄは X を押す。海図は矢印キーで動かす。                "}}) {
+        ViewFixture f(width, 768);
+        f.g.chartView.scale = scale;
+        f.g.chartView.centreOnBoat = centred;
+        const StatusText t = ChartHelpLine(f.g);
+        EXPECT_EQ(std::tuple(t.x, t.y, t.text), std::tuple(x, 24, std::string(text))) << width;
+    }
     EXPECT_STREQ(StartInstruction(900), "始めるためにｽﾀｰﾄ地点にﾎﾟｲﾝﾀｰを移動し、左ｸﾘｯｸする。         ");
     EXPECT_STREQ(StartInstruction(901),
                  "始めるためにｽﾀｰﾄ地点にﾎﾟｲﾝﾀｰを移動し、左ｸﾘｯｸする。ｽﾞｰﾑｲﾝはその場所で右ｸﾘｯｸする。ｽﾞｰﾑｱｳﾄはXを押す。"
@@ -184,7 +138,7 @@ TEST(ChartStatus, PassageBonusTextByWidth) {
     EXPECT_STREQ(PassageBonusInstruction(1, 1024), "");
 }
 
-TEST(ChartStatus, TargetWaypointReadsMilesAndMagneticBearingFromTheBoat) {
+TEST(ChartStatus, WaypointAndDividerReadMilesAndMagneticBearings) {
     ViewFixture f;
     ChartView& c = f.g.chartView;
     f.g.navState.variation = 14;
@@ -192,16 +146,8 @@ TEST(ChartStatus, TargetWaypointReadsMilesAndMagneticBearingFromTheBoat) {
     c.waypointY[3] = -750;  // 2.5 miles due north of the boat at the origin
     c.waypointAdvanceCount = 3;
     EXPECT_EQ(TargetWaypointText(f.g), "Waypt 3: 2.5 海里、     14 度 ");
-    c.rangeBearingTool = 1;
+    c.rangeBearingTool = c.toolAnchorSet = 1;
     EXPECT_EQ(TargetWaypointText(f.g), "");
-}
-
-TEST(ChartStatus, DividerShowsMilesMagneticBearingAndItsReciprocal) {
-    ViewFixture f;
-    ChartView& c = f.g.chartView;
-    f.g.navState.variation = 14;
-    c.rangeBearingTool = 1;
-    c.toolAnchorSet = 1;
     c.toolDistance = 69;
     c.toolBearing = 350;
     EXPECT_EQ(RangeBearingText(f.g), "ﾃﾞｨﾊﾞｲﾀﾞ: 6.9 mi, 4 deg M (184)");
@@ -211,8 +157,7 @@ TEST(ChartStatus, CentreOnBoatBoxTogglesAndConsumesTheClick) {
     ViewFixture f;
     f.clickAt(40, 60);
     EXPECT_TRUE(HandleChartStatusClick(f.g));
-    EXPECT_EQ(f.g.chartView.centreOnBoat, 1);
-    EXPECT_EQ(f.g.inputState.clickY, 0);
+    EXPECT_EQ(std::pair(f.g.chartView.centreOnBoat, f.g.inputState.clickY), std::pair(1, 0));
     f.clickAt(40, 35);
     EXPECT_TRUE(HandleChartStatusClick(f.g));
     EXPECT_EQ(f.g.screenState.chartShown, 0);
