@@ -112,7 +112,7 @@ TEST_P(EveryGeneratedArea, IslandsAreDryWithinNineTenthsOfTheirSectorRadius) {
     });
 }
 
-TEST_P(EveryGeneratedArea, HarbourAndMooringsFloatABoat) {
+TEST_P(EveryGeneratedArea, HarbourMooringsAndBerthFloatABoat) {
     ForEachSeed([](const Game& g) {
         const AreaGrid& a = g.areaGrid;
         EXPECT_GE(DepthAt(g, a.harbourX, a.harbourY, 1), kNavigableDepth);
@@ -121,6 +121,8 @@ TEST_P(EveryGeneratedArea, HarbourAndMooringsFloatABoat) {
         // Far enough apart that one can be left for the other.
         EXPECT_GT(std::abs(g.moorings.buoyX[0] - g.moorings.buoyX[1]) + std::abs(g.moorings.buoy1Y - g.moorings.buoy2Y),
                   20);
+        // On the coast the pier's berth floats a boat at low water.
+        EXPECT_TRUE(a.areaCode != 1 || DepthAt(g, a.pierBerthX, a.pierBerthY, 0) >= 6);
     });
 }
 
