@@ -118,30 +118,6 @@ TEST(ThreeHourJump, MadeFastBoatsLeapAtEvenHoursPastTheHourAfterStopping) {
     }
 }
 
-TEST_F(Clock, DockedAtHalfPastNineJumpsFromNoonOnwardAndTheSpeedFallsBackAtSix) {
-    Start(15, 9);
-    c.speedBeforeStop = 9;
-    c.divisorBeforeStop = 114;
-    TickUntil([&] { return c.minute >= 30; });
-    // Lying at the pier: the berth under the boat, bow along it.
-    g->areaGrid.pierBerthX = b.cellX;
-    g->areaGrid.pierBerthY = b.cellY;
-    b.heading = 90;
-    b.docked = 1;
-    c.stopHour = 9;
-    std::vector<std::tuple<int, int, int>> jumps;
-    for (int i = 0; i < 200000 && !(c.day == 2 && c.hour >= 9); ++i) {
-        const int day = c.day, hour = c.hour;
-        Tick();
-        if (c.timeStep > 100.0) jumps.emplace_back(day, hour, c.hour);
-    }
-    const std::vector<std::tuple<int, int, int>> expected = {
-        {1, 12, 15}, {1, 16, 19}, {1, 20, 23}, {2, 2, 5}, {2, 6, 9}};
-    EXPECT_EQ(jumps, expected);
-    EXPECT_EQ(g->cruiseOptions.simSpeed, 9);
-    EXPECT_EQ(g->cruiseOptions.stepDivisor, 114);
-}
-
 TEST_F(Clock, JumpPastMidnightDropsTheExcessAndTheBannerCountsDown) {
     Start(15, 22);
     b.docked = 1;
@@ -242,20 +218,6 @@ TEST(CurrentDrift, OnlyAFreeBoatAfloatDrifts) {
         t.Tick();
         EXPECT_NEAR(t.b.x - 5000, p.dx, 1e-6) << p.what;
         EXPECT_NEAR(t.b.y - 5000, p.dy, 1e-3) << p.what;
-    }
-}
-
-TEST_F(Clock, CycleCountersWrapByTheDivisor) {
-    // Divisor 10: A wraps past 22, B past 30, C past 20 / 3 = 6; sixty runs 1..60.
-    const struct {
-        int ticks, a, b, c, c60;
-    } cases[] = {{6, 6, 6, 6, 6},   {7, 7, 7, 0, 7},     {22, 22, 22, 1, 22}, {23, 0, 23, 2, 23},
-                 {31, 8, 0, 3, 31}, {60, 14, 29, 4, 60}, {61, 15, 30, 5, 1}};
-    Start(15, 9);
-    int done = 0;
-    for (const auto& p : cases) {
-        for (; done < p.ticks; ++done) Tick();
-        EXPECT_EQ(std::tuple(c.cycleA, c.cycleB, c.cycleC, c.cycle60), std::tuple(p.a, p.b, p.c, p.c60)) << p.ticks;
     }
 }
 

@@ -42,7 +42,7 @@ TEST(ApparentWind, FollowsTrueWindAndBoatSpeed) {
     }
 }
 
-TEST(Spinnaker, FactorByApparentAngleAndTooCloseTheDriveFallsToItsFloor) {
+TEST(Spinnaker, FactorByApparentAngle) {
     for (auto [seen, cruising, factor] : {std::tuple{69, 0, 100}, {70, 0, 30}, {79, 0, 30}, {80, 0, 0},
                                           {165, 1, 0}, {166, 1, 30}, {166, 0, 0}}) {
         auto g = SailingGame();
@@ -50,18 +50,7 @@ TEST(Spinnaker, FactorByApparentAngleAndTooCloseTheDriveFallsToItsFloor) {
         g->cruiseOptions.cruisingSpinnaker = cruising;
         EXPECT_EQ(SpinnakerFactor(*g), factor) << seen << " " << cruising;
     }
-    // A close reach of 50 degrees true: apparent well below 70.
-    double force[2];
-    for (int spinnaker : {0, 1}) {
-        auto g = SailingGame();
-        g->ownBoat.heading = g->ownBoat.trueWindAngle = 50;
-        g->ownBoat.apparentWindAngle = 35;
-        g->ownBoat.sheet = g->ownBoat.autoTrim = 0;
-        g->ownBoat.spinnaker = spinnaker;
-        UpdateSpeed(*g);
-        force[spinnaker] = g->ownBoat.sailForce;
-    }
-    EXPECT_GT(force[0], 100 * force[1]);  // max(D - 300, 1) against over a hundred
+
 }
 
 TEST(Heel, ChangesByOneDegreeATickUpToThirtyFive) {
@@ -84,7 +73,7 @@ TEST(Heel, ChangesByOneDegreeATickUpToThirtyFive) {
     EXPECT_EQ(g->ownBoat.heel, 35);
 }
 
-TEST(MadeFast, AnchoredRocksWithThePitchDraggingCapsAtThreeKnotsTiedUpStandsUpright) {
+TEST(MadeFast, AnchoredRocksWithThePitchAndDraggingCapsAtThreeKnots) {
     auto g = SailingGame();
     g->ownBoat.speedExact = 40.0;
     g->ownBoat.speed = 40;
@@ -108,15 +97,10 @@ TEST(MadeFast, AnchoredRocksWithThePitchDraggingCapsAtThreeKnotsTiedUpStandsUpri
     UpdateSpeed(*d);
     EXPECT_EQ(std::tuple(d->ownBoat.speed, d->ownBoat.speedExact), std::tuple(30, 30.0));
 
-    auto t = SailingGame();
-    t->ownBoat.heel = 12;
-    t->ownBoat.speedExact = 20.0;
-    t->ownBoat.docked = 1;
-    UpdateSpeed(*t);
-    EXPECT_EQ(std::tuple(t->ownBoat.heel, t->ownBoat.speedExact), std::tuple(0, 0.0));
+
 }
 
-TEST(PointsOfSail, TackAngleSternwayHeadToWindAndDownwindDrive) {
+TEST(PointsOfSail, TackAndTrueWindAngleFollowTheSideTheWindComesOver) {
     auto g = SailingGame();
     for (auto [heading, tack, angle] :
          {std::tuple{45, -1, 45}, {315, 1, 45}, {180, 1, 180}, {0, 1, 0}, {179, -1, 179}, {181, 1, 179}}) {
@@ -124,20 +108,7 @@ TEST(PointsOfSail, TackAngleSternwayHeadToWindAndDownwindDrive) {
         UpdateSpeed(*g);
         EXPECT_EQ(std::tuple(g->ownBoat.tack, g->ownBoat.trueWindAngle), std::tuple(tack, angle)) << heading;
     }
-    auto irons = SailingGame();
-    irons->ownBoat.heading = 0;
-    irons->ownBoat.headingExact = 0.0;
-    Ticks(*irons, 30);
-    EXPECT_LT(irons->ownBoat.speed, 0);
-    EXPECT_GE(irons->ownBoat.speed, -40);
-    EXPECT_LT(irons->ownBoat.sailForce, 20);  // windage of 90 against almost nothing
-    auto run = SailingGame();
-    run->ownBoat.heading = run->ownBoat.trueWindAngle = 180;
-    run->ownBoat.headingExact = 180.0;
-    run->ownBoat.sheet = 47;
-    UpdateSpeed(*run);
-    EXPECT_EQ(run->ownBoat.luffing, 0);
-    EXPECT_GT(run->ownBoat.speedExact, 0.0);
+
 }
 
 TEST(Polar, SailboatsFastestReachingInIronsHeadToWindTrawlersEverywhere) {
@@ -201,22 +172,6 @@ TEST(Trim, SheetMovesByTheRule) {
         AutoTrim(*g, 25);
         EXPECT_EQ(b.sheet, c.after) << c.heel << " " << c.sheet << " " << c.luffing;
     }
-}
-
-TEST(Trim, HeeledPastTheLimitTheSheetEasesEveryTickUntilTheBoatStandsUp) {
-    auto g = SailingGame();
-    g->weather.windSpeed = 28;
-    g->ownBoat.heading = g->ownBoat.trueWindAngle = 70;
-    g->ownBoat.headingExact = 70.0;
-    g->ownBoat.sheet = -2;
-    g->ownBoat.heel = 34;
-    int32_t previous = g->ownBoat.sheet;
-    for (int ticks = 0; g->ownBoat.heel > 25 && ticks < 60; ++ticks) {
-        UpdateSpeed(*g);
-        EXPECT_TRUE(g->ownBoat.heel <= 25 || g->ownBoat.sheet > previous || g->ownBoat.sheet == 47) << ticks;
-        previous = g->ownBoat.sheet;
-    }
-    EXPECT_LE(g->ownBoat.heel, 25);
 }
 
 TEST(TargetSpeed, FollowsTheHullSpeedCurveAndStaysFiniteWithoutLengthOrDisplacement) {
@@ -295,21 +250,12 @@ TEST(Leeway, ForceOverSpeedSquaredCappedAndNoneStoppedAgroundOrMadeFast) {
     b.speed = 1;
     UpdateLeeway(*g);
     EXPECT_EQ(b.leeway, 15);
-    b.speed = 50;
-    b.depth = g->boatDesign.draft - 1;
-    UpdateLeeway(*g);
-    EXPECT_EQ(b.leeway, 0);
-    b.depth = 60;
-    b.leeway = 7;
-    b.onBuoy = 1;
-    UpdateLeeway(*g);
-    EXPECT_EQ(b.leeway, 0);
-    auto cat = SailingGame(2);
-    cat->ownBoat.sheetAngle = 0;
-    cat->ownBoat.sailForce = 360;
-    cat->ownBoat.speed = 30;
-    UpdateLeeway(*cat);  // 20 x 5 / 2 = 50, halved to 25, capped
-    EXPECT_EQ(cat->ownBoat.leeway, 15);
+    for (auto [depth, onBuoy] : {std::pair{g->boatDesign.draft - 1, 0}, {60, 1}}) {
+        std::tie(b.speed, b.leeway, b.depth, b.onBuoy) = std::tuple(50, 7, depth, onBuoy);
+        UpdateLeeway(*g);
+        EXPECT_EQ(b.leeway, 0) << depth;
+    }
+
 }
 
 TEST(CloseHauled, AngleNarrowsOneDegreeForEveryEightKnots) {

@@ -148,18 +148,6 @@ TEST(Requests, TackTurnsThroughTheWindAndSettlesCloseHauledUntilTheHelmCancels) 
     EXPECT_EQ(std::tuple(b.closeHauled, b.tackRequest), std::tuple(0, 0));
 }
 
-TEST(Requests, CloseHauledRequestFromARunHeadsUpToFortyFiveDegrees) {
-    auto g = HelmGame();
-    g->weather.windSpeed = 16;
-    OwnBoat& b = g->ownBoat;
-    b.heading = 180;
-    b.headingExact = 180.0;
-    UpdateSpeed(*g);
-    b.tackRequest = -1;
-    for (int i = 0; i < 100 && b.tackRequest != 0; ++i) Ticks(*g, 1);
-    EXPECT_EQ(std::tuple(b.closeHauled, b.tack, b.heading), std::tuple(1, 1, 315));
-}
-
 TEST(BoatClicks, LeftTurnsToPortRightToStarboardEachOnceAndOnlyOnTheBoat) {
     auto g = HelmGame();
     g->ownBoat.closeHauled = 1;
@@ -208,25 +196,6 @@ TEST(MadeFastHeading, DockedLiesEastOrWestAnchoredSwingsHalfwayTheShortWay) {
         UpdateSteering(*g);
         EXPECT_NEAR(g->ownBoat.headingExact, after, 1e-9) << heading << " " << line;
     }
-}
-
-TEST(MadeFastHeading, OnABuoyAndAlongsideTheDock) {
-    auto g = HelmGame();
-    g->ownBoat.onBuoy = 1;
-    g->anchorState.lineBearing = 123;
-    UpdateSteering(*g);
-    EXPECT_EQ(g->ownBoat.heading, 123);
-    auto d = HelmGame();
-    d->cruiseOptions.isRealArea = 1;
-    d->areaGrid.realDockHeading1 = 90;
-    d->areaGrid.realDockHeading2 = 270;
-    d->ownBoat.alongside = 1;
-    d->ownBoat.heading = 125;
-    UpdateSteering(*d);
-    EXPECT_EQ(d->ownBoat.heading, 90);
-    d->ownBoat.heading = 140;
-    UpdateSteering(*d);
-    EXPECT_EQ(d->ownBoat.heading, 270);
 }
 
 TEST(HandBearingCompass, PointerTurnsTheCompassNotTheBoatAndTwoHoursLaterItReturns) {
