@@ -55,24 +55,6 @@ TEST(Hull, ShowsItsColourFromEveryBearingButGreyAtNightAndInThunderstorms) {
     }
 }
 
-TEST(OwnBoat, AnchorsTheProjectionAndTheHeadingOffView) {
-    const Drawn d(20, 1, 0, [](Game& g) { g.viewState.viewHeading = 10; });
-    EXPECT_EQ(d.g->viewState.headingOffView, 10);
-    // The third hull point lies a little ahead of the reference point.
-    EXPECT_NEAR(d.g->projection.centerX, 512, 20);
-    EXPECT_TRUE(d.g->projection.baseY < 440 && d.g->projection.baseY > 400) << d.g->projection.baseY;
-    EXPECT_EQ(d.g->screenState.ownBoatScreenX, 512);
-}
-
-TEST(OtherBoats, NotDrawnAboveTheHorizonOrOffTheScreen) {
-    for (auto [x, y] : {std::pair{512, 73}, {-5, 300}, {1030, 300}, {512, 800}}) {
-        auto g = test::ViewGame();
-        test::Canvas c(1024, 488);
-        drawSailboat(c.dc, *g, 3, 0, x, y, kBoatAtRest);
-        EXPECT_EQ(c.count(gfx::kBlack), 1024 * 488) << x << "," << y;
-    }
-}
-
 TEST(Sidelights, ShowTheVisibleSideAtNightUnderWay) {
     for (auto [rel, anchored, green, red] : {std::tuple{90, 0, true, false}, {-90, 0, false, true},
                                              {180, 0, true, true}, {90, 1, false, false}}) {

@@ -97,22 +97,6 @@ TEST(ChartWaypoints, WithoutGpsOrInANewCruiseTheyAndTheTargetAreCleared) {
     }
 }
 
-TEST(ChartMarksAndLines, TheFifthMarkReplacesAAndTheFourthLineTheFirst) {
-    ChartFixture f;
-    f.click(512, 364);
-    f.g.chartView.markAtClick = 1;
-    for (int32_t k = 0; k < 5; ++k) f.click(520 + 100 * k, 300);
-    EXPECT_EQ(std::pair(f.g.chartView.markX[0], f.g.chartView.markX[1]),
-              std::pair(chartToWorld(f.g, 920, 300).x, chartToWorld(f.g, 620, 300).x));
-    f.g.chartView.markAtClick = 0;
-    for (int32_t k = 0; k < 4; ++k) {
-        f.g.viewState.savedBearing = 10 * (k + 1);
-        f.g.chartView.lineRequest = 2;
-        f.click(600, 300);
-    }
-    EXPECT_EQ(std::pair(f.g.chartView.lineBearing[0], f.g.chartView.lineBearing[1]), std::pair(40, 20));
-}
-
 TEST(ChartLines, TakeTheClickAndTheChosenBearingFromEachSource) {
     for (auto [source, bearing] : {std::pair{1, 275}, {2, 45}, {3, 300}, {4, 120}, {5, 350}}) {
         ChartFixture f;

@@ -93,17 +93,6 @@ TEST(ChartAids, NamesOffRemovesTheLabelsButKeepsTheSymbolsAndEmptyLighthouseEntr
     EXPECT_EQ(Count(f, 0, 1024, 330, 380, test::kWater, false), 0);
 }
 
-TEST(ChartLight, FlareAndDiscTakeTheLightColourByCode) {
-    ViewFixture f;
-    auto dc = f.freshDc();
-    DrawLight(*dc, false, 100, 100, 2, LightColour::Red);
-    DrawLight(*dc, false, 200, 100, 0, LightColour::Red);
-    dc.reset();
-    const gfx::Color red = gfx::Rgb(255, 0, 0);
-    // Code 2: a red disc with the flare above right; code 0: a white disc.
-    EXPECT_EQ(std::tuple(f.at(100, 100), f.at(106, 87), f.at(200, 100)), std::tuple(red, red, gfx::kWhite));
-}
-
 TEST(ChartStatus, TheHelpAndStartLinesFollowCentringZoomAndWidth) {
     for (auto [width, scale, centred, x, text] : {
              std::tuple{1024, 8, 1, 204,
@@ -151,18 +140,6 @@ TEST(ChartStatus, WaypointAndDividerReadMilesAndMagneticBearings) {
     c.toolDistance = 69;
     c.toolBearing = 350;
     EXPECT_EQ(RangeBearingText(f.g), "ﾃﾞｨﾊﾞｲﾀﾞ: 6.9 mi, 4 deg M (184)");
-}
-
-TEST(ChartStatus, CentreOnBoatBoxTogglesAndConsumesTheClick) {
-    ViewFixture f;
-    f.clickAt(40, 60);
-    EXPECT_TRUE(HandleChartStatusClick(f.g));
-    EXPECT_EQ(std::pair(f.g.chartView.centreOnBoat, f.g.inputState.clickY), std::pair(1, 0));
-    f.clickAt(40, 35);
-    EXPECT_TRUE(HandleChartStatusClick(f.g));
-    EXPECT_EQ(f.g.screenState.chartShown, 0);
-    f.clickAt(40, 48);  // between the boxes
-    EXPECT_FALSE(HandleChartStatusClick(f.g));
 }
 
 }  // namespace

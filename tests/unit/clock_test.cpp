@@ -133,27 +133,6 @@ TEST_F(Clock, JumpPastMidnightDropsTheExcessAndTheBannerCountsDown) {
     EXPECT_EQ(c.jumpBanner, 0);
 }
 
-TEST_F(Clock, MorningRestoresAFasterSpeedOnceBetweenSixAndNine) {
-    Start(15, 5);
-    c.speedBeforeStop = 9;
-    c.divisorBeforeStop = 114;
-    TickUntil([&] { return c.hour == 6; });
-    EXPECT_EQ(std::tuple(g->cruiseOptions.simSpeed, g->cruiseOptions.stepDivisor, c.dawnSpeedRestored),
-              std::tuple(9, 114, 1));
-    SetSpeed(g->cruiseOptions, 15);  // the player speeds up again
-    TickUntil([&] { return c.hour == 8; });
-    EXPECT_EQ(g->cruiseOptions.simSpeed, 15);
-    TickUntil([&] { return c.hour == 9; });
-    EXPECT_EQ(c.dawnSpeedRestored, 0);
-
-    Rig slow;
-    slow.Start(5, 5);
-    slow.c.speedBeforeStop = 9;
-    slow.TickUntil([&] { return slow.c.hour == 6; });
-    EXPECT_EQ(slow.g->cruiseOptions.simSpeed, 5);
-    EXPECT_EQ(slow.c.dawnSpeedRestored, 0);
-}
-
 // The program's degree factor leaves cos 90 at -2e-5 rather than 0, so a
 // course due east still creeps south a little: hence the tolerances.
 TEST_F(Clock, SpeedOfOneHundredCoversTenUnitsPerTimeUnitOnTheHeading) {
@@ -194,11 +173,8 @@ TEST(CurrentDrift, OnlyAFreeBoatAfloatDrifts) {
         {"depth equal to draft is afloat", nullptr, 5, 0, 90, 2, -0.594, 0},
         {"aground", nullptr, 4, 0, 90, 2, 0, 0},
         {"anchored", &OwnBoat::anchored, 10, 0, 90, 2, 0, 0},
-        {"docked", &OwnBoat::docked, 10, 0, 90, 2, 0, 0},
         {"on a buoy", &OwnBoat::onBuoy, 10, 0, 90, 2, 0, 0},
-        {"alongside", &OwnBoat::alongside, 10, 0, 90, 2, 0, 0},
         {"free under way", nullptr, 10, 100, 90, 2, 30.0 - 0.594, 0},
-        {"aground under way", nullptr, 4, 100, 90, 2, 30.0, 0},
         {"docked under way", &OwnBoat::docked, 10, 100, 90, 2, 30.0, 0},
         {"from the north", nullptr, 10, 0, 0, 3, 0, 0.9},
     };

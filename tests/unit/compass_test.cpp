@@ -60,25 +60,5 @@ TEST(Compass, FirstUseStartsAtTheHeadingTheBearingSurvivesTogglingAndSavingKeeps
     }
 }
 
-TEST(Compass, SightLineAndBinocularFrameAreDrawnOnlyInUse) {
-    for (const int32_t mode : {0, 1}) {
-        ViewFixture f;
-        f.g.viewState.compassMode = mode;
-        f.g.viewState.binoculars = 1;
-        auto dc = f.freshDc();
-        drawCompassOverlay(*dc, f.g, 486);
-        dc.reset();
-        int32_t reading = 0;
-        for (int32_t x = 490; x < 540; ++x)
-            for (int32_t y = 10; y < 30; ++y) reading += f.at(x, y) == gfx::kBlack;
-        EXPECT_EQ(std::pair(f.at(512, 300) == gfx::kBlack, reading > 0), std::pair(mode == 1, mode == 1));
-        dc = f.freshDc();
-        drawBinocularFrame(*dc, f.g, 0, 0, 1024, 486);
-        dc.reset();
-        // The inner frame's top edge runs along row 3, 30 pixels thick.
-        EXPECT_EQ(std::pair(f.at(512, 5) == gfx::kBlack, f.at(512, 243) == gfx::kBlack), std::pair(mode == 1, false));
-    }
-}
-
 }  // namespace
 }  // namespace vel

@@ -50,10 +50,6 @@ bool Has(const std::vector<std::string>& texts, const std::string& t) {
     return std::find(texts.begin(), texts.end(), t) != texts.end();
 }
 
-std::ptrdiff_t IndexOf(const std::vector<std::string>& texts, const std::string& t) {
-    return std::find(texts.begin(), texts.end(), t) - texts.begin();
-}
-
 TEST(Forecast, EveryLineInOrderAndTodaysWeatherLeftInPlace) {
     auto g = ForecastGame();
     const Weather before = g->weather;
@@ -91,45 +87,6 @@ TEST(Forecast, EveryLineInOrderAndTodaysWeatherLeftInPlace) {
     ASSERT_EQ(lines.size(), today.size() + tomorrow.size());
     EXPECT_EQ(lines[11].text, tomorrow.front());
     EXPECT_TRUE(lines[11].tomorrow && !lines[16].tomorrow);
-}
-
-TEST(Forecast, LateOnDayTwoTodayIsDayTwoAndTomorrowDayThree) {
-    auto g = ForecastGame();
-    g->simClock.day = 2;
-    g->simClock.hour = 23;
-    g->simClock.minute = 30;
-    g->simClock.cruiseHours = 47;
-    DailyWeather(*g, 0);
-    const auto lines = ForecastLines(*g);
-    EXPECT_TRUE(Has(Texts(lines, false), "高気圧の位置は南東"));  // 10 + 2 = 12: octant 4
-    EXPECT_TRUE(Has(Texts(lines, true), "高気圧の位置は南"));     // 10 + 3 = 13: octant 5
-    EXPECT_EQ(g->weather.systemPosition, 4);
-}
-
-TEST(Forecast, FrontOnDayOneApproachesInTheAfternoonThenHasPassed) {
-    auto g = ForecastGame();
-    Weather& w = g->weather;
-    w.frontType = 1;
-    w.frontHour = 15;
-    w.systemStart = 7;
-    w.afterFrontSoutherly = 0;
-    g->simClock.cruiseHours = 10;
-    DailyWeather(*g, 0);
-    auto today = Texts(ForecastLines(*g), false);
-    const auto front = IndexOf(today, "今日の午後、寒冷前線が近づく。     ");
-    const auto pressure = IndexOf(today, "低気圧の位置は北西");
-    const auto wind = IndexOf(today, "風向 南西 10 から 15 ﾉｯﾄ  ");
-    ASSERT_LT(wind, static_cast<std::ptrdiff_t>(today.size()));
-    EXPECT_EQ(front, pressure + 1);
-    EXPECT_EQ(wind, front + 1);
-    EXPECT_EQ(today[wind + 1], "北西に変わる。     ");
-
-    g->simClock.cruiseHours = 15;
-    CheckFrontArrival(*g);
-    today = Texts(ForecastLines(*g), false);
-    EXPECT_TRUE(Has(today, "寒冷前線が通過した。  "));
-    EXPECT_TRUE(Has(today, "風向 北西 10 から 15 ﾉｯﾄ  "));
-    EXPECT_FALSE(Has(today, "北西に変わる。     "));
 }
 
 TEST(Forecast, FrontWordedByTimeOfDayAndOnDayTwoForTomorrow) {
@@ -180,19 +137,6 @@ TEST(Forecast, TideLinesByArea) {
     auto intro = ForecastGame();
     intro->cruiseOptions.introCourse = 1;
     EXPECT_EQ(ForecastLines(*intro)[0].text, "入門コース           ﾛｹｰｼｮﾝ 南        ");
-}
-
-TEST(Forecast, ScreenStandsForTwoHundredMilliseconds) {
-    auto g = ForecastGame();
-    g->screenState.width = 1024;
-    g->screenState.height = 729;
-    gfx::Surface surface(1024, 729);
-    gfx::Palette palette(768);
-    gfx::DC dc(surface, palette, 14);
-    Pacer pacer(5000);
-    DrawForecast(dc, *g, pacer);
-    EXPECT_EQ(pacer.notBefore(), 5200u);
-    EXPECT_EQ(surface.pixel(1000, 700), gfx::kWhite);
 }
 
 }  // namespace

@@ -105,13 +105,6 @@ TEST(Alerts, TouchingAnAnchoredBoatBeepsOnceAndTheNovaScotiaFleetEndsTheCruise) 
     EXPECT_EQ(std::pair(g->score.endReason, g->screenState.resultsState), std::pair(2, 1));
 }
 
-TEST(SeaStateLabel, ByWavesAndFog) {
-    EXPECT_STREQ(SeaStateText(0, false), "波なし");
-    EXPECT_STREQ(SeaStateText(3, true), "かなり大波、霧 ");
-    EXPECT_STREQ(SeaStateText(7, false), "非常な大波     ");
-    EXPECT_STREQ(SeaStateText(-1, true), "波なし、霧 ");
-}
-
 TEST(Fog, TargetByWeatherAndItRollsInOverAboutTwentyFrames) {
     auto g = test::ViewGame();
     g->weather.exposure = 900;

@@ -65,34 +65,6 @@ TEST(Projection, ColumnsAbeamAndAside) {
     EXPECT_EQ(g->projection.distance, 50000.0);
 }
 
-TEST(Projection, DepthScaleGrowsDownTheScreenAndWithTheView) {
-    auto g = test::ViewGame();
-    // Row 440: v = 3.68; 0.06 + 1.02 v.
-    EXPECT_NEAR(depthScale(*g, 440), 3.8136, 1e-9);
-    EXPECT_NEAR(depthScale(*g, 72), 0.06, 1e-12);
-    g->viewState.viewMode = 1;  // v x 1.8
-    EXPECT_NEAR(depthScale(*g, 440), 6.81648, 1e-9);
-    g->viewState.viewMode = 2;
-    g->screenState.width = 899;  // narrow screens: v x 1.3
-    EXPECT_NEAR(depthScale(*g, 440), 4.93968, 1e-9);
-    g->screenState.width = 1024;
-    g->viewState.compassMode = g->viewState.binoculars = 1;  // times 1.5
-    EXPECT_NEAR(depthScale(*g, 440), 5.7204, 1e-9);
-}
-
-TEST(Projection, SignedAnglesAndTheFarFirstOrder) {
-    for (auto [in, out] : {std::pair{180, 180}, {181, -179}, {-181, 179}, {359, -1}, {540, 180}, {-180, 180}})
-        EXPECT_EQ(signedAngle(in), out) << in;
-    // Far rows first, ties keep their order, hidden entries are never chosen.
-    std::array<int32_t, 7> keys = {0, 50, 30, 30, 19000, 10, 30};
-    std::array<int32_t, 7> order{};
-    EXPECT_EQ(sortByRow(keys, order, 6), 5);
-    EXPECT_EQ((std::array<int32_t, 5>{order[1], order[2], order[3], order[4], order[5]}),
-              (std::array<int32_t, 5>{5, 2, 3, 6, 1}));
-    std::array<int32_t, 4> hidden = {0, 20000, 19000, 19999};
-    EXPECT_EQ(sortByRow(hidden, order, 3), 0);
-}
-
 TEST(Camera, ViewSwingsToLeewardOfTheBowAndFollowsTheLookAndTheCompass) {
     const struct {
         const char* what;

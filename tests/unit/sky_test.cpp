@@ -115,38 +115,5 @@ TEST(FrameLight, NightTwilightAndGlare) {
     }
 }
 
-// Peals of either kind, heard only in even minutes of a running view at the
-// effects levels from two.
-TEST(Thunder, HeardOnlyWhenSoundsMayPlayAndTheStormRollsBothPeals) {
-    for (bool storm : {false, true}) {
-        const auto peals = [&](const std::function<void(Game&)>& set) {
-            auto g = test::ViewGame();
-            g->weather.storm = storm ? 2 : 1;
-            g->cruiseOptions.soundLevel = 2;
-            g->simClock.minute = 4;
-            set(*g);
-            test::Canvas c(640, 200);
-            std::pair<int, int> heard{0, 0};
-            for (int i = 0; i < 3000; ++i) {
-                g->soundRequests.clear();
-                storm ? drawThunderstorm(c.dc, *g) : drawDistantThunder(c.dc, *g);
-                for (const SoundRequest& r : g->soundRequests) {
-                    EXPECT_EQ(r.mode, PlayMode::Plain);
-                    (r.id == 138 ? heard.first : heard.second) += r.id == 138 || r.id == 139;
-                }
-            }
-            return heard;
-        };
-        const auto loud = peals([](Game&) {});
-        EXPECT_GT(loud.first + loud.second, 0) << storm;
-        EXPECT_TRUE(!storm || (loud.first > 0 && loud.second > 0));
-        const std::function<void(Game&)> quiet[] = {
-            [](Game& g) { g.simClock.minute = 5; }, [](Game& g) { g.cruiseOptions.soundLevel = 1; },
-            [](Game& g) { g.screenState.paused = 1; }, [](Game& g) { g.screenState.helpPage = 2; },
-            [](Game& g) { g.weather.storm = 0; }};
-        for (const auto& q : quiet) EXPECT_EQ(peals(q), std::pair(0, 0)) << storm;
-    }
-}
-
 }  // namespace
 }  // namespace vel
