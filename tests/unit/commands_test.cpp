@@ -80,57 +80,6 @@ TEST(CommandTable, DisabledChangesNothingAndCommandsRestartAFrozenPictureButStop
     EXPECT_EQ(std::pair(g->screenState.paused, g->screenState.frozen), std::pair(0, 0));
 }
 
-TEST(CommandTable, TogglesRestoreOnTheSecondPress) {
-    const auto chart = [](Game& g) { g.screenState.chartShown = 1; };
-    const auto compass = [](Game& g) { g.viewState.compassMode = 1; };
-    const auto none = [](Game&) {};
-    const std::tuple<int32_t, std::function<void(Game&)>, std::function<int32_t&(Game&)>> rows[] = {
-        {32898, none, [](Game& g) -> int32_t& { return g.cruiseOptions.depthAlarm; }},
-        {32987, none, [](Game& g) -> int32_t& { return g.cruiseOptions.noTimeSkip; }},
-        {32899, none, [](Game& g) -> int32_t& { return g.cruiseOptions.simpleGraphics; }},
-        {32838, none, [](Game& g) -> int32_t& { return g.viewState.monochrome; }},
-        {32988, none, [](Game& g) -> int32_t& { return g.cruiseOptions.cruisingSpinnaker; }},
-        {32984, none, [](Game& g) -> int32_t& { return g.cruiseOptions.noBroaching; }},
-        {32986, chart, [](Game& g) -> int32_t& { return g.chartView.centreOnBoat; }},
-        {32872, none, [](Game& g) -> int32_t& { return g.chartView.showMarkNames; }},
-        {32873, chart, [](Game& g) -> int32_t& { return g.chartView.waypointMode; }},
-        {32878, chart, [](Game& g) -> int32_t& { return g.chartView.rangeBearingTool; }},
-        {32879, chart, [](Game& g) -> int32_t& { return g.chartView.markAtClick; }},
-        {32883, none, [](Game& g) -> int32_t& { return g.viewState.transparentSails; }},
-        {32888, none, [](Game& g) -> int32_t& { return g.viewState.compassMode; }},
-        {32989, compass, [](Game& g) -> int32_t& { return g.viewState.binoculars; }},
-        {32820, none, [](Game& g) -> int32_t& { return g.ownBoat.spinnaker; }},
-        {32821, none, [](Game& g) -> int32_t& { return g.ownBoat.reefed; }},
-        {32822, none, [](Game& g) -> int32_t& { return g.ownBoat.wingAndWing; }},
-        {32825, none, [](Game& g) -> int32_t& { return g.ownBoat.autoTrim; }},
-        {32990, none, [](Game& g) -> int32_t& { return g.ownBoat.kellet; }},
-        {32871, none, [](Game& g) -> int32_t& { return g.ownBoat.anchorStatusShown; }},
-        {32926, none, [](Game& g) -> int32_t& { return g.cruiseOptions.buttonHelp; }},
-        {32828, none, [](Game& g) -> int32_t& { return g.screenState.forecastShown; }},
-    };
-    for (const auto& [id, setUp, field] : rows) {
-        auto g = CruisingGame();
-        setUp(*g);
-        const int32_t before = field(*g);
-        ASSERT_EQ(RunCommand(*g, id), CommandResult::Done) << id;
-        EXPECT_NE(field(*g), before) << id;
-        RunCommand(*g, id);
-        EXPECT_EQ(field(*g), before) << id;
-    }
-    for (auto [id, field] : {std::pair{32796, &CruiseOptions::troubleFog}, {32797, &CruiseOptions::troubleStrongWind},
-                             {32798, &CruiseOptions::troubleNoGps}, {32799, &CruiseOptions::troubleNoRadar},
-                             {32800, &CruiseOptions::troubleNoDepthAlarm}, {32801, &CruiseOptions::troubleNoEngine},
-                             {32941, &CruiseOptions::troubleNoMiniChart}, {32916, &CruiseOptions::currentsOn},
-                             {32991, &CruiseOptions::noFog}, {32918, &CruiseOptions::anchor1Chain}}) {
-        auto g = TitleGame();
-        const int32_t before = g->cruiseOptions.*field;
-        RunCommand(*g, id);
-        EXPECT_NE(g->cruiseOptions.*field, before) << id;
-        RunCommand(*g, id);
-        EXPECT_EQ(g->cruiseOptions.*field, before) << id;
-    }
-}
-
 TEST(SpeedCommands, FasterAndSlowerStopAtTheLimitsAndRememberTheResultSpeedItemsDoNot) {
     auto g = TitleGame();
     CruiseOptions& o = g->cruiseOptions;
@@ -215,19 +164,6 @@ TEST(SailCommands, AHeadsailStopsTheEngineAndWeighsAnchorTheSpinnakerComesDownTo
     }
 }
 
-TEST(SailCommands, SheetInGoesStraightToHardInBelowThree) {
-    auto g = CruisingGame();
-    g->ownBoat.sheet = 7;
-    for (int32_t want : {5, 3, -3}) {
-        RunCommand(*g, 32823);
-        EXPECT_EQ(g->ownBoat.sheet, want);
-    }
-    EXPECT_EQ(g->ownBoat.autoTrim, 0);
-    g->ownBoat.sheet = 46;
-    RunCommand(*g, 32824);
-    EXPECT_EQ(g->ownBoat.sheet, 47);
-}
-
 TEST(EngineCommands, ThrottleStepsDriveTheAnchorOutAndSplitIsForTwoScrews) {
     auto g = CruisingGame();
     RunCommand(*g, 32849);
@@ -251,28 +187,6 @@ TEST(EngineCommands, ThrottleStepsDriveTheAnchorOutAndSplitIsForTwoScrews) {
     EXPECT_TRUE(Checked(*g, 32856));
     g->cruiseOptions.boatType = 2;
     EXPECT_FALSE(Checked(*g, 32856));
-}
-
-TEST(ViewCommands, LookItemsAreCheckedByDirectionAndLimitsDisableTheSteps) {
-    auto g = CruisingGame();
-    RunCommand(*g, 32885);
-    RunCommand(*g, 32885);
-    EXPECT_EQ(g->viewState.lookOffset, 60);
-    EXPECT_TRUE(Checked(*g, 32885));
-    RunCommand(*g, 32887);
-    EXPECT_TRUE(Checked(*g, 32887) && !Checked(*g, 32885));
-    g->screenState.miniChartMode = 1;
-    g->viewState.miniChartScale = 4;
-    RunCommand(*g, 32894);
-    EXPECT_EQ(g->viewState.miniChartScale, 1);
-    EXPECT_FALSE(Enabled(*g, 32894));
-    g->viewState.miniChartScale = 12;
-    EXPECT_FALSE(Enabled(*g, 32895));
-    RunCommand(*g, 32900);
-    g->radarState.range = 48;
-    EXPECT_FALSE(Enabled(*g, 32902));
-    g->radarState.range = 3;
-    EXPECT_FALSE(Enabled(*g, 32903));
 }
 
 TEST(HelpAndDialogCommands, AdviceNeedsACruiseWithoutResultsTheDesignDialogFreezesThePicture) {

@@ -32,30 +32,6 @@ TEST(DesignDialog, EveryButtonSetsWhatItsLabelSays) {
     EXPECT_EQ(CheckedChoice(*g, DialogId::RadiusEntry, 9), -1);
 }
 
-TEST(BearingDialog, SourcesAreWrittenAtOnceButTypedBearingOnlyAfterTheEntry) {
-    auto g = std::make_unique<Game>();
-    PressRadio(*g, DialogId::BearingChoice, 0, 1);
-    EXPECT_EQ(g->chartView.lineRequest, 3);
-    PressRadio(*g, DialogId::BearingChoice, 0, 3);
-    EXPECT_EQ(g->chartView.lineRequest, 5);
-    EXPECT_EQ(PressRadio(*g, DialogId::BearingChoice, 0, 4), DialogId::BearingEntry);
-    EXPECT_EQ(g->chartView.lineRequest, 5);
-    for (auto [group, choice] : {std::pair{0, 2}, {1, 4}, {2, 7}}) PressRadio(*g, DialogId::BearingEntry, group, choice);
-    NestedDialogClosed(*g, DialogId::BearingChoice, 0, 4);
-    EXPECT_EQ(g->chartView.lineRequest, 1);
-    EXPECT_EQ(g->chartView.bearingHundreds + g->chartView.bearingTens + g->chartView.bearingUnits, 247);
-}
-
-TEST(RadiusDialog, TypedRadiusIsChosenAtOnceAndSumsInTenthsOfAMile) {
-    auto g = std::make_unique<Game>();
-    EXPECT_EQ(PressRadio(*g, DialogId::RadiusChoice, 0, 2), DialogId::RadiusEntry);
-    EXPECT_EQ(g->chartView.circleRequest, 1);
-    for (auto [group, choice] : {std::pair{0, 6}, {1, 3}, {2, 5}}) PressRadio(*g, DialogId::RadiusEntry, group, choice);
-    EXPECT_EQ(g->chartView.radiusTens + g->chartView.radiusUnits + g->chartView.radiusTenths, 635);
-    PressRadio(*g, DialogId::RadiusChoice, 0, 0);
-    EXPECT_EQ(g->chartView.circleRequest, 2);
-}
-
 TEST(Dialogs, PictureStandsStillWhileADialogIsOpen) {
     auto g = std::make_unique<Game>();
     DialogOpened(*g);

@@ -140,20 +140,6 @@ TEST(SpaceBar, SlowToggleClosesHelpFirstAndWalksFromTheTitleToTheSailingView) {
     EXPECT_EQ(s.chartShown, 0);
 }
 
-TEST(Keys, F1AndF2TurnTheSetPointTenDegreesWrapTheHeadingAndEatTheClicks) {
-    auto g = CruisingGame();
-    std::tie(g->ownBoat.headingExact, g->ownBoat.tackRequest, g->ownBoat.closeHauled) = std::tuple(5.0, 1, 1);
-    std::tie(g->inputState.clickX, g->inputState.clickY) = std::tuple(300, 200);
-    OnKeyDown(*g, vk::F1);
-    EXPECT_DOUBLE_EQ(g->ownBoat.headingExact, -5);
-    EXPECT_EQ(std::tuple(g->ownBoat.heading, g->ownBoat.tackRequest, g->ownBoat.closeHauled, g->inputState.clickX),
-              std::tuple(355, 0, 0, 0));
-    g->inputState.rightClickX = 40;
-    OnKeyDown(*g, vk::F2);
-    OnKeyDown(*g, vk::F2);
-    EXPECT_EQ(std::pair(g->ownBoat.heading, g->inputState.rightClickX), std::pair(15, 0));
-}
-
 TEST(Keys, ArrowsLookAroundOrTurnTheCompassAndPanOnTheChart) {
     auto g = CruisingGame();
     OnKeyDown(*g, vk::Left);
@@ -172,30 +158,6 @@ TEST(Keys, ArrowsLookAroundOrTurnTheCompassAndPanOnTheChart) {
     OnKeyDown(*c, vk::Down);
     EXPECT_DOUBLE_EQ(c->viewState.compassBearingExact, 70.5);
     EXPECT_EQ(std::pair(c->viewState.handBearing, c->viewState.lookOffset), std::pair(70, 0));
-}
-
-TEST(Keys, ShiftPlusBAndYByTheScreen) {
-    auto g = CruisingGame();
-    g->chartView.waypointAdvanceCount = 5;
-    OnKeyDown(*g, vk::Shift);  // the target waypoint wraps to 1
-    EXPECT_EQ(std::pair(g->chartView.waypointAdvanceCount, g->chartView.selectTarget), std::pair(1, 1));
-    g->viewState.compassMode = 1;
-    g->screenState.radarOn = 1;
-    OnKeyDown(*g, vk::Plus);  // binoculars and the range marker together
-    EXPECT_EQ(std::pair(g->viewState.binoculars, g->radarState.vrm), std::pair(1, 5));
-    OnKeyDown(*g, vk::Letter('Y'));
-    EXPECT_EQ(g->screenState.helpPage, 300);
-    OnKeyDown(*g, vk::Letter('Y'));
-    EXPECT_EQ(g->screenState.helpPage, 0);
-    g->screenState.resultsState = 1;
-    OnKeyDown(*g, vk::Letter('Y'));
-    EXPECT_EQ(g->screenState.helpPage, 0);
-    g->screenState.chartShown = 1;
-    OnKeyDown(*g, vk::Letter('B'));
-    EXPECT_EQ(std::pair(g->chartView.centreOnBoat, g->screenState.slowFrames), std::pair(1, 0));
-    auto t = std::make_unique<Game>();
-    OnKeyDown(*t, vk::Letter('B'));
-    EXPECT_EQ(t->screenState.slowFrames, 1);
 }
 
 TEST(Mouse, TheWheelStepsTheSheetOncePerMessageByTheSignOfWholeNotches) {

@@ -82,26 +82,5 @@ TEST(Options, TrawlerTakesTheWheelAndNeverLosesItsEngine) {
     EXPECT_EQ(o.noFailEngine, 1);
 }
 
-TEST(Options, SwitchesThatDependOnTheAreaAndTheDisplay) {
-    auto g = TitleGame();
-    EXPECT_FALSE(Enabled(*g, 32957));  // no moonlight is for passages
-    RunCommand(*g, 32968);
-    ASSERT_TRUE(Enabled(*g, 32957));
-    RunCommand(*g, 32957);
-    EXPECT_EQ(g->cruiseOptions.troubleNoMoonlight, 1);
-    EXPECT_TRUE(Checked(*g, 32957));
-    RunCommand(*g, 32957);
-    EXPECT_FALSE(Checked(*g, 32957));
-    RunCommand(*g, 32967);  // currents cannot be switched off in the Gulf Stream
-    g->cruiseOptions.currentsOn = 0;
-    EXPECT_FALSE(Enabled(*g, 32916));
-    EXPECT_FALSE(Checked(*g, 32916));
-    RunCommand(*g, 32914);  // hull colours are greyed in monochrome
-    EXPECT_EQ(g->cruiseOptions.hullColour, 3);
-    g->viewState.monochrome = 1;
-    EXPECT_FALSE(Enabled(*g, 32914));
-    EXPECT_FALSE(Checked(*g, 32914));
-}
-
 }  // namespace
 }  // namespace vel

@@ -96,20 +96,5 @@ TEST(PanelButtons, MoreAndLessSailStepThroughThePlan) {
     EXPECT_EQ(b.spinnaker, 0);
 }
 
-TEST(PanelButtons, LookButtonsTurnTheCompassWhenItIsInUse) {
-    auto g = std::make_unique<Game>();
-    g->viewState.compassMode = 1;
-    g->viewState.compassBearingExact = 100;
-    g->ownBoat.headingExact = 200;
-    Button(*g, "左  ").act(*g);
-    EXPECT_EQ(g->viewState.handBearing, 70);
-    Button(*g, "後方  ").act(*g);
-    EXPECT_EQ(g->viewState.handBearing, 20);
-    EXPECT_EQ(g->viewState.lookOffset, 0);
-    Button(*g, "hb保存 ").act(*g);
-    EXPECT_EQ(g->viewState.savedBearing, 20);
-    EXPECT_TRUE(Button(*g, "hb保存 ").dark(*g));
-}
-
 }  // namespace
 }  // namespace vel

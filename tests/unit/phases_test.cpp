@@ -48,20 +48,6 @@ TEST(Lifecycle, SetUpForecastChartRunningResultsAndBackToTheTitle) {
               std::tuple(0, 1, 0, 1, 0, 0, 0, 0, 0));
 }
 
-TEST(Lifecycle, SetUpSeedsTheRandomTableWithTheForcedSeedOrTheWallClock) {
-    for (bool forced : {true, false}) {
-        DrivenGame d;
-        if (!forced) d.g.forcedSeed.reset();
-        d.host.seed = 1;
-        d.g.screenState.phase = 1;
-        d.frame();
-        // srand(1): rand() 41, 18467, 6334, 26500 over 320.
-        EXPECT_EQ(std::tuple(d.g.randomTable.r100[0], d.g.randomTable.r100[1], d.g.randomTable.r100[3]),
-                  std::tuple(0, 57, 82))
-            << forced;
-    }
-}
-
 TEST(Lifecycle, NextCruiseIsIgnoredOnTheTitleAndInACruiseClosesHelpAndResumes) {
     auto g = NewGame();
     OnKeyDown(*g, vk::Letter('N'));
@@ -105,28 +91,6 @@ TEST(Lifecycle, ChartOffBeforeTheStartIsPlacedDrawsNothing) {
     const gfx::Surface& p = *r.picture;
     for (int y = 0; y < p.height(); y += 7)
         for (int x = 0; x < p.width(); x += 7) ASSERT_EQ(p.pixel(x, y), gfx::kBlack) << x << "," << y;
-}
-
-TEST(Frames, InvalidationPictureAndStandingTimeByScreen) {
-    DrivenGame d;
-    d.host.ticks = 5000;
-    // 1024 x 768: width 1024, height 729, vScale 1.6; the title invalidates its picture only.
-    const FrameResult title = d.frame();
-    EXPECT_EQ(std::tuple(title.invalid.left, title.invalid.top, title.invalid.right, title.invalid.bottom),
-              std::tuple(512, 729 / 6, 1024 * 9 / 10, 729 * 3 / 4 - 40));
-    EXPECT_EQ(std::tuple(title.invalidate, title.notBefore, title.picture->width(), title.picture->height()),
-              std::tuple(true, 5100u, 1024, 729));
-    d.g.screenState.slowFrames = 1;
-    EXPECT_EQ(d.frame().notBefore, 5100u);
-    for (bool cruise : {false, true}) {  // help on the title, or a cruise: everything
-        d.g.screenState.helpPage = cruise ? 0 : 1;
-        if (cruise) EnterRunningCruise(d.g);
-        const FrameResult r = d.frame();
-        EXPECT_EQ(std::tuple(r.invalid.left, r.invalid.top, r.invalid.right, r.invalid.bottom),
-                  std::tuple(0, 0, 1024, 729));
-    }
-    d.g.screenState.frozen = 1;
-    EXPECT_FALSE(d.frame().invalidate);
 }
 
 TEST(Frames, QueuedSoundsGoToTheHostOnceAfterTheFrame) {

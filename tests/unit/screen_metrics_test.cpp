@@ -35,18 +35,6 @@ TEST(ScreenMetrics, CapsAndScalesTheDisplay) {
     }
 }
 
-TEST(PanelTop, NarrowScreensGiveTheViewLess) {
-    // A title frame fixes widthD and heightD; then one running frame.
-    for (auto [w, h, top] : {std::tuple{699, 480, 300}, {700, 480, 305}, {1024, 768, 488}}) {
-        DrivenGame d(h);
-        d.frame(Display{w, h, 32, 20});
-        EnterRunningCruise(d.g);
-        d.g.areaGrid.unitsPerMile = 300;
-        d.frame(Display{w, h, 32, 20});
-        EXPECT_EQ(d.g.screenState.panelTop, top) << w;  // trunc(height x 0.66 or 0.67)
-    }
-}
-
 TEST(SteeringBand, CursorIsSampledOnlyStrictlyInsideTheBandAndNotUnderTheChart) {
     // Width 1024: the band is 341 < x < 682 and below steerZoneY.
     for (auto [x, y, chart, taken] : {std::tuple{341, 650, 0, false}, {342, 650, 0, true}, {681, 650, 0, true},

@@ -265,16 +265,5 @@ TEST(SettingsFile, SaveUnderAFileOrOverAFolderFailsAndLeavesThemAlone) {
     EXPECT_EQ(left, (QStringList{QStringLiteral("notes.txt"), QStringLiteral("p.vel")}));
 }
 
-TEST(SettingsFile, LivesInTheUserConfigFolder) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
-    const bool had = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
-    const std::string path = DefaultSettingsPath();
-    had ? qputenv("XDG_CONFIG_HOME", saved) : qunsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(path, PathIn(dir, "velmara/p.vel"));
-}
-
 }  // namespace
 }  // namespace vel

@@ -92,15 +92,5 @@ TEST(TitleFrame, ResetsTheCruiseLeftoversAppliesTheDesignAndReconcilesTheCourse)
               std::tuple(1150.0, 729.0, 50));
 }
 
-TEST(TitleFrame, SmallScreenBelow700OrBelow900WithLargeFonts) {
-    for (auto [width, menuBar, largeFonts, smallScreen] : {std::tuple{699, 20, 0, 1}, {700, 20, 0, 0}, {700, 22, 1, 1},
-                                                           {899, 21, 0, 0}, {899, 22, 1, 1}, {900, 30, 1, 0}}) {
-        DrivenGame d(480);
-        d.frame(Display{width, 480, 32, menuBar});
-        EXPECT_EQ(std::pair(d.g.screenState.largeFonts, d.g.screenState.smallScreen), std::pair(largeFonts, smallScreen))
-            << width << " / " << menuBar;
-    }
-}
-
 }  // namespace
 }  // namespace vel
