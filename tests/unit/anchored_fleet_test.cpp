@@ -40,21 +40,6 @@ TEST(AnchoredVessel, SwingsByTheWindAndLiesDownwindOfItsAnchorOnItsRode) {
     }
 }
 
-TEST(AnchoredVessel, EveryOneLiesAsTheOwnBoatDoesWhenItIsMadeFast) {
-    for (int madeFast : {0, 1}) {  // anchored, or on buoy 1
-        auto g = CalmGame();
-        g->weather.windDirection = 300;
-        g->ownBoat.heading = 45;
-        (madeFast == 0 ? g->ownBoat.anchored : g->ownBoat.onBuoy) = 1;
-        for (int32_t j : {0, 2, 3, 4, 5, 6, 7, 8, 9}) {
-            g->anchors.xanch[j][1] = 100.0 * j;
-            MoveAnchoredVessel(*g, j);
-            EXPECT_EQ(g->vessels.vesselHeading[j], 45) << j;
-            EXPECT_NEAR(g->objectList.fbx[FleetEntry(j)], 100.0 * j - std::sin(45 * kDegToRad) * 20.0, 1e-9) << j;
-        }
-    }
-}
-
 TEST(Anchorage, LiesAroundTheHarbourPointInBothLayoutsAndConvoyChoices) {
     auto g = CalmGame();
     g->areaGrid.harbourX = 1000;

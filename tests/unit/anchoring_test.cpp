@@ -59,16 +59,6 @@ TEST(AnchorScope, HoldsOrDragsByLineOverDepthAgainstWind) {
     EXPECT_EQ(two->anchors.anchor[1][2], -1);
 }
 
-TEST(AnchorTwo, HoldsAsSoonAsItIsLetGo) {
-    auto g = CalmGame();
-    g->anchors.anchor[1][2] = 1;
-    PutBoat(*g, 40.6, 50.2);
-    UpdateAnchors(*g);
-    EXPECT_EQ(std::tuple(g->anchors.anchor[1][2], g->anchors.xanch[1][2], g->anchors.yanch[1][2],
-                         g->anchorState.lineLength2),
-              std::tuple(3, 40.0, 50.0, 100));
-}
-
 // 100 ft in 20 ft: scope 5 must exceed W / 10 + 2, and the engine must not push.
 TEST(DraggingAnchor, IsLetGoAgainOnceTheScopeSufficesAndTheEngineIsNotPushing) {
     for (auto [wind, throttle, gear, state] :
@@ -114,20 +104,6 @@ TEST(TautLine, BreaksOutUnderThrust) {
         UpdateAnchors(*g);
         EXPECT_EQ(g->anchors.anchor[1][1], after) << before << " " << throttle << " " << gear;
     }
-}
-
-TEST(Tender, LaysAnchorTwoInShoalWaterWithAnchorOneUp) {
-    auto g = CalmGame();
-    g->ownBoat.depth = 7;
-    g->ownBoat.anchorRode = 150;
-    g->ownBoat.tenderAnchorBearing = 270;
-    g->anchors.anchor[1][2] = 2;
-    PutBoat(*g, 500.5, 600.5);
-    UpdateAnchors(*g);
-    EXPECT_EQ(std::tuple(g->ownBoat.tenderAnchorBearing, g->ownBoat.anchored, g->anchors.yanch[1][2]),
-              std::tuple(-2, 1, 600.0));
-    // 30 units west, give or take the truncation of a sine just short of 1.
-    EXPECT_NEAR(g->anchors.xanch[1][2], 470.0, 1.0);
 }
 
 // Mended: a pending tender errand's stale anchor position grabbed the boat.
@@ -187,42 +163,6 @@ TEST(AnchorSwing, AmplitudeFollowsLineAndGround) {
         EXPECT_EQ(g->ownBoat.heading, bearing < 0 ? 33 : bearing) << line1 << " " << rode << " " << twoAnchors;
         EXPECT_TRUE(bearing < 0 || g->anchorState.lineBearing == bearing);
     }
-}
-
-// Wind from 0 at 15 knots: a current of 2 x 15 / 3 = 10 or more wins.
-TEST(LieDirection, StrongerCurrentWinsAndTheEbbTurnsIt) {
-    for (auto [speed, from, direction] :
-         {std::tuple{20, 90, 90}, {-20, 90, 270}, {10, 90, 90}, {9, 90, 0}, {-10, 300, 120}}) {
-        auto g = CalmGame();
-        g->weather.windSpeed = 15;
-        g->tideState.boatCurrentSpeed = speed;
-        g->tideState.boatCurrentFrom = from;
-        EXPECT_EQ(LieDirection(*g), direction) << speed << " " << from;
-    }
-}
-
-// Wind from the north: the boat lies 10 units south of the northern anchor,
-// held there only while the engine is not driving.
-TEST(AnchorHold, BoatLiesToTheUpwindAnchorUnlessTheEngineDrives) {
-    for (auto [anchor2Y, boatY, holdY] : {std::tuple{-40.0, -30.0, -40}, {40.0, 10.0, 0}}) {
-        auto g = HoldingOnAnchorOne(100);
-        g->anchors.anchor[1][2] = 3;
-        g->anchors.yanch[1][2] = anchor2Y;
-        g->anchorState.lineLength2 = 100;
-        UpdateAnchors(*g);
-        EXPECT_NEAR(g->ownBoat.y, boatY, 1e-9);
-        EXPECT_EQ(g->anchorState.holdY, holdY);
-    }
-    auto g = HoldingOnAnchorOne(100);
-    PutBoat(*g, 3.0, 14.0);
-    g->ownBoat.throttle = 1;
-    g->ownBoat.gear = 3;
-    UpdateAnchors(*g);
-    EXPECT_EQ(g->ownBoat.x, 3.0);
-    g->ownBoat.gear = 0;
-    UpdateAnchors(*g);
-    EXPECT_NEAR(g->ownBoat.x, 0.0, 1e-9);
-    EXPECT_NEAR(g->ownBoat.y, 10.0, 1e-9);
 }
 
 }  // namespace

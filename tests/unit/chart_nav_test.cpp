@@ -73,17 +73,6 @@ TEST(ChartPan, OneStepMovesTheChart28Point8ScaledPixelsAtEveryZoom) {
     EXPECT_DOUBLE_EQ(ChartPixelsPerUnit(f.g.screenState, 0), ChartPixelsPerUnit(f.g.screenState, 4));
 }
 
-TEST(ChartConversion, ScreenCentreShowsTheChartCentreAndOffsetsTruncateTowardZero) {
-    ViewFixture f;
-    f.g.chartView.centreX = 1000;
-    f.g.chartView.centreY = -500;
-    f.g.chartView.scale = 32;  // 0.048 pixels a unit
-    const ChartPoint c = worldToChart(f.g, 1000, -500);
-    const ChartPoint p = worldToChart(f.g, 1000 + 2600, -500 - 1100);  // 124.8 and -52.8 pixels
-    const ChartPoint w = chartToWorld(f.g, 612, 264);                   // 100 pixels: 2083.3 units
-    EXPECT_EQ(std::tuple(c.x, c.y, p.x, p.y, w.x, w.y), std::tuple(512, 364, 636, 312, 3083, -2583));
-}
-
 // Mended: the clicked point converts at the zoom in force when it was clicked.
 TEST(ChartRightClick, TheClickedPointCentresTheCloserChart) {
     ViewFixture f;

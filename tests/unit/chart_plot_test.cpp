@@ -24,16 +24,6 @@ struct ChartFixture : ViewFixture {
     }
 };
 
-TEST(ChartStart, LaterClicksDoNotMoveTheBoatNorDoesTheStartSetAWaypoint) {
-    ChartFixture f;
-    f.g.chartView.waypointMode = 1;
-    f.click(612, 264);
-    EXPECT_FALSE(WaypointIsSet(f.g.chartView, 1));
-    f.g.chartView.waypointMode = 0;
-    f.click(412, 464);
-    EXPECT_EQ(std::tuple(f.g.ownBoat.x, f.g.ownBoat.y, f.g.ownBoat.cellX), std::tuple(2083.0, -2083.0, 2083));
-}
-
 TEST(ChartStart, APassageClickNearABonusCircleSnapsToItsCentreAtAnchor) {
     // (2083, 0) is 1357 units from the second centre and 1517 from (3600, 0).
     for (auto [cx, cy, inside] : {std::tuple{3000, 1000, true}, {3600, 0, false}}) {
@@ -94,25 +84,6 @@ TEST(ChartWaypoints, WithoutGpsOrInANewCruiseTheyAndTheTargetAreCleared) {
         PrepareChartFrame(f.g);
         EXPECT_FALSE(WaypointIsSet(f.g.chartView, 1)) << how;
         EXPECT_EQ(f.g.chartView.waypointAdvanceCount, -1) << how;
-    }
-}
-
-TEST(ChartLines, TakeTheClickAndTheChosenBearingFromEachSource) {
-    for (auto [source, bearing] : {std::pair{1, 275}, {2, 45}, {3, 300}, {4, 120}, {5, 350}}) {
-        ChartFixture f;
-        f.click(512, 364);
-        f.g.viewState.savedBearing = 45;
-        f.g.viewState.savedBearingPrev = 300;
-        f.g.radarState.savedEbl = 120;
-        f.g.radarState.savedEblPrev = -10;
-        std::tie(f.g.chartView.bearingHundreds, f.g.chartView.bearingTens, f.g.chartView.bearingUnits) =
-            std::tuple(200, 70, 5);
-        f.g.chartView.lineRequest = source;
-        f.click(612, 264);
-        const ChartView& c = f.g.chartView;
-        EXPECT_EQ(std::tuple(c.lineSet[0], c.lineX[0], c.lineY[0], c.lineBearing[0], c.lineRequest),
-                  std::tuple(1, 2083, -2083, bearing, 0))
-            << source;
     }
 }
 

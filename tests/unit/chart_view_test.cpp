@@ -66,33 +66,6 @@ TEST(ChartOwnBoat, HiddenWithoutGps) {
     }
 }
 
-TEST(ChartAids, NamesOffRemovesTheLabelsButKeepsTheSymbolsAndEmptyLighthouseEntriesAreNeverDrawn) {
-    int32_t labelInk[2] = {};
-    for (const int32_t names : {0, 1}) {
-        ViewFixture f;
-        f.g.objectList.kind[20] = 9;  // a daybeacon 52.8 pixels east of the centre
-        f.g.objectList.fbx[20] = 1100;
-        f.g.objectList.fby[20] = 0;
-        f.g.chartView.showMarkNames = names;
-        PrepareChartFrame(f.g);
-        auto dc = f.freshDc(test::kWater);
-        DrawPlaceNames(*dc, f.g, MainChartFrame(f.g));
-        dc.reset();
-        EXPECT_NE(f.at(564, 364), test::kWater);
-        labelInk[names] = Count(f, 571, 625, 340, 366, test::kWater, false);
-    }
-    EXPECT_EQ(labelInk[0], 0);
-    EXPECT_GT(labelInk[1], 20);
-    ViewFixture f;  // 30000 units east at zoom 75 would be at column 512 + 614
-    f.g.lighthouse.x[1] = 30000;
-    f.g.chartView.scale = 75;
-    PrepareChartFrame(f.g);
-    auto dc = f.freshDc(test::kWater);
-    DrawPlaceNames(*dc, f.g, MainChartFrame(f.g));
-    dc.reset();
-    EXPECT_EQ(Count(f, 0, 1024, 330, 380, test::kWater, false), 0);
-}
-
 TEST(ChartStatus, TheHelpAndStartLinesFollowCentringZoomAndWidth) {
     for (auto [width, scale, centred, x, text] : {
              std::tuple{1024, 8, 1, 204,

@@ -42,24 +42,6 @@ struct Rig {
 
 class Clock : public ::testing::Test, protected Rig {};
 
-TEST(ClockStep, OneTickAdvancesThirtyOverTheDivisorInTheAreasMinutes) {
-    const struct {
-        int speed, unitsPerMile;
-        double timeStep;
-    } cases[] = {{15, 300, 3.0}, {9, 300, 30.0 / 114}, {1, 300, 30.0 / 2919}, {15, 140, 3.0}};
-    for (const auto& p : cases) {
-        Rig t;
-        t.Start(p.speed, 9, p.unitsPerMile);
-        t.Tick();
-        const SimClock& c = t.c;
-        const double minutes = p.timeStep * 61.2 / p.unitsPerMile;
-        EXPECT_NEAR(c.timeStep, p.timeStep, 1e-12) << p.speed;
-        EXPECT_NEAR(c.elapsed, p.timeStep, 1e-12) << p.speed;
-        EXPECT_NEAR(c.dayMinutes - 540.0, minutes, 1e-9) << p.speed;
-        EXPECT_NEAR(c.cruiseMinutes - 540.0, minutes, 1e-9) << p.speed;
-    }
-}
-
 TEST_F(Clock, EveningDepartureReachesDayTwoAfterSixHoursAndMidnightClearsTheStopHour) {
     Start(15, 18);
     c.stopHour = 20;
@@ -195,25 +177,6 @@ TEST(CurrentDrift, OnlyAFreeBoatAfloatDrifts) {
         EXPECT_NEAR(t.b.x - 5000, p.dx, 1e-6) << p.what;
         EXPECT_NEAR(t.b.y - 5000, p.dy, 1e-3) << p.what;
     }
-}
-
-TEST_F(Clock, CruiseStartsAtTheDepartureHourWithTheBoatFree) {
-    Start(15, 9);
-    g->cruiseOptions.departureHour = 18;
-    c.day = 4;
-    c.elapsed = 99.0;
-    c.stopHour = 7;
-    b.anchored = b.docked = b.onBuoy = b.alongside = 1;
-    b.speedExact = 40.0;
-    b.log = 12.0;
-    b.depth = 2;
-    g->anchors.anchor[1][1] = g->anchors.anchor[1][2] = 1;
-    ResetClockAndBoat(*g);
-    EXPECT_EQ(std::tuple(c.day, c.hour, c.minute, c.dayHours, c.stopHour), std::tuple(1, 18, 0, 18.0, -1));
-    EXPECT_EQ(std::tuple(c.elapsed, c.elapsedToday, c.cruiseMinutes), std::tuple(0.0, 0.0, 0.0));
-    EXPECT_EQ(std::tuple(b.log, b.speedExact, b.depth), std::tuple(0.0, 0.0, 10));
-    EXPECT_EQ(b.anchored + b.docked + b.onBuoy + b.alongside, 0);
-    EXPECT_EQ(g->anchors.anchor[1][1] + g->anchors.anchor[1][2], 0);
 }
 
 }  // namespace

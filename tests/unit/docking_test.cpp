@@ -64,26 +64,6 @@ TEST(Pier, StrikingItKeepsTheBoatAndCastOffIsReArmedBetweenSixtyAndOneHundredTwe
     EXPECT_EQ(buoy->failures.failed[1], 1);
 }
 
-// Sides 1..4 are the dock's water side: south, west, north, east.
-TEST(RealDock, BoatLiesOneUnitOffOnTheWaterSideOnlyWhenSlowAndAlongIt) {
-    for (auto [side, x, y] : {std::tuple{1, 400.0, 301.0}, {2, 399.0, 300.0}, {3, 400.0, 299.0}, {4, 401.0, 300.0}}) {
-        for (auto [sog, heading, alongside] : {std::tuple{30, 95, 1}, {31, 95, 0}, {20, 180, 0}}) {
-            auto g = CalmGame();
-            g->cruiseOptions.isRealArea = 1;
-            g->cruiseOptions.areaCode = 12;
-            AreaGrid& a = g->areaGrid;
-            std::tie(a.realDockX, a.realDockY, a.realDockSide, a.realDockHeading1, a.realDockHeading2) =
-                std::tuple(400, 300, side, 90, 270);
-            PutBoat(*g, 405, 304);
-            g->ownBoat.heading = heading;
-            g->ownBoat.speedOverGroundTenths = sog;
-            UpdateAlongside(*g);
-            EXPECT_EQ(g->ownBoat.alongside, alongside) << side << " " << sog << " " << heading;
-            EXPECT_EQ(std::pair(g->ownBoat.x, g->ownBoat.y), alongside ? std::pair(x, y) : std::pair(405.0, 304.0));
-        }
-    }
-}
-
 constexpr int32_t kBuoyX = 2000, kBuoy1Y = 1000, kBuoy2Y = 1200;
 
 std::unique_ptr<Game> AmongTheBuoys() {
@@ -108,18 +88,6 @@ TEST(Buoys, PickedUpOnlyCloseAndSlow) {
         UpdateBuoys(*g);
         EXPECT_EQ(g->ownBoat.onBuoy, onBuoy) << dx << "," << dy << " " << sog << " " << speed;
     }
-}
-
-TEST(Buoys, OnTheBuoyTheBoatLiesToAStrongCurrent) {
-    auto g = AmongTheBuoys();
-    g->ownBoat.onBuoy = g->ownBoat.mooringLine = 2;
-    g->weather.windSpeed = 15;
-    g->tideState.boatCurrentSpeed = 20;
-    g->tideState.boatCurrentFrom = 90;
-    UpdateBuoys(*g);
-    EXPECT_EQ(g->anchorState.lineBearing, 90);
-    EXPECT_NEAR(g->ownBoat.x, kBuoyX - 15, 1e-3);
-    EXPECT_NEAR(g->ownBoat.y, kBuoy2Y, 1e-3);
 }
 
 TEST(Buoys, LetGoByTheEngineAboveIdleOrBySailAndReArmedBeyondOneHundredUnitsOfBoth) {

@@ -89,25 +89,6 @@ TEST(Forecast, EveryLineInOrderAndTodaysWeatherLeftInPlace) {
     EXPECT_TRUE(lines[11].tomorrow && !lines[16].tomorrow);
 }
 
-TEST(Forecast, FrontWordedByTimeOfDayAndOnDayTwoForTomorrow) {
-    for (auto [hour, text] : {std::pair{11, "今朝、寒冷前線が近づく。         "},
-                              {12, "今日の午後、寒冷前線が近づく。     "},
-                              {17, "今日の午後、寒冷前線が近づく。     "},
-                              {18, "今夕、寒冷前線が近づく。         "}}) {
-        auto g = ForecastGame();
-        g->weather.frontType = 1;
-        g->weather.frontHour = hour;
-        EXPECT_TRUE(Has(Texts(ForecastLines(*g), false), text)) << hour;
-    }
-    auto g = ForecastGame();
-    g->weather.frontType = 2;
-    g->weather.frontHour = 30;
-    g->weather.systemStart = 6;
-    const auto tomorrow = Texts(ForecastLines(*g), true);
-    EXPECT_TRUE(Has(tomorrow, "寒冷前線が近づく。  "));
-    EXPECT_EQ(tomorrow.back(), "北西に変わる。     ");
-}
-
 TEST(Forecast, FailuresTroublesPassageMoonAndGulfStream) {
     auto f = ForecastGame();
     f->failures.failed[0] = 1;
@@ -122,21 +103,6 @@ TEST(Forecast, FailuresTroublesPassageMoonAndGulfStream) {
     const auto today = Texts(ForecastLines(*g), false);
     EXPECT_EQ(today[0], "Florida から Bahamas へ    新月。月明かりなし    ");
     EXPECT_TRUE(Has(today, "湾流 4.5 ﾉｯﾄ"));
-}
-
-TEST(Forecast, TideLinesByArea) {
-    auto exumas = ForecastGame();
-    exumas->cruiseOptions.areaCode = 30;
-    exumas->cruiseOptions.isRealArea = 1;
-    EXPECT_TRUE(Has(Texts(ForecastLines(*exumas), false), "カットの潮流の最大値は 1.7 ﾉｯﾄ"));
-    auto still = ForecastGame();
-    still->cruiseOptions.currentsOn = 0;
-    const auto today = Texts(ForecastLines(*still), false);
-    EXPECT_TRUE(Has(today, "潮汐・潮流なし"));
-    EXPECT_FALSE(Has(today, "潮差 3 ft"));
-    auto intro = ForecastGame();
-    intro->cruiseOptions.introCourse = 1;
-    EXPECT_EQ(ForecastLines(*intro)[0].text, "入門コース           ﾛｹｰｼｮﾝ 南        ");
 }
 
 }  // namespace

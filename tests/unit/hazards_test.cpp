@@ -113,25 +113,6 @@ TEST(PierContact, PierWithinItsBoundsPilesWithinOneAndAHalfUnits) {
               0);
 }
 
-TEST(DockContact, TheDockIsStruckFromItsLandSide) {
-    const struct {
-        int32_t side;
-        double x, y;
-        int32_t contact;
-    } cases[] = {{1, 500.0, 195.0, 1}, {1, 500.0, 205.0, 0}, {1, 509.0, 195.0, 0}, {3, 500.0, 205.0, 1},
-                 {2, 505.0, 200.0, 1}, {2, 495.0, 200.0, 0}, {4, 495.0, 200.0, 1}, {4, 495.0, 209.0, 0}};
-    for (const auto& c : cases) {
-        const int32_t contact = ContactAt(c.x, c.y, [&](Game& g) {
-            g.cruiseOptions.areaCode = 12;
-            g.cruiseOptions.isRealArea = 1;
-            g.areaGrid.realDockX = 500;
-            g.areaGrid.realDockY = 200;
-            g.areaGrid.realDockSide = c.side;
-        });
-        EXPECT_EQ(contact, c.contact) << c.side << " " << c.x << " " << c.y;
-    }
-}
-
 std::unique_ptr<Game> FailureGame(double cruiseMinutes = 2500.0) {
     auto g = SailingGame();
     g->cruiseOptions.difficulty = 5;
@@ -158,26 +139,6 @@ TEST(Failures, DevicesFailOnceTheirMinuteHasPassedWithOneBeepEach) {
     UpdateFailures(*quiet);
     EXPECT_EQ(quiet->failures.failed[0], 1);
     EXPECT_TRUE(quiet->soundRequests.empty());
-}
-
-TEST(Failures, SparedByDifficultyOptionsBoatAndTroubles) {
-    const struct {
-        const char* what;
-        std::function<void(Game&)> set;
-        std::array<int32_t, 4> failed;
-    } cases[] = {
-        {"easiest difficulty", [](Game& g) { g.cruiseOptions.difficulty = 1; }, {0, 0, 0, 0}},
-        {"no electronics failures", [](Game& g) { g.cruiseOptions.noFailElectronics = 1; }, {0, 0, 0, 1}},
-        {"twin-screw trawler", [](Game& g) { g.cruiseOptions.boatType = 4; }, {1, 1, 1, 0}},
-        // The GPS is out already, by the trouble.
-        {"troubles", [](Game& g) { g.cruiseOptions.troubleNoGps = g.cruiseOptions.noFailEngine = 1; }, {0, 1, 1, 0}},
-    };
-    for (const auto& c : cases) {
-        auto g = FailureGame(9000.0);
-        c.set(*g);
-        UpdateFailures(*g);
-        EXPECT_EQ(g->failures.failed, c.failed) << c.what;
-    }
 }
 
 TEST(Failures, TyingUpAtThePierRepairsTheEngineForTheRestOfTheCruise) {

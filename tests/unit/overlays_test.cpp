@@ -75,19 +75,6 @@ TEST(Alerts, EachShowsInItsSituationAndNoneInOpenWater) {
     }
 }
 
-TEST(Alerts, FailureBannerLastsFifteenMinutes) {
-    auto g = UnderWay();
-    g->failures.lastKind = 4;
-    g->failures.shownAt[3] = 600.0;
-    g->simClock.dayMinutes = 614.9;
-    EXPECT_TRUE(Shows(*g, 400, 36, "ｴﾝｼﾞﾝ故障停止"));
-    g->simClock.dayMinutes = 615.0;
-    EXPECT_TRUE(CurrentAlerts(*g).empty());
-    test::Canvas c(1024, 488);
-    drawAlertLines(c.dc, *g);
-    EXPECT_EQ(g->failures.shownAt[3], -400.0);
-}
-
 TEST(Alerts, TouchingAnAnchoredBoatBeepsOnceAndTheNovaScotiaFleetEndsTheCruise) {
     auto g = UnderWay();
     g->hazards.closestVessel = 5;
@@ -103,33 +90,6 @@ TEST(Alerts, TouchingAnAnchoredBoatBeepsOnceAndTheNovaScotiaFleetEndsTheCruise) 
     EXPECT_TRUE(Shows(*g, 400, 21, "漁船に衝突      "));
     drawAlertLines(c.dc, *g);
     EXPECT_EQ(std::pair(g->score.endReason, g->screenState.resultsState), std::pair(2, 1));
-}
-
-TEST(Fog, TargetByWeatherAndItRollsInOverAboutTwentyFrames) {
-    auto g = test::ViewGame();
-    g->weather.exposure = 900;
-    EXPECT_EQ(FogTarget(*g, 440), 0);
-    g->weather.fog = 1;
-    EXPECT_EQ(FogTarget(*g, 440), 2 * (440 + 72) / 5);  // 204
-    g->weather.exposure = 899;  // sheltered: lower by a tenth of the height
-    EXPECT_EQ(FogTarget(*g, 440), 204 - 72);
-    g->viewState.night = 1;
-    EXPECT_EQ(FogTarget(*g, 440), 204);
-    g->weather.storm = 2;
-    EXPECT_EQ(FogTarget(*g, 440), (72 + 440) / 2);
-    auto f = test::ViewGame();
-    f->weather.fog = 1;
-    f->weather.exposure = 900;
-    test::Canvas c(1024, 488);
-    const ViewRect view{0, 0, 1024, 488};  // boat row 440: target 204
-    drawFog(c.dc, *f, view);
-    EXPECT_EQ(f->viewState.fogLine, 204 / 9);
-    for (int frame = 1; frame < 20; ++frame) drawFog(c.dc, *f, view);
-    EXPECT_TRUE(f->viewState.fogLine > 180 && f->viewState.fogLine <= 204) << f->viewState.fogLine;
-    EXPECT_EQ(c.at(500, 100), gfx::Rgb(127, 127, 127));
-    f->weather.fog = 0;
-    for (int frame = 0; frame < 20; ++frame) drawFog(c.dc, *f, view);
-    EXPECT_LT(f->viewState.fogLine, 30);
 }
 
 }  // namespace

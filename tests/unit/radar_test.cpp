@@ -84,47 +84,6 @@ TEST(RadarEchoes, NearRocksFullSizeFarRocksHalfAndBeyond7000None) {
     }
 }
 
-TEST(RadarButtons, SaveButtonsAppearWithTheMarkersAndKeepTheTrueBearing) {
-    RadarFixture f;
-    f.g.radarState.savedVrm = 7;
-    f.clickAt(RadarFixture::kSaveVrmX, RadarFixture::kSecondRowY);
-    f.draw();
-    EXPECT_FALSE(RadarSaveButtonsShown(f.g.radarState));  // absent while EBL and VRM are nought
-    EXPECT_EQ(std::pair(f.g.radarState.savedVrm, f.g.inputState.clickY), std::pair(7, RadarFixture::kSecondRowY));
-    // "vrm +" takes the next click and is explained on hover; 0.5 mile reads 4 tenths.
-    f.clickAt(RadarFixture::kVrmPlusX, RadarFixture::kFirstRowY);
-    f.g.screenState.steerMouseX = RadarFixture::kEblPlusX;
-    f.g.screenState.steerMouseY = RadarFixture::kFirstRowY;
-    f.draw();
-    f.draw();
-    EXPECT_EQ(f.g.screenState.buttonText, "  ｸﾘｯｸ毎にEBLが+5度回転する。                   ");
-    f.clickAt(RadarFixture::kSaveVrmX, RadarFixture::kSecondRowY);
-    f.draw();
-    EXPECT_EQ(std::tuple(f.g.radarState.savedVrm, f.g.radarState.savedVrmPrev, f.g.inputState.clickY),
-              std::tuple(4, 7, 0));
-    f.g.ownBoat.heading = 300;
-    f.g.radarState.ebl = 90;
-    f.draw();
-    f.clickAt(RadarFixture::kSaveEblX, RadarFixture::kSecondRowY);
-    f.draw();
-    EXPECT_EQ(f.g.radarState.savedEbl, 30);
-}
-
-TEST(RadarFailure, LeavesABlankInsetWithoutButtons) {
-    for (const bool trouble : {true, false}) {
-        RadarFixture f;
-        (trouble ? f.g.cruiseOptions.troubleNoRadar : f.g.failures.failed[1]) = 1;
-        f.g.radarState.vrm = 20;
-        f.clickAt(RadarFixture::kEblPlusX, RadarFixture::kFirstRowY);
-        f.draw();
-        EXPECT_EQ(f.g.radarState.ebl, 0);
-        int32_t green = 0;
-        for (int32_t x = 1; x < 336; ++x)
-            for (int32_t y = 350; y < 729; ++y) green += f.at(x, y) == test::kGreen;
-        EXPECT_EQ(green, 0);
-    }
-}
-
 TEST(RadarReadout, WritesEblAndVrmToFitTheWidth) {
     for (auto [width, largeFonts, text] : {std::tuple{1024, 0, "EBL: 30 度(右舷ﾊﾞｳから)             VRM: 1.5 海里 "},
                                            {901, 1, "30 度(右舷ﾊﾞｳから)               1.5 海里 "},

@@ -98,20 +98,5 @@ TEST(Ships, CollisionWithinFortyUnitsInDeepWaterEndsTheCruise) {
     }
 }
 
-TEST(Ships, SlotsBeyondTheCountWaitFarOffAndTheTickChecksTheRest) {
-    auto g = CalmGame();
-    PlaceVirtualVessels(*g);
-    EXPECT_EQ(std::tuple(g->vessels.shipCount, g->objectList.kind[ShipEntry(1)], g->objectList.kind[ShipEntry(2)]),
-              std::tuple(2, 11, 12));
-    for (int i = 3; i <= 5; ++i)
-        EXPECT_EQ(std::pair(ShipX(*g, i), g->objectList.fby[ShipEntry(i)]), std::pair(-30000.0, -30000.0)) << i;
-    PutBoat(*g, 0.0, 100.0);
-    g->ownBoat.anchored = 1;
-    g->anchors.anchor[1][1] = 3;
-    PutShip(*g, 1, -60.0, 100.0, 90);
-    UpdateVesselsAndHazards(*g);
-    EXPECT_EQ(g->score.endReason, 1);
-}
-
 }  // namespace
 }  // namespace vel

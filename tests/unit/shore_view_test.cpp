@@ -19,23 +19,6 @@ void FillWith(test::Canvas& c, int brush) {
     c.dc.Rectangle(0, 0, c.surface.width(), c.surface.height());
 }
 
-// Trees stand on land green only; the shore's not on a moonless night.
-TEST(ShoreTrees, GrowOnLandNeverOnTheSea) {
-    for (auto [brush, colour, night, grows] : {std::tuple{9, Rgb(0, 201, 201), 0, false}, {14, Rgb(0, 127, 127), 0, false},
-                                               {43, Rgb(16, 16, 16), 0, false}, {24, Rgb(0, 127, 0), 0, true},
-                                               {24, Rgb(0, 127, 0), 1, false}}) {
-        auto g = test::ViewGame();
-        g->viewState.night = night;
-        g->weather.moonlight = 1 - night;
-        test::Canvas c(400, 300);
-        FillWith(c, brush);
-        if (!night) DrawTreeLine(c.dc, *g, 10, 200, 390, 180, 30, true);
-        if (!night) DrawTreeLine(c.dc, *g, 10, 120, 390, 110, 30, false);
-        for (int kind : {1, 5, 6, 7, 9}) drawShoreTrees(c.dc, *g, 200, 250, kind);
-        EXPECT_EQ(c.count(colour) < 400 * 300, grows) << brush << " " << night;
-    }
-}
-
 // Mended: the land green as drawn at 32 bits reads as land, and nothing
 // outside the picture does.
 TEST(LandPixel, ReadsTheLandColoursBack) {

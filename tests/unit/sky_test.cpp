@@ -65,41 +65,6 @@ TEST(SeaColour, FollowsHourWeatherAreaAndDisplay) {
     EXPECT_EQ(SeaBrush(*g), 9);
 }
 
-// Sampled in the middle of the sky, in the haze band just above the horizon
-// (row 72) and in the top band.
-TEST(SkyColour, ByHourWeatherAndTheSideTheSunIsOn) {
-    const Color black = Rgb(0, 0, 0), blue = Rgb(0, 0, 255), navy = Rgb(0, 0, 127), grey = Rgb(127, 127, 127);
-    const Color light = Rgb(191, 191, 191), safe = Rgb(127, 255, 255);
-    const struct {
-        const char* what;
-        Weathering w;
-        int32_t viewHeading;
-        Color middle, haze, top;
-    } cases[] = {
-        {"clear day with its haze bands", {}, 0, Rgb(127, 200, 255), Rgb(140, 213, 255), Rgb(107, 180, 255)},
-        {"overcast: no bands", {.cloudCover = 3}, 0, light, light, light},
-        {"distant thunder", {.storm = 1}, 0, grey, grey, grey},
-        {"few colours: the safe blue", {.bitsPerPixel = 8}, 0, safe, safe, safe},
-        {"monochrome", {.monochrome = 1}, 0, light, light, light},
-        {"night", {.hour = 23}, 0, black, black, black},
-        {"hour 5: blue under a dark top", {.hour = 5}, 0, blue, blue, navy},
-        {"hour 19 overcast", {.hour = 19, .cloudCover = 3}, 0, grey, grey, grey},
-        {"hour 4 facing east: a glow", {.hour = 4}, 90, navy, navy, black},
-        {"hour 4 facing west", {.hour = 4}, 270, black, black, black},
-        {"hour 20 facing west: the afterglow", {.hour = 20}, 270, navy, navy, black},
-        {"hour 20 facing east", {.hour = 20}, 90, black, black, black},
-    };
-    for (const auto& c : cases) {
-        auto g = GameIn(c.w);
-        g->viewState.viewHeading = c.viewHeading;
-        test::Canvas canvas(200, 200);
-        drawSky(canvas.dc, *g, 0, 0, 200);
-        EXPECT_EQ(std::tuple(canvas.at(100, 40), canvas.at(100, 69), canvas.at(100, 3)),
-                  std::tuple(c.middle, c.haze, c.top))
-            << c.what;
-    }
-}
-
 TEST(FrameLight, NightTwilightAndGlare) {
     for (auto [hour, night, twilight] : {std::tuple{3, 1, 0}, {4, 1, 2}, {5, 0, 1}, {6, 0, 0}, {18, 0, 0},
                                          {19, 0, 1}, {20, 1, 2}, {21, 1, 0}}) {

@@ -64,20 +64,6 @@ TEST(Helm, MouseTurnsByOffsetFromTheCentreLine) {
     }
 }
 
-TEST(Screws, SplitTwinScrewsTurnOnTheSpot) {
-    for (auto [split, throttle, heading] : {std::tuple{1, 1, 104.0}, {1, 3, 106.0}, {-1, 1, 96.0}, {-1, 10, 94.0}}) {
-        auto g = HelmGame(4);
-        g->ownBoat.speed = 0;
-        g->ownBoat.speedExact = 0.0;
-        std::tie(g->ownBoat.throttle, g->ownBoat.gear, g->ownBoat.twinSplit) = std::tuple(throttle, 3, split);
-        g->weather.windSpeed = 0;
-        UpdateSteering(*g);
-        EXPECT_NEAR(g->ownBoat.headingExact, heading, 1e-9) << split << " " << throttle;
-        UpdateSpeed(*g);
-        EXPECT_EQ(std::tuple(g->ownBoat.gear, g->ownBoat.speedExact), std::tuple(0, 0.0));
-    }
-}
-
 TEST(WeatherHelm, HeeledMonohullRoundsUpWithTheRudderAtZero) {
     const struct {
         int32_t type, heel, tack, difficulty, spinnaker, wind, noBroaching;

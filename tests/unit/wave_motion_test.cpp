@@ -26,19 +26,6 @@ TEST(WaveMotion, PitchFollowsTheCycleWithAmplitudeBySea) {
     }
 }
 
-TEST(WaveMotion, PitchingSoundOnceACycleHeadingIntoASeaAtTheFullLevel) {
-    auto g = SailingGame();
-    g->weather.waveState = 1;
-    g->ownBoat.trueWindAngle = 60;
-    for (int i = 0; i < 8; ++i) AdvanceWaveMotion(*g);
-    ASSERT_EQ(g->soundRequests.size(), 2u);
-    EXPECT_EQ(g->soundRequests[0], (SoundRequest{174, PlayMode::NoInterrupt}));
-    g->soundRequests.clear();
-    g->cruiseOptions.soundLevel = 2;
-    for (int i = 0; i < 8; ++i) AdvanceWaveMotion(*g);
-    EXPECT_TRUE(g->soundRequests.empty());
-}
-
 TEST(WaveMotion, SlamCooldownHoldsTheBigPitchAndAZeroDivisorIsHarmless) {
     auto g = SailingGame();
     g->weather.waveState = 2;
