@@ -98,16 +98,6 @@ TEST(SpeedCommands, FasterAndSlowerStopAtTheLimitsAndRememberTheResultSpeedItems
     EXPECT_FALSE(Checked(*g, 32847));
 }
 
-TEST(ChartCommands, PanSouthIsTheDownItem) {
-    EXPECT_STREQ(FindCommand(32814)->text, "下へ  ↓");
-    auto g = CruisingGame();
-    g->screenState.chartShown = 1;
-    g->chartView.scale = 8;
-    g->chartView.panY = 100;
-    EXPECT_EQ(RunCommand(*g, 32814), CommandResult::Done);
-    EXPECT_EQ(g->chartView.panY, 100 + 30 * 8);
-}
-
 TEST(AnchorCommands, LetGoIsCheckedOnlyOnceTheAnchorHoldsAndAnchorUpRestoresTheSpeed) {
     auto g = CruisingGame();
     g->simClock.hour = 14;
@@ -187,22 +177,6 @@ TEST(EngineCommands, ThrottleStepsDriveTheAnchorOutAndSplitIsForTwoScrews) {
     EXPECT_TRUE(Checked(*g, 32856));
     g->cruiseOptions.boatType = 2;
     EXPECT_FALSE(Checked(*g, 32856));
-}
-
-TEST(HelpAndDialogCommands, AdviceNeedsACruiseWithoutResultsTheDesignDialogFreezesThePicture) {
-    auto g = CruisingGame();
-    RunCommand(*g, 32939);
-    EXPECT_EQ(g->screenState.helpPage, 300);
-    g->screenState.resultsState = 1;
-    EXPECT_FALSE(Enabled(*g, 32939));
-    RunCommand(*g, 32938);
-    EXPECT_EQ(g->screenState.helpPage, 15);
-    auto t = TitleGame();
-    EXPECT_EQ(RunCommand(*t, 32809), CommandResult::OpenDialog);
-    EXPECT_EQ(DialogOf(*FindCommand(32809)), Dialog::Design);
-    EXPECT_EQ(t->screenState.frozen, 1);
-    t->cruiseOptions.boatType = 3;
-    EXPECT_FALSE(Enabled(*t, 32809));
 }
 
 TEST(ForecastCommand, ClosesAnOpenHelpPageInsteadOfToggling) {

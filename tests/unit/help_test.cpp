@@ -87,20 +87,6 @@ struct Drawn {
     gfx::Color at(int x, int y) const { return surface->pixel(x, y); }
 };
 
-TEST(HelpDrawing, ScreenAndAdvicePagesLeaveTheLowerTwoThirdsVisibleNumberedPagesCoverAll) {
-    const gfx::Color red = gfx::Rgb(255, 0, 0);
-    for (int32_t page : {3, 300}) {
-        Drawn d(page);
-        EXPECT_EQ(d.at(1021, 729 / 3 - 20), gfx::kWhite) << page;
-        EXPECT_EQ(d.at(1021, 729 / 3 + 5), gfx::kBlack) << page;  // the line along the edge
-        EXPECT_EQ(d.at(1021, 729 / 3 + 7), red) << page;
-        EXPECT_EQ(d.at(512, 486), red) << page;
-    }
-    Drawn numbered(12);
-    EXPECT_EQ(numbered.at(1021, 726), gfx::kWhite);
-    EXPECT_EQ(numbered.at(512, 486), gfx::kWhite);
-}
-
 TEST(HelpDrawing, ButtonsAreDrawnOnlyWhereTheyAct) {
     Drawn first(1), last(15);
     const HelpLayout l = ComputeHelpLayout(first.g->screenState, 1);

@@ -140,26 +140,6 @@ TEST(SpaceBar, SlowToggleClosesHelpFirstAndWalksFromTheTitleToTheSailingView) {
     EXPECT_EQ(s.chartShown, 0);
 }
 
-TEST(Keys, ArrowsLookAroundOrTurnTheCompassAndPanOnTheChart) {
-    auto g = CruisingGame();
-    OnKeyDown(*g, vk::Left);
-    OnKeyDown(*g, vk::Left);
-    EXPECT_EQ(g->viewState.lookOffset, -60);
-    OnKeyDown(*g, vk::Down);
-    EXPECT_EQ(g->viewState.lookOffset, 180);
-    g->screenState.chartShown = 1;
-    g->chartView.scale = 16;
-    g->chartView.centreOnBoat = 1;
-    OnKeyDown(*g, vk::Right);
-    EXPECT_EQ(std::tuple(g->chartView.panX, g->chartView.centreOnBoat, g->viewState.lookOffset), std::tuple(480, 0, 180));
-    auto c = CruisingGame();
-    c->viewState.compassMode = 1;
-    c->ownBoat.headingExact = 250.5;
-    OnKeyDown(*c, vk::Down);
-    EXPECT_DOUBLE_EQ(c->viewState.compassBearingExact, 70.5);
-    EXPECT_EQ(std::pair(c->viewState.handBearing, c->viewState.lookOffset), std::pair(70, 0));
-}
-
 TEST(Mouse, TheWheelStepsTheSheetOncePerMessageByTheSignOfWholeNotches) {
     for (auto [delta, before, after, autoTrim] : {std::tuple{119, 20, 20, 1}, {-119, 20, 20, 1}, {120, 20, 21, 0},
                                                   {-360, 20, 19, 0}, {240, 47, 47, 0}, {-120, -3, -3, 0}}) {
@@ -210,26 +190,6 @@ TEST(Mouse, ClicksTurnHelpPagesResumeAPauseAndPlaceTheStart) {
     s.forecastShown = 0;
     OnLButtonDown(*g, 300, 200);
     EXPECT_EQ(s.startPlaced, 1);
-}
-
-TEST(Mouse, RightAndDoubleClicksZoomTheChartAboutThePointOrAimTheRadar) {
-    auto g = CruisingGame();
-    g->screenState.chartShown = 1;
-    g->chartView.panX = 100;
-    g->chartView.centreOnBoat = 1;
-    OnRButtonDown(*g, 400, 250);
-    EXPECT_EQ(std::tuple(g->chartView.zoomAtClick, g->chartView.scale, g->chartView.panX, g->chartView.centreOnBoat,
-                         g->inputState.rightClickX, g->inputState.rightClickY),
-              std::tuple(1, 16, 0, 0, 400, 250));
-    g->chartView.centreOnBoat = 1;
-    OnLButtonDblClk(*g, 10, 20);
-    EXPECT_EQ(std::pair(g->chartView.scale, g->chartView.centreOnBoat), std::pair(8, 1));
-    auto r = CruisingGame();
-    r->screenState.radarOn = 1;
-    OnLButtonDblClk(*r, 120, 600);
-    EXPECT_EQ(std::pair(r->inputState.clickX, r->inputState.clickY), std::pair(120, 600));
-    OnRButtonDown(*r, 400, 250);  // a right click leaves the sailing view alone
-    EXPECT_EQ(std::pair(r->chartView.scale, r->chartView.zoomAtClick), std::pair(32, 0));
 }
 
 }  // namespace

@@ -43,17 +43,6 @@ TEST(PanelColumns, StateChoosesTheColumnAndItsShownButtons) {
     EXPECT_EQ(Shown(*g), (std::vector<std::string>{"ｴﾝｼﾞﾝ ", "ｱﾝｶｰ1ﾚｯｺ"}));
 }
 
-TEST(PanelColumns, TwinTrawlerUnderPowerShowsTheSplitButtons) {
-    auto g = std::make_unique<Game>();
-    g->cruiseOptions.boatType = 4;
-    g->ownBoat.throttle = 1;
-    g->ownBoat.twinSplit = -1;
-    EXPECT_EQ(Shown(*g), (std::vector<std::string>{"前進   ", "ﾆｭｰﾄﾗﾙ ", "後進   ", "加速 ", "減速 ", "左前進右後進",
-                                                   "右前進左後進", "ｴﾝｼﾞﾝｵﾌ", "ｱﾝｶｰ1ﾚｯｺ"}));
-    EXPECT_FALSE(Button(*g, "左前進右後進").dark(*g));
-    EXPECT_TRUE(Button(*g, "右前進左後進").dark(*g));
-}
-
 TEST(PanelButtons, SheetButtonAlternatesAndSaysWhatItWillDo) {
     auto g = std::make_unique<Game>();
     g->ownBoat.sailsUp = g->ownBoat.autoTrim = 1;

@@ -81,18 +81,6 @@ TEST(Lifecycle, HelpAndPauseStopTimeAndSpaceClosesHelpBeforeItResumes) {
     EXPECT_GT(d.g.simClock.elapsed, 0.0);
 }
 
-TEST(Lifecycle, ChartOffBeforeTheStartIsPlacedDrawsNothing) {
-    DrivenGame d;
-    d.frame();
-    EnterRunningCruise(d.g);
-    d.g.screenState.startPlaced = 0;
-    const FrameResult r = d.frame();
-    EXPECT_EQ(d.g.simClock.elapsed, 0.0);
-    const gfx::Surface& p = *r.picture;
-    for (int y = 0; y < p.height(); y += 7)
-        for (int x = 0; x < p.width(); x += 7) ASSERT_EQ(p.pixel(x, y), gfx::kBlack) << x << "," << y;
-}
-
 TEST(Frames, QueuedSoundsGoToTheHostOnceAfterTheFrame) {
     DrivenGame d;
     d.g.soundRequests = {{141, PlayMode::NoInterrupt}, {0, PlayMode::Plain}};

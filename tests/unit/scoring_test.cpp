@@ -76,15 +76,6 @@ TEST(Scoring, FewerThanFifteenWholeMilesADayScoreNothing) {
     }
 }
 
-TEST(Scoring, AgroundAtTheEndScoresNothingEvenOnALongCruise) {
-    auto g = FinishedCruise();
-    g->ownBoat.log = 400.0;
-    g->ownBoat.depth = 4;
-    const ScoreSheet s = ScoreCruise(*g);
-    EXPECT_TRUE(s.failed);
-    EXPECT_EQ(Labels(s), (std::vector<std::string>{"座礁！  ", "スコア 0。      "}));
-}
-
 TEST(Scoring, EveryReasonForNothingIsListed) {
     auto g = FinishedCruise();
     g->score.endReason = 1;
