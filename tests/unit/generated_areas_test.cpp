@@ -1,8 +1,11 @@
+// The generated areas: invariants over every kind and many seeds, and
+// the coastline, island and rock rules.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -192,6 +195,137 @@ INSTANTIATE_TEST_SUITE_P(Kinds, EveryShoreArea,
                          ::testing::Values(kKinds[0], kKinds[1], kKinds[5], kKinds[6], kKinds[7], kKinds[8],
                                            kKinds[9]),
                          kName);
+
+// The shore runs between closing points at the area's edges, eastward or
+// mirrored westward, one bank for the coast and two for the waterway and river.
+TEST(Coastline, RunsBetweenItsClosingPointsEachBankOnItsOwnSide) {
+    for (int32_t area : {1, 3, 4})
+        for (uint32_t seed = 1; seed <= 12; ++seed) {
+            auto g = StartedCruise({area, 2}, seed);
+            const AreaGrid& a = g->areaGrid;
+            const int32_t dir = a.mirrored ? -1 : 1;
+            const int32_t step = (area == 1 ? 65 : 125) * dir;
+            EXPECT_EQ(std::tuple(a.coastStep, a.coastX[1], a.coastY[1], a.coastX[284], a.coastX[50]),
+                      std::tuple(step, -10000 * dir, a.coastBaseY, 10000 * dir, 50 * step - 9000 * dir));
+            if (area == 1) {
+                EXPECT_EQ(a.coastY[284], a.coastBaseY);
+                continue;
+            }
+            EXPECT_EQ(std::tuple(a.coastY[284], a.coastX[142], a.coastY[142], a.coastX[143], a.coastY[143]),
+                      std::tuple(-a.coastBaseY, 10000 * dir, a.coastBaseY, -10000 * dir, -a.coastBaseY));
+            EXPECT_EQ(a.coastX[200], (200 - 143) * step - 9000 * dir);  // the far bank starts again
+            EXPECT_GT(a.coastY[70] * a.coastBaseY, 0);
+            EXPECT_TRUE(area != 3 || a.coastY[250] * a.coastBaseY < 0);
+            // Each cove spans its shape from its start.
+            EXPECT_EQ(std::tuple(a.coveEnd[0] - a.coveStart[0], a.coveEnd[1] - a.coveStart[1], a.coveEnd[2] - a.coveStart[2]),
+                      std::tuple(8, area == 4 ? 6 : 9, 6));
+        }
+}
+
+// Sum of the bends of the first bank between the coves.
+int64_t Roughness(const AreaGrid& a) {
+    int64_t sum = 0;
+    for (int32_t i = 45; i < 105; ++i) sum += std::abs(a.coastY[i + 1] - 2 * a.coastY[i] + a.coastY[i - 1]);
+    return sum;
+}
+
+TEST(Coastline, TallerWindowGivesARougherShore) {
+    for (uint32_t seed = 1; seed <= 10; ++seed) {
+        auto low = StartedCruise({1, 1}, seed, 5, [](Game& g) { g.screenState.height = 30; });
+        auto tall = StartedCruise({1, 1}, seed, 5, [](Game& g) { g.screenState.height = 3000; });
+        EXPECT_GT(Roughness(tall->areaGrid), 2 * Roughness(low->areaGrid)) << seed;
+    }
+}
+
+// A round, unrotated island of radius 1000: a point at parameter angle t lies
+// r from the centre, r = 1000 + random(25) times the bay factor of its notch.
+TEST(IslandOutline, SectorsFollowTheNotchesBayFactors) {
+    constexpr double kBay[] = {0.9, 0.8, 0.7, 0.65, 0.6, 0.6, 0.65, 0.7, 0.8, 0.9};
+    for (int32_t notch : {0, 25}) {
+        auto g = std::make_unique<Game>();
+        BuildIsland(*g, 3, {2000, -1000, 1000, 1.0, 0, notch});
+        for (int k = 0; k < 36; ++k) {
+            const double f = (notch && k >= 25 && k <= 34) ? kBay[k - 25] : 1.0;
+            const int32_t r = g->areaGrid.islandSectorRadius[3][k];
+            EXPECT_TRUE(r >= static_cast<int32_t>(1000 * f) - 2 && r <= static_cast<int32_t>(1026 * f) + 1)
+                << notch << " sector " << k << ": " << r;
+        }
+    }
+}
+
+TEST(IslandOutline, ClosesLiesAlongTheRotationAndSlotsOutsideTheTableAreIgnored) {
+    auto g = std::make_unique<Game>();
+    BuildIsland(*g, 3, {0, 0, 1000, 0.3, 90, 0});
+    const auto& o = g->areaGrid.islandOutline[3];
+    EXPECT_EQ(o[36], o[0]);
+    // Point 0 lies along the rotation's bearing (east), point 9 across it.
+    EXPECT_TRUE(o[0][0] >= 998 && std::abs(o[0][1]) <= 1 && std::abs(o[9][0]) <= 1) << o[0][0] << " " << o[9][0];
+    EXPECT_TRUE(o[9][1] >= 298 && o[9][1] <= 309) << o[9][1];
+    EXPECT_EQ(g->areaGrid.islandSectorRadius[3][9], std::abs(o[9][1]));
+    const AreaGrid before = g->areaGrid;
+    BuildIsland(*g, 0, {0, 0, 1000, 1.0, 0, 0});
+    BuildIsland(*g, kIslandSlots, {0, 0, 1000, 1.0, 0, 0});
+    EXPECT_EQ(g->areaGrid.islandX, before.islandX);
+    EXPECT_EQ(g->areaGrid.islandOutline[0], before.islandOutline[0]);
+}
+
+// River islands follow the bend, not the mirror; the Bahamas add four
+// uncharted reefs of whole tens away from the centre line.
+TEST(IslandRecipes, RiverIslandsFollowTheBendAndTheBahamasAddFourReefs) {
+    int mirrored = 0;
+    for (uint32_t seed = 1; seed <= 30; ++seed) {
+        auto g = StartedCruise({4, 1}, seed);
+        const AreaGrid& a = g->areaGrid;
+        mirrored += a.mirrored;
+        const int32_t d = a.riverBend;
+        ASSERT_TRUE(d == 1 || d == -1);
+        EXPECT_EQ(std::tuple(a.islandX[1], a.islandY[1], a.islandY[6], a.islandX[16]),
+                  std::tuple(-7000, -2700 * d, d * (300 * 6 - 3200), d == 1 ? -1900 : -2100));
+        EXPECT_NEAR(a.islandRotation[1], (d == 1 ? 110 : 70) * kDegToRad, 1e-12);
+        auto b = StartedCruise({2, 3}, seed);
+        EXPECT_EQ(b->areaGrid.islandCount, 20);
+        for (int32_t i = 17; i <= 20; ++i)
+            EXPECT_TRUE(b->areaGrid.islandX[i] % 10 == 0 && std::abs(b->areaGrid.islandY[i]) >= 800 &&
+                        b->areaGrid.islandRadius[i] >= 300)
+                << i;
+    }
+    EXPECT_GT(mirrored, 0);
+}
+
+TEST(Rocks, VisibleByDifficultyAndNumberTenMoreAStepUpToFiftyMoreInTheBahamas) {
+    for (auto [rock, difficulty, visible] : {std::tuple{1, 1, 1}, {7, 1, 1}, {2, 3, 1}, {3, 3, 0}, {13, 2, 0},
+                                             {16, 5, 1}, {24, 6, 1}, {18, 6, 0}, {25, 6, 0}, {30, 10, 1}, {49, 7, 0},
+                                             {50, 7, 1}, {51, 9, 1}, {60, 10, 1}, {3, 0, 0}})
+        EXPECT_EQ(RockVisible(rock, difficulty), visible) << rock << " " << difficulty;
+    for (auto [region, difficulty, count] : {std::tuple{1, 1, 30}, {2, 2, 40}, {1, 3, 50}, {2, 8, 50}, {3, 5, 70},
+                                             {3, 10, 80}, {3, 1, 62}}) {
+        auto g = StartedCruise({region == 3 ? 2 : 1, region}, 4, difficulty);
+        EXPECT_EQ(g->rockList.count, count) << region << " " << difficulty;
+        for (int32_t j = 1; j <= g->rockList.count; ++j) EXPECT_EQ(g->rockList.visible[j], RockVisible(j, difficulty));
+    }
+}
+
+// Mended: a rock can no longer land on the harbour point.
+TEST(Rocks, ScatteredRocksKeepTwoMilesFromTheHarbourAndTheFirstLieOffTheirIslands) {
+    for (int32_t area : {1, 2, 3, 4})
+        for (uint32_t seed = 1; seed <= 100; ++seed) {
+            auto g = StartedCruise({area, 1}, seed, 3);
+            const AreaGrid& a = g->areaGrid;
+            for (int32_t j = area == 2 ? 12 : 19; j <= g->rockList.count; ++j)
+                EXPECT_GE(DistanceTenths(g->rockList.x[j], g->rockList.y[j], a.harbourX, a.harbourY, 300), 20.0)
+                    << "area " << area << " seed " << seed << " rock " << j;
+        }
+    for (uint32_t seed = 1; seed <= 30; ++seed) {
+        auto g = StartedCruise({2, 2}, seed);
+        const AreaGrid& a = g->areaGrid;
+        for (int32_t j = 1; j <= 11; ++j) {  // a quarter beyond the rough shore
+            const double off = std::hypot(g->rockList.x[j] - a.islandX[j], g->rockList.y[j] - a.islandY[j]);
+            const auto& r = a.islandSectorRadius[j];
+            EXPECT_LE(off, 1.25 * *std::max_element(r.begin(), r.begin() + 36) + 2) << j;
+            EXPECT_GE(off, 1.25 * *std::min_element(r.begin(), r.begin() + 36) - 2) << j;
+        }
+    }
+}
 
 }  // namespace
 }  // namespace vel

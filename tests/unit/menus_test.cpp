@@ -1,10 +1,18 @@
+// Menus, options, dialogs and the control panel's buttons.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
+#include <memory>
+#include <string>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 #include "shell/commands.h"
+#include "shell/dialogs.h"
+#include "shell/options.h"
+#include "shell/panel_buttons.h"
 #include "shell_fixture.h"
 
 namespace vel {
@@ -190,6 +198,183 @@ TEST(ForecastCommand, ClosesAnOpenHelpPageInsteadOfToggling) {
     RunCommand(*g, 32828);
     EXPECT_EQ(s.forecastShown, 1);
     EXPECT_TRUE(Checked(*g, 32828));
+}
+
+
+TEST(Options, IntroCourseSetsItsOwnSwitchesAndClearsEveryTrouble) {
+    auto g = TitleGame();
+    CruiseOptions& o = g->cruiseOptions;
+    std::tie(o.areaCode, o.region, o.isPassage, o.difficulty) = std::tuple(12, 2, 1, 8);
+    o.troubleFog = o.troubleNoGps = o.troubleNoRadar = o.troubleNoDepthAlarm = o.troubleNoEngine = 1;
+    RunCommand(*g, 32977);
+    EXPECT_EQ(std::tuple(o.introCourse, o.areaCode, o.region, o.isPassage, o.difficulty), std::tuple(1, 1, 2, 0, 1));
+    EXPECT_EQ(std::tuple(o.noFailElectronics, o.noFailEngine), std::tuple(1, 1));
+    EXPECT_EQ(o.troubleNoGps + o.troubleNoRadar + o.troubleNoDepthAlarm + o.troubleNoEngine + o.troubleStrongWind +
+                  o.troubleFog + o.currentsOn,
+              0);
+    // The course is not the southern coast, though it sails there.
+    EXPECT_FALSE(Checked(*g, 32963));
+    EXPECT_TRUE(Checked(*g, 32977));
+}
+
+TEST(Options, AreaChoicesLeaveTheCourseAndSetThePassageFlag) {
+    for (auto [id, area, region, passage] : {std::tuple{32959, 1, 1, 0}, {32979, 4, 1, 0}, {32966, 4, 2, 0},
+                                             {32976, 2, 3, 0}, {32967, 5, 5, 1}, {32970, 8, 6, 1},
+                                             {32971, 20, 1, 0}, {32975, 30, 3, 0}}) {
+        auto g = TitleGame();
+        g->cruiseOptions.introCourse = 1;
+        RunCommand(*g, id);
+        const CruiseOptions& o = g->cruiseOptions;
+        EXPECT_EQ(std::tuple(o.areaCode, o.region, o.isPassage, o.introCourse), std::tuple(area, region, passage, 0))
+            << id;
+        EXPECT_TRUE(Checked(*g, id)) << id;
+    }
+}
+
+TEST(Options, NoFailureSwitchesClearTheirTroublesOnlyWhenSwitchedOnAndFogExcludesNoFog) {
+    auto g = TitleGame();
+    CruiseOptions& o = g->cruiseOptions;
+    o.troubleNoGps = o.troubleNoRadar = o.troubleNoDepthAlarm = o.troubleNoEngine = 1;
+    RunCommand(*g, 32803);
+    EXPECT_EQ(o.noFailElectronics, 1);
+    EXPECT_EQ(std::tuple(o.troubleNoGps, o.troubleNoRadar, o.troubleNoDepthAlarm, o.troubleNoEngine),
+              std::tuple(0, 0, 0, 1));
+    o.troubleNoGps = 1;
+    RunCommand(*g, 32803);
+    EXPECT_EQ(std::pair(o.noFailElectronics, o.troubleNoGps), std::pair(0, 1));
+    RunCommand(*g, 32802);
+    EXPECT_EQ(std::pair(o.noFailEngine, o.troubleNoEngine), std::pair(1, 0));
+    RunCommand(*g, 32991);
+    RunCommand(*g, 32796);
+    EXPECT_EQ(std::pair(o.troubleFog, o.noFog), std::pair(1, 0));
+    RunCommand(*g, 32991);
+    EXPECT_EQ(std::pair(o.troubleFog, o.noFog), std::pair(0, 1));
+}
+
+TEST(Options, TrawlerTakesTheWheelAndNeverLosesItsEngine) {
+    auto g = TitleGame();
+    CruiseOptions& o = g->cruiseOptions;
+    o.helm = -1;
+    RunCommand(*g, 32808);
+    EXPECT_EQ(std::tuple(o.boatType, o.helm, o.noFailEngine), std::tuple(4, 1, 1));
+    EXPECT_TRUE(Checked(*g, 32802));
+    EXPECT_FALSE(Enabled(*g, 32802));
+    EXPECT_FALSE(Enabled(*g, 32911));
+    RunCommand(*g, 32806);
+    EXPECT_EQ(o.noFailEngine, 0);
+    // On the course the sailboat keeps its engine safe.
+    RunCommand(*g, 32977);
+    RunCommand(*g, 32807);
+    RunCommand(*g, 32805);
+    EXPECT_EQ(o.noFailEngine, 1);
+}
+
+TEST(DesignDialog, EveryButtonSetsWhatItsLabelSays) {
+    auto g = std::make_unique<Game>();
+    EXPECT_EQ(CheckedChoice(*g, DialogId::Design, 0), -1);  // nothing chosen yet
+    const RadioGroup& lengths = DialogFor(DialogId::Design).groups[0];
+    ASSERT_EQ(lengths.choices.size(), 6u);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_FALSE(PressRadio(*g, DialogId::Design, 0, i).has_value());
+        EXPECT_EQ(g->cruiseOptions.designLength, std::atoi(lengths.choices[i].label)) << lengths.choices[i].label;
+        EXPECT_EQ(CheckedChoice(*g, DialogId::Design, 0), i);
+    }
+    for (auto [group, choice, field, value] :
+         {std::tuple{1, 0, &CruiseOptions::designDisplacement, 11}, {1, 3, &CruiseOptions::designDisplacement, 8},
+          {2, 0, &CruiseOptions::designSailArea, 11}, {2, 2, &CruiseOptions::designSailArea, 9},
+          {3, 0, &CruiseOptions::designRig, 80}, {3, 1, &CruiseOptions::designRig, 100}}) {
+        PressRadio(*g, DialogId::Design, group, choice);
+        EXPECT_EQ(g->cruiseOptions.*field, value) << group << "/" << choice;
+    }
+    // Buttons out of range change nothing.
+    EXPECT_FALSE(PressRadio(*g, DialogId::Design, 4, 0).has_value());
+    EXPECT_FALSE(PressRadio(*g, DialogId::Design, 0, 6).has_value());
+    EXPECT_EQ(g->cruiseOptions.designLength, std::atoi(lengths.choices[5].label));
+    EXPECT_EQ(CheckedChoice(*g, DialogId::RadiusEntry, 9), -1);
+}
+
+TEST(Dialogs, PictureStandsStillWhileADialogIsOpen) {
+    auto g = std::make_unique<Game>();
+    DialogOpened(*g);
+    EXPECT_EQ(g->screenState.frozen, 1);
+    DialogClosed(*g);
+    EXPECT_EQ(g->screenState.frozen, 0);
+}
+
+std::vector<std::string> Shown(const Game& g) {
+    std::vector<std::string> labels;
+    for (const PanelButtonRow& b : ColumnButtons(ColumnFor(g)))
+        if (ButtonShown(b, g)) labels.emplace_back(b.label);
+    return labels;
+}
+
+const PanelButtonRow& Button(const Game& g, const std::string& label) {
+    for (const PanelButtonRow& b : ColumnButtons(ColumnFor(g)))
+        if (label == b.label && ButtonShown(b, g)) return b;
+    for (const PanelButtonRow& b : ViewButtons())
+        if (label == b.label) return b;
+    throw std::runtime_error("no button " + label);
+}
+
+TEST(PanelColumns, StateChoosesTheColumnAndItsShownButtons) {
+    auto g = std::make_unique<Game>();
+    g->ownBoat.sailsUp = 1;
+    EXPECT_EQ(ColumnFor(*g), ButtonColumn::Sails);
+    g->ownBoat.sailsUp = 0;
+    g->ownBoat.throttle = 1;
+    EXPECT_EQ(ColumnFor(*g), ButtonColumn::Engine);
+    g->ownBoat.throttle = 0;
+    EXPECT_EQ(ColumnFor(*g), ButtonColumn::Stopped);
+    EXPECT_EQ(Shown(*g), (std::vector<std::string>{"ｾｰﾙ  ", "ｴﾝｼﾞﾝ ", "ｱﾝｶｰ1ﾚｯｺ"}));
+    g->ownBoat.atPier = 1;
+    g->anchors.anchor[1][1] = 3;
+    EXPECT_EQ(Shown(*g), (std::vector<std::string>{"放す    ", "ｱﾝｶｰ ｱｯﾌﾟ", "ｾｰﾙ  ", "ｴﾝｼﾞﾝ "}));
+    g->cruiseOptions.boatType = 3;
+    g->ownBoat.atPier = 0;
+    g->anchors.anchor[1][1] = 0;
+    EXPECT_EQ(Shown(*g), (std::vector<std::string>{"ｴﾝｼﾞﾝ ", "ｱﾝｶｰ1ﾚｯｺ"}));
+}
+
+TEST(PanelButtons, SheetButtonAlternatesAndSaysWhatItWillDo) {
+    auto g = std::make_unique<Game>();
+    g->ownBoat.sailsUp = g->ownBoat.autoTrim = 1;
+    g->ownBoat.sheet = 12;
+    const PanelButtonRow& sheet = Button(*g, "ｼｰﾄ  ");
+    EXPECT_STREQ(DescriptionOf(sheet, *g), "  ﾒｲﾝｼｰﾄを全部出す。");
+    sheet.act(*g);
+    EXPECT_EQ(g->ownBoat.sheet, 47);
+    EXPECT_EQ(g->ownBoat.autoTrim, 0);
+    EXPECT_STREQ(DescriptionOf(sheet, *g), "  ﾒｲﾝｼｰﾄをﾍﾞｽﾄｽﾋﾟｰﾄﾞに調節する。");
+    sheet.act(*g);
+    EXPECT_EQ(g->ownBoat.autoTrim, 1);
+}
+
+TEST(PanelButtons, MoreAndLessSailStepThroughThePlan) {
+    auto g = std::make_unique<Game>();
+    OwnBoat& b = g->ownBoat;
+    b.sailsUp = 1;
+    b.headsail = 3;
+    b.reefed = 1;
+    b.trueWindAngle = 120;
+    const PanelButtonRow& more = Button(*g, "ｾｰﾙ大    ");
+    const PanelButtonRow& less = Button(*g, "ｾｰﾙ小    ");
+    struct Step {
+        const PanelButtonRow* button;
+        int32_t headsail, reefed, spinnaker;
+    };
+    const Step steps[] = {{&more, 2, 1, 0}, {&more, 2, 0, 0}, {&more, 1, 0, 0}, {&more, 1, 0, 1},
+                          {&less, 1, 0, 0}, {&less, 2, 0, 0}, {&less, 2, 1, 0}, {&less, 3, 1, 0}};
+    for (const Step& s : steps) {
+        s.button->act(*g);
+        EXPECT_EQ(b.headsail, s.headsail);
+        EXPECT_EQ(b.reefed, s.reefed);
+        EXPECT_EQ(b.spinnaker, s.spinnaker);
+    }
+    // Close to the wind the genoa is as much as she carries.
+    b.trueWindAngle = 100;
+    b.headsail = 1;
+    more.act(*g);
+    EXPECT_EQ(b.spinnaker, 0);
 }
 
 }  // namespace
