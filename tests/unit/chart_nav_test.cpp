@@ -60,19 +60,6 @@ TEST(ChartZoom, OutDoublesWithinTheAreaLimitsAndRecentresByItsRule) {
     }
 }
 
-TEST(ChartPan, OneStepMovesTheChart28Point8ScaledPixelsAtEveryZoom) {
-    ViewFixture f;  // vScale 1.6: a step is 46 pixels
-    for (int32_t z : {4, 16, 64}) {
-        f.g.chartView.scale = z;
-        f.g.chartView.panX = f.g.chartView.panY = 0;
-        ChartPan(f.g, 1, -1);
-        EXPECT_EQ(std::pair(f.g.chartView.panX, f.g.chartView.panY), std::pair(30 * z, -30 * z));
-        EXPECT_NEAR(f.g.chartView.panX * ChartPixelsPerUnit(f.g.screenState, z), 28.8 * 1.6, 1e-9);
-    }
-    // Mended: a zoom below the closest is treated as the closest.
-    EXPECT_DOUBLE_EQ(ChartPixelsPerUnit(f.g.screenState, 0), ChartPixelsPerUnit(f.g.screenState, 4));
-}
-
 // Mended: the clicked point converts at the zoom in force when it was clicked.
 TEST(ChartRightClick, TheClickedPointCentresTheCloserChart) {
     ViewFixture f;

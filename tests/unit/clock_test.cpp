@@ -100,21 +100,6 @@ TEST(ThreeHourJump, MadeFastBoatsLeapAtEvenHoursPastTheHourAfterStopping) {
     }
 }
 
-TEST_F(Clock, JumpPastMidnightDropsTheExcessAndTheBannerCountsDown) {
-    Start(15, 22);
-    b.docked = 1;
-    c.stopHour = 20;
-    Tick();
-    EXPECT_EQ(std::tuple(c.day, c.hour, c.minute, c.stopHour, c.jumpBanner), std::tuple(2, 0, 0, -1, 27));
-    b.docked = 0;
-    c.jumpBanner = 2;
-    Tick();
-    EXPECT_EQ(c.jumpBanner, 1);
-    Tick();
-    Tick();
-    EXPECT_EQ(c.jumpBanner, 0);
-}
-
 // The program's degree factor leaves cos 90 at -2e-5 rather than 0, so a
 // course due east still creeps south a little: hence the tolerances.
 TEST_F(Clock, SpeedOfOneHundredCoversTenUnitsPerTimeUnitOnTheHeading) {

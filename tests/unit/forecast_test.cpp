@@ -46,10 +46,6 @@ std::vector<std::string> Texts(const std::vector<ForecastLine>& lines, bool tomo
     return out;
 }
 
-bool Has(const std::vector<std::string>& texts, const std::string& t) {
-    return std::find(texts.begin(), texts.end(), t) != texts.end();
-}
-
 TEST(Forecast, EveryLineInOrderAndTodaysWeatherLeftInPlace) {
     auto g = ForecastGame();
     const Weather before = g->weather;
@@ -87,22 +83,6 @@ TEST(Forecast, EveryLineInOrderAndTodaysWeatherLeftInPlace) {
     ASSERT_EQ(lines.size(), today.size() + tomorrow.size());
     EXPECT_EQ(lines[11].text, tomorrow.front());
     EXPECT_TRUE(lines[11].tomorrow && !lines[16].tomorrow);
-}
-
-TEST(Forecast, FailuresTroublesPassageMoonAndGulfStream) {
-    auto f = ForecastGame();
-    f->failures.failed[0] = 1;
-    f->cruiseOptions.troubleNoEngine = 1;
-    EXPECT_EQ(ForecastLines(*f)[1].text, "GPS故障   ｴﾝｼﾞﾝ故障停止");
-    auto g = ForecastGame();
-    g->cruiseOptions.areaCode = 5;
-    g->cruiseOptions.region = 5;
-    g->cruiseOptions.isPassage = 1;
-    g->weather.moonlight = 0;
-    g->tideState.gulfStreamSpeed = 45;
-    const auto today = Texts(ForecastLines(*g), false);
-    EXPECT_EQ(today[0], "Florida から Bahamas へ    新月。月明かりなし    ");
-    EXPECT_TRUE(Has(today, "湾流 4.5 ﾉｯﾄ"));
 }
 
 }  // namespace

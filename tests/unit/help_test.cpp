@@ -174,13 +174,6 @@ bool Says(const Game& g, const std::string& start) {
                        [&](const HelpLine& l) { return std::string(l.text).rfind(start, 0) == 0; });
 }
 
-TEST(Advice, NothingToRemarkGivesTitleAndTheWayOut) {
-    const std::vector<HelpLine> lines = AdviceLines(*Underway());
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_STREQ(lines[0].text, "- 老船乗りのｱﾄﾞﾊﾞｲｽ -");
-    EXPECT_STREQ(lines[1].text, "ｽﾍﾟｰｽﾊﾞｰを押すか、中央の画面でｸﾘｯｸしてﾍﾙﾌﾟから出る ");
-}
-
 TEST(Advice, EachTipAppearsWhenItsSituationHolds) {
     const std::pair<const char*, void (*)(Game&)> tips[] = {
         {"ギアがニュートラル。    ", [](Game& g) { g.ownBoat.throttle = 7; }},

@@ -77,21 +77,6 @@ TEST(SeaColour, FollowsHourWeatherAreaAndDisplay) {
     EXPECT_EQ(SeaBrush(*g), 9);
 }
 
-TEST(FrameLight, NightTwilightAndGlare) {
-    for (auto [hour, night, twilight] : {std::tuple{3, 1, 0}, {4, 1, 2}, {5, 0, 1}, {6, 0, 0}, {18, 0, 0},
-                                         {19, 0, 1}, {20, 1, 2}, {21, 1, 0}}) {
-        auto g = GameIn({.hour = hour});
-        EXPECT_EQ(std::pair(g->viewState.night, g->viewState.twilight), std::pair(night, twilight)) << hour;
-    }
-    auto g = GameIn({.hour = 8});
-    for (auto [sunX, hour, glare] : {std::tuple{500, 8, 1}, {100, 8, 0}, {500, 9, 0}}) {
-        g->viewState.sunX = sunX;  // strictly inside 100..width-100, more than three hours from noon
-        g->simClock.hour = hour;
-        ComputeFrameLight(*g);
-        EXPECT_EQ(g->viewState.sunGlare, glare) << sunX << " " << hour;
-    }
-}
-
 int32_t RowOf(Game& g, test::At p, int32_t kind = kProjectPlain) {
     projectPointD(g, 5, p.x, p.y, kind);
     return g.projection.screenY[5];
@@ -126,23 +111,6 @@ TEST(Projection, RowsByDistanceSideAndKind) {
     EXPECT_EQ(g->projection.relBearing, -30);
     g->projection.baseY = 20;  // a base above the horizon would lift far points
     EXPECT_EQ(RowOf(*g, FromEye(0, 300)), 72);
-}
-
-TEST(Projection, ColumnsAbeamAndAside) {
-    auto g = test::ViewGame();
-    // s = hScale x 8 = 12.8 on the horizon; 12.8 x 1.1 x 89.9995 degrees = 1267.
-    projectPointD(*g, 5, 500.0, 60.0, kProjectPlain);
-    EXPECT_EQ(std::tuple(g->projection.screenY[5], g->projection.screenX[5], g->projection.relBearing),
-              std::tuple(72, 512 + 1267, 89));
-    // The aside kind pushes points off the side they lie on.
-    for (auto [bearing, x] : {std::pair{61.5, 2048}, {-61.5, -1024}}) {
-        projectPointD(*g, 5, FromEye(bearing, 200).x, FromEye(bearing, 200).y, kProjectAside);
-        EXPECT_EQ(g->projection.screenX[5], x) << bearing;
-    }
-    projectPointD(*g, 5, FromEye(59.5, 200).x, FromEye(59.5, 200).y, kProjectAside);
-    EXPECT_LT(g->projection.screenX[5], 2048);
-    eyeBearing(*g, 0.0, -60000.0);  // the distance saturates far away
-    EXPECT_EQ(g->projection.distance, 50000.0);
 }
 
 TEST(Camera, ViewSwingsToLeewardOfTheBowAndFollowsTheLookAndTheCompass) {
@@ -266,15 +234,6 @@ TEST(Sails, TransparentSailsAreOutlinesOnlyAndNoSailSetDrawsNone) {
     EXPECT_GT(outlined.count(gfx::kBlack), filled.count(gfx::kBlack));
     EXPECT_EQ(bare.count(gfx::kWhite), 0);
     EXPECT_EQ(bare.count(gfx::kBlack), bareOutlined.count(gfx::kBlack));
-}
-
-TEST(Hull, ShowsItsColourFromEveryBearingButGreyAtNightAndInThunderstorms) {
-    for (int32_t rel : {0, 45, 90, 135, 180, -45, -90, -135}) EXPECT_GT(Drawn(rel, 1, 0).count(Rgb(255, 0, 0)), 100) << rel;
-    for (auto set : {+[](Game& g) { g.viewState.night = 1; }, +[](Game& g) { g.weather.storm = 2; }}) {
-        const Drawn d(90, 0, 0, set);
-        EXPECT_EQ(d.count(Rgb(255, 0, 0)), 0);
-        EXPECT_GT(d.count(Rgb(127, 127, 127)), 100);
-    }
 }
 
 TEST(Sidelights, ShowTheVisibleSideAtNightUnderWay) {

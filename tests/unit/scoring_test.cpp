@@ -76,19 +76,6 @@ TEST(Scoring, FewerThanFifteenWholeMilesADayScoreNothing) {
     }
 }
 
-TEST(Scoring, EveryReasonForNothingIsListed) {
-    auto g = FinishedCruise();
-    g->score.endReason = 1;
-    g->ownBoat.depth = 4;
-    g->ownBoat.log = 10.0;
-    EXPECT_EQ(Labels(ScoreCruise(*g)), (std::vector<std::string>{"船に近づきすぎ｡", "座礁！  ", "距離不十分。          ",
-                                                                 "スコア 0。      "}));
-    g->score.endReason = 2;
-    g->ownBoat.depth = 20;
-    g->ownBoat.log = 100.0;
-    EXPECT_EQ(Labels(ScoreCruise(*g)), (std::vector<std::string>{"漁船に接触。     ", "スコア 0。      "}));
-}
-
 TEST(Scoring, PenaltiesBelowZeroShowZeroAndLeaveTheHighScore) {
     auto g = FinishedCruise();
     g->simClock.day = 2;

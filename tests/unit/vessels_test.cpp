@@ -148,31 +148,6 @@ TEST(Tender, AgroundTheBoatLiesToItOnlyOnAShortLine) {
     }
 }
 
-// Wind from 180 at 20 knots, at the widest point of the swing (sin 0.2 x
-// dayMinutes = 1): the line lies L1 x W / 100 off the wind, or W / 2 on
-// chain, a kellet or two anchors; hard aground the heading stays.
-TEST(AnchorSwing, AmplitudeFollowsLineAndGround) {
-    for (auto [line1, rode, twoAnchors, bearing] : {std::tuple{100, kRope, false, 160}, {200, kRope, false, 140},
-                                                    {100, kChain, false, 170}, {100, kKellet, false, 170},
-                                                    {200, kRope, true, 170}, {100, kRope, false, -1}}) {
-        auto g = HoldingOnAnchorOne(line1);
-        g->weather.windDirection = 180;
-        g->weather.windSpeed = 20;
-        g->simClock.dayMinutes = 1.5707963267948966 / 0.2;
-        UseRode(*g, rode);
-        if (twoAnchors) {
-            g->anchors.anchor[1][2] = 3;
-            g->anchorState.lineLength2 = 100;
-            g->anchors.yanch[1][2] = -500.0;
-        }
-        g->ownBoat.hardAground = bearing < 0;
-        g->ownBoat.heading = 33;
-        UpdateAnchors(*g);
-        EXPECT_EQ(g->ownBoat.heading, bearing < 0 ? 33 : bearing) << line1 << " " << rode << " " << twoAnchors;
-        EXPECT_TRUE(bearing < 0 || g->anchorState.lineBearing == bearing);
-    }
-}
-
 constexpr int32_t kBerthX = 1000, kBerthY = 500;
 
 std::unique_ptr<Game> NearThePier(int32_t eastOfBerth, int32_t speed, int32_t heading) {
@@ -480,19 +455,6 @@ TEST(SeaItems, DriftDownwindOncePerShip) {
     DriftSeaItems(*g);
     EXPECT_NEAR(g->vessels.crestX[0], 3 * 0.001 * 17 * 20, 1e-9);
     EXPECT_NEAR(g->vessels.crestY[0], 3 * 0.001 * 98 * 20, 1e-9);
-}
-
-TEST(NearestCrest, SkipsTheExceptedCrestAndCapsAtFiftyThousand) {
-    auto g = CalmGame();
-    g->vessels.crestX.fill(1.0e6);
-    g->vessels.crestY.fill(1.0e6);
-    EXPECT_EQ(NearestCrestDistance(*g, 0.0, 0.0, -1), 50000.0);
-    g->vessels.crestX[5] = 3.0;
-    g->vessels.crestY[5] = 4.0;
-    g->vessels.crestX[9] = 30.0;
-    g->vessels.crestY[9] = 40.0;
-    EXPECT_EQ(NearestCrestDistance(*g, 0.0, 0.0, -1), 5.0);
-    EXPECT_EQ(NearestCrestDistance(*g, 0.0, 0.0, 5), 50.0);
 }
 
 TEST(LetGoAnchor, KeepsTheSpeedAndIdlesARunningEngineInNeutralButLeavesAStoppedOneStopped) {
