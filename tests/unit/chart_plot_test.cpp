@@ -40,20 +40,6 @@ TEST(ChartStart, APassageClickNearABonusCircleSnapsToItsCentreAtAnchor) {
     }
 }
 
-TEST(ChartWaypoints, TheSixthClickOverwritesOneZeroIsSetAtTheBoatByItsCommandOnly) {
-    ChartFixture f;
-    f.click(612, 264);
-    f.g.chartView.waypointMode = 1;
-    for (int32_t k = 1; k <= 6; ++k) f.click(512 + 10 * k, 364);
-    const ChartView& c = f.g.chartView;
-    EXPECT_FALSE(WaypointIsSet(c, 0));
-    EXPECT_EQ(std::tuple(c.waypointX[1], c.waypointX[2], c.waypointX[5]),
-              std::tuple(chartToWorld(f.g, 572, 364).x, chartToWorld(f.g, 532, 364).x, chartToWorld(f.g, 562, 364).x));
-    f.g.chartView.waypointMode = 10;
-    PrepareChartFrame(f.g);
-    EXPECT_EQ(std::tuple(c.waypointX[0], c.waypointY[0], c.waypointMode), std::tuple(2083, -2083, 0));
-}
-
 TEST(ChartWaypoints, AClickWithinFourteenAcrossAndNineteenDownOfItsNumberPicksTheTarget) {
     for (auto [dx, dy, selected] :
          {std::tuple{14, 0, true}, {15, 0, false}, {-14, 19, true}, {0, 20, false}, {0, -19, true}}) {

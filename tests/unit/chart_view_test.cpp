@@ -66,26 +66,6 @@ TEST(ChartOwnBoat, HiddenWithoutGps) {
     }
 }
 
-TEST(ChartStatus, TheHelpAndStartLinesFollowCentringZoomAndWidth) {
-    for (auto [width, scale, centred, x, text] : {
-             std::tuple{1024, 8, 1, 204,
-                        "ｽﾞｰﾑｲﾝは Z を押す。ｽﾞｰﾑｱｳﾄは X を押す。海図を動かしｽﾞｰﾑするには右ｸﾘｯｸする。     "},
-             {1024, 32, 0, 256, "ｽﾞｰﾑｲﾝはその場所の中心で右ｸﾘｯｸする。               "},
-             {900, 8, 0, 225, "ｽﾞｰﾑｲﾝはその場所の中心で右ｸﾘｯｸする。ｽﾞｰﾑｱｳﾄは X を押す。            "},
-             {901, 8, 0, 225,
-              "ｽﾞｰﾑｲﾝはその場所の中心で右ｸﾘｯｸする。ｽﾞｰﾑｱｳﾄは X を押す。海図は矢印キーで動かす。                "}}) {
-        ViewFixture f(width, 768);
-        f.g.chartView.scale = scale;
-        f.g.chartView.centreOnBoat = centred;
-        const StatusText t = ChartHelpLine(f.g);
-        EXPECT_EQ(std::tuple(t.x, t.y, t.text), std::tuple(x, 24, std::string(text))) << width;
-    }
-    EXPECT_STREQ(StartInstruction(900), "始めるためにｽﾀｰﾄ地点にﾎﾟｲﾝﾀｰを移動し、左ｸﾘｯｸする。         ");
-    EXPECT_STREQ(StartInstruction(901),
-                 "始めるためにｽﾀｰﾄ地点にﾎﾟｲﾝﾀｰを移動し、左ｸﾘｯｸする。ｽﾞｰﾑｲﾝはその場所で右ｸﾘｯｸする。ｽﾞｰﾑｱｳﾄはXを押す。"
-                 "                      ");
-}
-
 TEST(ChartStatus, PassageBonusTextByWidth) {
     EXPECT_STREQ(PassageBonusInstruction(5, 700),
                  "航海ﾎﾞｰﾅｽを得るためにはFloridaの赤い円の中で左ｸﾘｯｸする。Chubb小島かその北で終了。                ");
@@ -98,21 +78,6 @@ TEST(ChartStatus, PassageBonusTextByWidth) {
     EXPECT_STREQ(PassageBonusInstruction(8, 640),
                  "航海ﾎﾞｰﾅｽを得るためにはShelburneの赤い円の中で左ｸﾘｯｸする。Maineで終了。       ");
     EXPECT_STREQ(PassageBonusInstruction(1, 1024), "");
-}
-
-TEST(ChartStatus, WaypointAndDividerReadMilesAndMagneticBearings) {
-    ViewFixture f;
-    ChartView& c = f.g.chartView;
-    f.g.navState.variation = 14;
-    c.waypointX[3] = 0;
-    c.waypointY[3] = -750;  // 2.5 miles due north of the boat at the origin
-    c.waypointAdvanceCount = 3;
-    EXPECT_EQ(TargetWaypointText(f.g), "Waypt 3: 2.5 海里、     14 度 ");
-    c.rangeBearingTool = c.toolAnchorSet = 1;
-    EXPECT_EQ(TargetWaypointText(f.g), "");
-    c.toolDistance = 69;
-    c.toolBearing = 350;
-    EXPECT_EQ(RangeBearingText(f.g), "ﾃﾞｨﾊﾞｲﾀﾞ: 6.9 mi, 4 deg M (184)");
 }
 
 }  // namespace

@@ -42,21 +42,6 @@ struct Rig {
 
 class Clock : public ::testing::Test, protected Rig {};
 
-TEST_F(Clock, EveningDepartureReachesDayTwoAfterSixHoursAndMidnightClearsTheStopHour) {
-    Start(15, 18);
-    c.stopHour = 20;
-    // 360 minutes at 0.612 per tick: the 589th tick passes midnight.
-    for (int i = 0; i < 588; ++i) Tick();
-    EXPECT_EQ(std::tuple(c.day, c.hour, c.minute, c.stopHour), std::tuple(1, 23, 59, 20));
-    Tick();
-    EXPECT_EQ(std::tuple(c.day, c.hour, c.minute, c.cruiseHours, c.stopHour), std::tuple(2, 0, 0, 24, -1));
-    EXPECT_EQ(c.dayMinutes, 0.0);
-    EXPECT_EQ(c.elapsedToday, 0.0);
-    EXPECT_NEAR(c.elapsed, 589 * 3.0, 1e-9);
-    Tick();  // day two no longer adds the departure hour
-    EXPECT_NEAR(c.dayMinutes, 0.612, 1e-9);
-}
-
 TEST(ThreeHourJump, MadeFastBoatsLeapAtEvenHoursPastTheHourAfterStopping) {
     const struct {
         const char* what;

@@ -10,17 +10,6 @@ constexpr Color kRed = Rgb(255, 0, 0);
 constexpr Color kBlue = Rgb(0, 0, 255);
 constexpr Color kGreen = Rgb(0, 255, 0);
 
-TEST(Palette, PenWidthsAreWholeFractionsOfTheStartupHeight) {
-    const struct {
-        int height, pen, width;
-    } cases[] = {
-        {768, 10, 10}, {768, 8, 3}, {768, 11, 7}, {768, 3, 5}, {768, 1, 3}, {768, 5, 2}, {480, 8, 2},
-        // S/75 = 13 at 1024: three times that, halved after the tripling.
-        {1024, 18, 39}, {1024, 24, 19}, {480, 24, 9},
-    };
-    for (const auto& c : cases) EXPECT_EQ(Palette(c.height).pen(c.pen).width, c.width) << c.pen << " at " << c.height;
-}
-
 class Drawing : public ::testing::Test {
 protected:
     Palette palette{768};

@@ -62,16 +62,6 @@ TEST(HelpClicks, ButtonsTurnPagesStrictlyInsideAndElsewhereAClickCloses) {
     for (const auto& [page, where] : closing) EXPECT_EQ(click(page, where).first, 0) << page;
 }
 
-TEST(HelpClicks, TurningAPageNeitherStartsTheCruiseNorResumesIt) {
-    auto g = OnScreen(1024, 768, 3);
-    const HelpLayout l = ApplyHelpLayout(g->screenState);
-    g->screenState.startPlaced = 0;
-    g->screenState.paused = 1;
-    OnLButtonDown(*g, l.nextLeft + 5, l.buttonTop + 5);
-    EXPECT_EQ(std::tuple(g->screenState.helpPage, g->screenState.startPlaced, g->screenState.paused),
-              std::tuple(4, 0, 1));
-}
-
 struct Drawn {
     std::unique_ptr<Game> g;
     gfx::Palette palette{768};
@@ -131,26 +121,6 @@ TEST(HelpText, EveryPageOpensWithItsOnlyTitleAndFitsOnTheUsualDisplays) {
             lines.insert(lines.end(), ScreenLines(screen).begin(), ScreenLines(screen).end());
             check(lines, 3, "screen " + std::to_string(static_cast<int>(screen)));
         }
-    }
-}
-
-TEST(HelpText, TheScreenPageExplainsTheScreenThatIsOpen) {
-    const struct {
-        int32_t phase, forecast, chart, results, compass, radar, mini;
-        HelpScreen screen;
-    } cases[] = {
-        {0, 0, 1, 0, 0, 0, 0, HelpScreen::Title},       {2, 1, 1, 0, 0, 0, 0, HelpScreen::Forecast},
-        {2, 0, 1, 0, 1, 1, 2, HelpScreen::Chart},       {2, 0, 0, 0, 0, 0, 0, HelpScreen::SailingView},
-        {2, 0, 0, 0, 0, 0, 2, HelpScreen::SmallChart},  {2, 0, 0, 0, 0, 0, 1, HelpScreen::VerySmallChart},
-        {2, 0, 0, 0, 0, 1, 2, HelpScreen::Radar},       {2, 0, 0, 0, 1, 1, 0, HelpScreen::Compass},
-        {2, 0, 0, 1, 0, 0, 0, HelpScreen::Results},
-    };
-    for (const auto& c : cases) {
-        auto g = OnScreen(1024, 768, 3);
-        ScreenState& s = g->screenState;
-        std::tie(s.phase, s.forecastShown, s.chartShown, s.resultsState, g->viewState.compassMode, s.radarOn,
-                 s.miniChartMode) = std::tuple(c.phase, c.forecast, c.chart, c.results, c.compass, c.radar, c.mini);
-        EXPECT_EQ(ScreenBeneath(*g), c.screen) << static_cast<int>(c.screen);
     }
 }
 

@@ -66,19 +66,6 @@ TEST(DistanceTenths, TenthsOfTheAreasMileCappedFromTheScale) {
     EXPECT_NEAR(DistanceTenths(0, 0, 30000, 39999, 300), 1666.64, 1e-3);
 }
 
-TEST(TrigTables, UseTheProgramsDegreeFactorAndTruncate) {
-    TrigTables t;
-    BuildTrigTables(t);
-    // The factor is slightly above pi/180: sin 30 is 0.5000062, sin 90 falls short of 1.
-    EXPECT_EQ(t.sin100[30], 50);
-    EXPECT_EQ(t.cos100[60], 49);
-    EXPECT_EQ(t.sin100[90], 99);
-    EXPECT_EQ(t.cos100[90], 0);
-    EXPECT_EQ(t.cos100[180], -99);
-    EXPECT_EQ(t.sin100[270], -99);
-    EXPECT_EQ(t.sin100[361], 1);
-}
-
 TEST(ObjectList, ResetEmptiesEverySlotAndUsesFortyNine) {
     ObjectList list;
     list.kind[41] = 1;

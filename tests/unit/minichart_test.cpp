@@ -37,23 +37,5 @@ TEST(MiniChart, AClickOnAShownButtonZoomsByThreeAndRestingOnOneDescribesIt) {
     EXPECT_EQ(f.g.screenState.buttonHovered, 1);
 }
 
-TEST(MiniChart, CentredOnTheBoatGreyAtNightAndInFogAbsentWithItsTrouble) {
-    const gfx::Color grey = gfx::Rgb(127, 127, 127);
-    for (auto [fog, night, trouble, sea] : {std::tuple{0, 0, 0, test::kWater}, {1, 0, 0, grey}, {0, 1, 0, grey},
-                                            {0, 0, 1, gfx::Rgb(1, 2, 3)}}) {
-        MiniFixture f;
-        f.g.weather.fog = fog;
-        f.g.viewState.night = night;
-        f.g.cruiseOptions.troubleNoMiniChart = trouble;
-        f.g.ownBoat.x = 4000;
-        f.g.ownBoat.y = -2000;
-        f.g.ownBoat.heading = 90;
-        f.draw();
-        EXPECT_EQ(f.at(300, 500), sea) << fog << night << trouble;
-        // The cross's vertical stroke, 4 pixels above the inset's centre (168, 579).
-        EXPECT_EQ(f.at(168, 575) == test::kYellow, trouble == 0);
-    }
-}
-
 }  // namespace
 }  // namespace vel

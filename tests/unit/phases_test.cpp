@@ -48,18 +48,6 @@ TEST(Lifecycle, SetUpForecastChartRunningResultsAndBackToTheTitle) {
               std::tuple(0, 1, 0, 1, 0, 0, 0, 0, 0));
 }
 
-TEST(Lifecycle, NextCruiseIsIgnoredOnTheTitleAndInACruiseClosesHelpAndResumes) {
-    auto g = NewGame();
-    OnKeyDown(*g, vk::Letter('N'));
-    EXPECT_EQ(std::pair(g->screenState.resultsStep, g->screenState.phase), std::pair(0, 0));
-    EnterRunningCruise(*g);
-    g->screenState.helpPage = 4;
-    g->screenState.paused = g->screenState.frozen = 1;
-    OnKeyDown(*g, vk::Letter('N'));
-    const ScreenState& s = g->screenState;
-    EXPECT_EQ(std::tuple(s.resultsStep, s.helpPage, s.paused, s.frozen), std::tuple(1, 0, 0, 0));
-}
-
 TEST(Lifecycle, HelpAndPauseStopTimeAndSpaceClosesHelpBeforeItResumes) {
     DrivenGame d;
     d.frame();  // title: tables and widths
@@ -89,24 +77,6 @@ TEST(Frames, QueuedSoundsGoToTheHostOnceAfterTheFrame) {
     ASSERT_EQ(d.host.played.size(), 1u);
     EXPECT_EQ(d.host.played[0], (std::vector<SoundRequest>{{141, PlayMode::NoInterrupt}, {0, PlayMode::Plain}}));
     EXPECT_TRUE(d.g.soundRequests.empty());
-}
-
-TEST(Frames, TheBoatPitchesOnRunningFramesOnlyAndTheRunningFrameHoldsBySpeed) {
-    DrivenGame d;
-    d.frame();
-    EnterRunningCruise(d.g);
-    SetSpeed(d.g.cruiseOptions, 9);  // the cycle wraps past 114 / 3 frames
-    d.frame();
-    d.frame();
-    EXPECT_EQ(d.g.waveMotion.bouncecount, 2);
-    d.g.screenState.paused = 1;
-    d.frame();
-    EXPECT_EQ(d.g.waveMotion.bouncecount, 2);
-    d.g.screenState.paused = 0;
-    SetSpeed(d.g.cruiseOptions, 3);
-    EXPECT_EQ(d.frame().notBefore, d.host.ticks + 50);
-    SetSpeed(d.g.cruiseOptions, 12);
-    EXPECT_EQ(d.frame().notBefore, d.host.ticks);
 }
 
 // The simulation shows the results itself for reason 2; help, pause,

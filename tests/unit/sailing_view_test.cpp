@@ -236,19 +236,6 @@ TEST(Sails, TransparentSailsAreOutlinesOnlyAndNoSailSetDrawsNone) {
     EXPECT_EQ(bare.count(gfx::kBlack), bareOutlined.count(gfx::kBlack));
 }
 
-TEST(Sidelights, ShowTheVisibleSideAtNightUnderWay) {
-    for (auto [rel, anchored, green, red] : {std::tuple{90, 0, true, false}, {-90, 0, false, true},
-                                             {180, 0, true, true}, {90, 1, false, false}}) {
-        auto g = test::ViewGame();
-        test::Canvas c(1024, 488);
-        g->viewState.night = 1;
-        g->ownBoat.heading = rel < 0 ? rel + 360 : rel;
-        g->ownBoat.anchored = anchored;
-        drawSailboat(c.dc, *g, 1, 0, 512, 440, kBoatMonohull);
-        EXPECT_EQ(std::pair(c.count(Rgb(0, 255, 0)) > 0, c.count(Rgb(255, 0, 0)) > 0), std::pair(green, red)) << rel;
-    }
-}
-
 bool Shows(const Game& g, int32_t x, int32_t y, const std::string& text) {
     const std::vector<AlertLine> alerts = CurrentAlerts(g);
     return std::any_of(alerts.begin(), alerts.end(),
@@ -310,23 +297,6 @@ TEST(Alerts, EachShowsInItsSituationAndNoneInOpenWater) {
         EXPECT_FALSE(Shows(*g, 400, 21, "       浅瀬                "));
         EXPECT_FALSE(Shows(*g, 400, 21, " 風位に立った。ﾊﾞｯｸしている    "));
     }
-}
-
-TEST(Alerts, TouchingAnAnchoredBoatBeepsOnceAndTheNovaScotiaFleetEndsTheCruise) {
-    auto g = UnderWay();
-    g->hazards.closestVessel = 5;
-    test::Canvas c(1024, 488);
-    drawAlertLines(c.dc, *g);
-    drawAlertLines(c.dc, *g);
-    EXPECT_TRUE(Shows(*g, 400, 21, "ｱﾝｶｰﾘﾝｸﾞ艇に衝突     "));
-    EXPECT_EQ(std::tuple(g->hazards.contactBeeped, g->soundRequests.size(), g->score.endReason),
-              std::tuple(1, 1u, 0));
-    EXPECT_EQ(g->soundRequests[0].id, 0);
-    g->areaGrid.region = 6;
-    g->ownBoat.x = 100.0;
-    EXPECT_TRUE(Shows(*g, 400, 21, "漁船に衝突      "));
-    drawAlertLines(c.dc, *g);
-    EXPECT_EQ(std::pair(g->score.endReason, g->screenState.resultsState), std::pair(2, 1));
 }
 
 }  // namespace

@@ -76,24 +76,6 @@ TEST(Scoring, FewerThanFifteenWholeMilesADayScoreNothing) {
     }
 }
 
-TEST(Scoring, PenaltiesBelowZeroShowZeroAndLeaveTheHighScore) {
-    auto g = FinishedCruise();
-    g->simClock.day = 2;
-    g->cruiseOptions.difficulty = 1;
-    g->ownBoat.log = 20.0;
-    g->cruiseOptions.currentsOn = 0;
-    g->score.tooClose = 1;
-    g->score.anchorageCalm = 7;
-    g->score.highScore = 500;
-    const ScoreSheet s = ScoreCruise(*g);  // 110 - 50 - 100 - 150 = -190
-    EXPECT_FALSE(s.failed);
-    EXPECT_EQ(s.total, 0);
-    EXPECT_EQ(Find(s, "アンカーの失点: ")->amount, -150);
-    EXPECT_EQ(Find(s, "最高得点: ")->amount, 500);
-    RecordHighScore(g->score, s);
-    EXPECT_EQ(g->score.highScore, 500);
-}
-
 TEST(Scoring, TheFarSideOfAPassageEarnsItsBonus) {
     for (auto [area, x, arrived] : {std::tuple{5, 17000.0, false}, {5, 17000.5, true}, {6, -15500.0, false},
                                     {6, -15501.0, true}, {7, 15000.0, false}, {7, 15001.0, true},
@@ -105,23 +87,6 @@ TEST(Scoring, TheFarSideOfAPassageEarnsItsBonus) {
         g->ownBoat.x = x;
         EXPECT_EQ(PassageBonus(*g), arrived ? 500 : 0) << area << " " << x;
     }
-}
-
-TEST(Scoring, APassageScoresByDifficultyNotByDays) {
-    auto g = FinishedCruise();
-    g->simClock.day = 3;
-    g->ownBoat.log = 90.0;
-    g->cruiseOptions.areaCode = 5;
-    g->ownBoat.x = 18000;
-    g->score.passageStartValid = 1;
-    g->weather.moonlight = 1;
-    const ScoreSheet s = ScoreCruise(*g);
-    EXPECT_EQ(Labels(s), (std::vector<std::string>{"レベル5 難易度ポイント :", "航海ボーナス :", "総合得点: ", "最高得点: "}));
-    EXPECT_EQ(s.total, 300 + 500);
-    g->weather.moonlight = 0;
-    const ScoreSheet dark = ScoreCruise(*g);
-    EXPECT_EQ(Find(dark, "航海ボーナス(闇夜) : ")->amount, 550);
-    EXPECT_EQ(dark.total, 300 + 550);
 }
 
 // ---- the results screen ------------------------------------------------------------

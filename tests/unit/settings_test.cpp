@@ -157,18 +157,6 @@ TEST(SettingsValidation, OutOfRangeValuesAreRepairedTheMoonAndThePassageFlagFoll
     }
 }
 
-TEST(SettingsValidation, IntroCourseFileLoadsWithItsOwnSwitchesUntilTheTitleReconciles) {
-    auto src = std::make_unique<Game>();
-    CruiseOptions& s = src->cruiseOptions;
-    std::tie(s.introCourse, s.currentsOn, s.noFailElectronics, s.noFailEngine, s.difficulty) =
-        std::tuple(1, 0, 1, 1, 1);
-    auto g = Decoded(EncodeSettings(*src));
-    const CruiseOptions& o = g->cruiseOptions;
-    EXPECT_EQ(std::tuple(o.difficulty, o.currentsOn, o.noFailElectronics, o.noFailEngine), std::tuple(5, 1, 0, 0));
-    ReconcileCourseSwitches(g->cruiseOptions);  // the first title frame
-    EXPECT_EQ(std::tuple(o.difficulty, o.currentsOn, o.noFailElectronics, o.noFailEngine), std::tuple(5, 0, 1, 1));
-}
-
 void ExpectFirstRunDefaults(const Game& g) {
     const CruiseOptions& o = g.cruiseOptions;
     EXPECT_EQ(std::tuple(o.difficulty, o.areaCode, o.region, o.boatType, o.simSpeed, o.stepDivisor, o.soundLevel),
@@ -198,13 +186,7 @@ TEST(SettingsShortFile, MissingOrEmptyGivesTheDefaultsAShortOneKeepsWholeValues)
     // Validation ran on what was read.
     EXPECT_EQ(std::tuple(o.areaCode, o.difficulty, o.region, o.simSpeed, o.stepDivisor, o.isPassage),
               std::tuple(7, 8, 2, 9, 114, 1));
-    src->cruiseOptions.designRig = 80;
-    src->cruiseOptions.simSpeed = 3;
-    bytes = EncodeSettings(*src);
-    bytes.resize(35);  // cut inside the speed
-    g = Decoded(bytes);
-    EXPECT_EQ(std::tuple(g->cruiseOptions.designRig, g->cruiseOptions.simSpeed, g->cruiseOptions.stepDivisor),
-              std::tuple(80, 9, 114));
+
 }
 
 std::string PathIn(const QTemporaryDir& dir, const char* rel) { return dir.filePath(QString::fromUtf8(rel)).toStdString(); }

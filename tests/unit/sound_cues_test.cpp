@@ -110,7 +110,7 @@ TEST(SoundCues, ThunderIsHeardInEvenMinutesOfARunningView) {
 
 // In fog at level 2, the boat at the origin; a ship of kind 12 sounds on
 // its own turn near (under 800) or far (under 1500), a tow of kind 16 near only.
-TEST(FogSignals, ShipsByDistanceOnTheirOwnTurnAndSoundMarksOfARealAreaTogether) {
+TEST(FogSignals, ShipsByDistanceOnTheirOwnTurn) {
     for (auto [kind, distance, turn, id] : {std::tuple{12, 799, 2, 141}, {12, 800, 2, 140}, {12, 1499, 2, 140},
                                             {12, 1500, 2, 0}, {12, 500, 3, 0}, {16, 799, 5, 142}, {16, 800, 5, 0},
                                             {16, 500, 4, 0}}) {
@@ -129,21 +129,6 @@ TEST(FogSignals, ShipsByDistanceOnTheirOwnTurnAndSoundMarksOfARealAreaTogether) 
         PlayFogSignals(*g);
         EXPECT_TRUE(g->soundRequests.empty());
     }
-    auto g = std::make_unique<Game>();
-    g->cruiseOptions.soundLevel = 2;
-    g->weather.fog = 1;
-    g->cruiseOptions.areaCode = 12;
-    g->simClock.cycleB = 3;  // lights do not sound in the real areas
-    MarkList& m = g->markList;
-    m.count = 3;
-    std::tie(m.kind[0], m.x[0], m.y[0]) = std::tuple(31, 1200, 0);   // near
-    std::tie(m.kind[1], m.x[1], m.y[1]) = std::tuple(48, 0, -2399);  // far
-    std::tie(m.kind[2], m.x[2], m.y[2]) = std::tuple(30, 10, 10);    // not a sound signal
-    PlayFogSignals(*g);
-    EXPECT_TRUE(g->soundRequests.empty());
-    g->simClock.cycleA = 2;
-    PlayFogSignals(*g);
-    EXPECT_EQ(g->soundRequests, (Requests{{144, kPlain}, {143, kPlain}}));
 }
 
 // No-interrupt waits for silence; replace and plain cut in; a sound without

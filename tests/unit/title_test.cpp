@@ -47,31 +47,6 @@ TEST(BoatDesign, WorkingDimensionsFromTheOptions) {
     }
 }
 
-TEST(CourseSwitches, TheTitleFramePutsThemBackInStep) {
-    const struct {
-        const char* what;
-        int intro, currents, noFailElectronics, noFailEngine;
-        int wantCurrents, wantNoFailElectronics, wantNoFailEngine;
-    } cases[] = {
-        {"left the course", 0, 0, 1, 1, 1, 0, 0},
-        {"entered the course", 1, 1, 0, 0, 0, 1, 1},
-        {"cruise, one no-failure switch", 0, 0, 1, 0, 0, 1, 0},
-        {"cruise, currents on", 0, 1, 1, 1, 1, 1, 1},
-        {"course, one no-failure switch", 1, 1, 1, 0, 1, 1, 0},
-        {"course, already set", 1, 0, 1, 1, 0, 1, 1},
-        {"cruise, already set", 0, 1, 0, 0, 1, 0, 0},
-    };
-    for (const auto& c : cases) {
-        CruiseOptions o;
-        std::tie(o.introCourse, o.currentsOn, o.noFailElectronics, o.noFailEngine) =
-            std::tuple(c.intro, c.currents, c.noFailElectronics, c.noFailEngine);
-        ReconcileCourseSwitches(o);
-        EXPECT_EQ(std::tuple(o.introCourse, o.currentsOn, o.noFailElectronics, o.noFailEngine),
-                  std::tuple(c.intro, c.wantCurrents, c.wantNoFailElectronics, c.wantNoFailEngine))
-            << c.what;
-    }
-}
-
 TEST(TitleFrame, ResetsTheCruiseLeftoversAppliesTheDesignAndReconcilesTheCourse) {
     DrivenGame d;
     Game& g = d.g;
@@ -115,27 +90,6 @@ TEST(ScreenMetrics, CapsAndScalesTheDisplay) {
             << c.displayW << "x" << c.displayH;
         EXPECT_NEAR(s.vScale, c.vScale, 1e-12) << c.displayW << "x" << c.displayH;
         EXPECT_NEAR(s.hScale, c.hScale, 1e-12) << c.displayW << "x" << c.displayH;
-    }
-}
-
-TEST(SteeringBand, CursorIsSampledOnlyStrictlyInsideTheBandAndNotUnderTheChart) {
-    // Width 1024: the band is 341 < x < 682 and below steerZoneY.
-    for (auto [x, y, chart, taken] : {std::tuple{341, 650, 0, false}, {342, 650, 0, true}, {681, 650, 0, true},
-                                      {682, 650, 0, false}, {500, 600, 0, false}, {500, 601, 0, true},
-                                      {500, 700, 1, false}}) {
-        DrivenGame d;
-        EnterRunningCruise(d.g);
-        d.g.screenState.paused = 1;
-        d.g.screenState.chartShown = chart;
-        d.g.screenState.steerZoneY = 600;
-        d.g.screenState.steerMouseX = d.g.screenState.steerMouseY = -1;
-        d.host.hasCursor = true;
-        d.host.cursorX = x;
-        d.host.cursorY = y;
-        d.frame();
-        EXPECT_EQ(std::pair(d.g.screenState.steerMouseX, d.g.screenState.steerMouseY),
-                  taken ? std::pair(x, y) : std::pair(-1, -1))
-            << x << "," << y;
     }
 }
 

@@ -187,31 +187,6 @@ TEST(Front, OnDayOneTheWindGoesNorthWestOnceAtItsHour) {
     EXPECT_EQ(w.baseDirection, 0);
 }
 
-TEST(Storm, ThunderTheHourBeforeTheFrontThenTheStormForHalfAnHour) {
-    auto g = FrontGame(2, 30);
-    g->cruiseOptions.stepDivisor = 2919;  // no chance storms at this rate
-    g->cruiseOptions.difficulty = 2;
-    g->weather.regionWarmth = 0;
-    g->weather.stormHour = kNoStormHour;
-    g->simClock.cruiseHours = 27;
-    UpdateStorm(*g);
-    EXPECT_EQ(g->weather.stormHour, kNoStormHour);
-    g->simClock.cruiseHours = 28;
-    UpdateStorm(*g);
-    // 29 on the day clock never comes: a day-two front brings no thunder of its own.
-    EXPECT_EQ(g->weather.stormHour, 29.0);
-    g->weather.stormHour = 14.0;
-    for (auto [hours, storm] : {std::pair{14.0, 0}, {14.01, 1}, {14.99, 1}, {15.0, 2}, {15.49, 2}, {15.5, 0}}) {
-        g->simClock.dayHours = hours;
-        UpdateStormState(*g);
-        EXPECT_EQ(g->weather.storm, storm) << hours;
-    }
-    g->cruiseOptions.difficulty = 1;
-    g->simClock.dayHours = 14.5;
-    UpdateStormState(*g);
-    EXPECT_EQ(g->weather.storm, 0);
-}
-
 TEST(CruiseWeather, TheFogAndMoonlessTroublesAreKept) {
     auto g = SailingGame();
     g->cruiseOptions.difficulty = 3;
