@@ -77,18 +77,5 @@ TEST(ChartRightClick, TheClickedPointCentresTheCloserChart) {
               std::tuple(16, 2083, 2083, 0));
 }
 
-TEST(MiniChartZoom, OutwardStepsOfThreeStopAt12AndInwardStopAt1) {
-    ViewFixture f;
-    f.g.viewState.miniChartScale = 1;
-    for (int32_t want : {4, 7, 10, 12, 12}) {
-        MiniChartZoomOut(f.g);
-        EXPECT_EQ(f.g.viewState.miniChartScale, want);
-    }
-    for (int32_t want : {9, 6, 3, 1, 1}) {
-        MiniChartZoomIn(f.g);
-        EXPECT_EQ(f.g.viewState.miniChartScale, want);
-    }
-}
-
 }  // namespace
 }  // namespace vel

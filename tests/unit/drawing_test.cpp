@@ -93,19 +93,5 @@ TEST_F(Drawing, TextBackgroundByModeAndInkInTheTextColour) {
     EXPECT_GT(inked, 0);
 }
 
-TEST_F(Drawing, ClipRectStopsDrawingOutsideUntilReleased) {
-    dc.ClipRect(0, 0, 10, 10);
-    dc.SelectStockPen(Stock::Null);
-    dc.SelectStockBrush(Stock::White);
-    dc.Rectangle(0, 0, 20, 20);
-    dc.SetPixel(15, 2, kRed);
-    EXPECT_EQ(dc.GetPixel(9, 9), kWhite);
-    EXPECT_EQ(dc.GetPixel(10, 5), kBlack);
-    EXPECT_EQ(dc.GetPixel(15, 2), kBlack);
-    dc.ReleaseClip();
-    dc.Rectangle(0, 0, 20, 20);
-    EXPECT_EQ(dc.GetPixel(15, 15), kWhite);
-}
-
 }  // namespace
 }  // namespace vel::gfx

@@ -292,6 +292,7 @@ TEST(Coastline, CoveHeadsHillsLandmarksAndTheCoastsIslandsStandByTheirShorePoint
                 const int32_t back = area == 1 ? -s * (19 - k) * 500 : s * (21 + k) * 500;
                 EXPECT_TRUE(BehindShore(a, a.hillX[k], a.hillY[k], 20, 143, -s * (19 - k) * 500)) << k;
                 EXPECT_TRUE(BehindShore(a, a.hillX[5 + k], a.hillY[5 + k], 160, 272, back)) << 5 + k;
+                EXPECT_TRUE(a.hillSize[k] >= 50 && a.hillSize[k] <= 153) << a.hillSize[k];
             }
             const bool v1 = a.landmarkVariant == 1;
             const int32_t b = v1 ? 80 : 60, e = (area == 1 || v1) ? 10 : 150;
@@ -307,6 +308,12 @@ TEST(Coastline, CoveHeadsHillsLandmarksAndTheCoastsIslandsStandByTheirShorePoint
             EXPECT_TRUE(a.mirrored || (a.islandX[14] == a.islandOutline[11][point][0] &&
                                        a.islandY[14] == a.islandOutline[11][point][1] - 500 * s));
         }
+    for (uint32_t seed = 1; seed <= 12; ++seed) {  // the islands area's slot 16 follows slot 5
+        auto g = StartedCruise({2, 1}, seed);
+        const AreaGrid& a = g->areaGrid;
+        EXPECT_EQ(std::pair(a.islandX[16], a.islandY[16]),
+                  std::pair(a.mirrored ? 8000 : a.islandX[5] - 1200, a.islandY[5]));
+    }
 }
 
 }  // namespace

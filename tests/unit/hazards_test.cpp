@@ -120,6 +120,21 @@ std::unique_ptr<Game> FailureGame(double cruiseMinutes = 2500.0) {
     return g;
 }
 
+TEST(DockContact, TheDockIsStruckFromItsLandSide) {
+    for (auto [side, x, y, contact] : {std::tuple{1, 500.0, 195.0, 1}, {1, 500.0, 205.0, 0}, {1, 509.0, 195.0, 0},
+                                       {3, 500.0, 205.0, 1}, {2, 505.0, 200.0, 1}, {2, 495.0, 200.0, 0},
+                                       {4, 495.0, 200.0, 1}, {4, 495.0, 209.0, 0}}) {
+        EXPECT_EQ(ContactAt(x, y,
+                            [side](Game& g) {
+                                std::tie(g.cruiseOptions.areaCode, g.cruiseOptions.isRealArea) = std::pair(12, 1);
+                                std::tie(g.areaGrid.realDockX, g.areaGrid.realDockY, g.areaGrid.realDockSide) =
+                                    std::tuple(500, 200, side);
+                            }),
+                  contact)
+            << side << " " << x << " " << y;
+    }
+}
+
 TEST(Failures, DevicesFailOnceTheirMinuteHasPassedWithOneBeepEach) {
     auto g = FailureGame();
     UpdateFailures(*g);

@@ -58,7 +58,7 @@ TEST(Keys, DCastsOffAtThePierOrLetsGoAnchorOneThenTwoOrMeasuresOnTheChart) {
     EXPECT_EQ(g->chartView.rangeBearingTool, 1);
 }
 
-TEST(Keys, SheetKeysStopAtTheirEndsAndPageUpAt15RememberingTheSpeed) {
+TEST(Keys, SheetKeysStopAtTheirEndsPageUpAt15DownLooksAftShiftCyclesTheTarget) {
     auto g = CruisingGame();
     g->ownBoat.sheet = -2;
     OnKeyDown(*g, vk::Comma);
@@ -71,6 +71,11 @@ TEST(Keys, SheetKeysStopAtTheirEndsAndPageUpAt15RememberingTheSpeed) {
     OnKeyDown(*g, vk::PageUp);
     const CruiseOptions& o = g->cruiseOptions;
     EXPECT_EQ(std::tuple(o.simSpeed, o.savedSpeed, o.savedStepDivisor), std::tuple(15, 15, 10));
+    OnKeyDown(*g, vk::Down);
+    EXPECT_EQ(g->viewState.lookOffset, 180);
+    g->chartView.waypointAdvanceCount = 5;  // the target waypoint wraps to 1
+    OnKeyDown(*g, vk::Shift);
+    EXPECT_EQ(std::pair(g->chartView.waypointAdvanceCount, g->chartView.selectTarget), std::pair(1, 1));
 }
 
 TEST(Keys, OnlySomeKeysUnfreezeThePicture) {

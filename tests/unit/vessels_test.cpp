@@ -279,6 +279,14 @@ TEST(ClosestVessel, TooCloseBelowSixAndOneBeepBelowSeven) {
             << distance;
         for (const SoundRequest& r : g->soundRequests) EXPECT_EQ(r, (SoundRequest{0, PlayMode::Plain}));
     }
+    auto zero = BesideVesselThree(2.0);  // vessel 0 counts but in the real areas
+    zero->objectList.fbx[FleetEntry(3)] = 100000.0;
+    zero->objectList.fbx[FleetEntry(0)] = zero->objectList.fby[FleetEntry(0)] = 0.0;
+    CheckAnchoredVessels(*zero);
+    EXPECT_EQ(zero->hazards.closestVessel, 2);
+    zero->cruiseOptions.isRealArea = 1;
+    CheckAnchoredVessels(*zero);
+    EXPECT_EQ(zero->hazards.closestVessel, 1000);
     auto early = BesideVesselThree(2.0);
     early->screenState.startPlaced = 0;
     CheckAnchoredVessels(*early);

@@ -122,6 +122,14 @@ TEST(Fog, ColdFloorAndDampAirByHourAndArea) {
         g->ownBoat.x = c.x;
         EXPECT_EQ(FogConditions(*g), c.fog) << c.hour << " " << c.floor << " " << c.humidity << " " << c.area;
     }
+    // In fog conditions: none at the easiest difficulty or with the no-fog option.
+    for (auto [difficulty, noFog, fog] : {std::tuple{2, 0, 1}, {1, 0, 0}, {2, 1, 0}}) {
+        auto g = WeatherGame(0, 10);
+        std::tie(g->weather.floorTemperature, g->weather.humidity) = std::pair(50, 3);
+        std::tie(g->cruiseOptions.difficulty, g->cruiseOptions.noFog) = std::pair(difficulty, noFog);
+        UpdateEnvironment(*g);
+        EXPECT_EQ(g->weather.fog, fog) << difficulty << " " << noFog;
+    }
 }
 
 TEST(Synoptic, PositionWindAndSkyOfTheDay) {
