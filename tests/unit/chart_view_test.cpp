@@ -69,9 +69,6 @@ TEST(ChartOwnBoat, HiddenWithoutGps) {
 TEST(ChartStatus, PassageBonusTextByWidth) {
     EXPECT_STREQ(PassageBonusInstruction(5, 700),
                  "航海ﾎﾞｰﾅｽを得るためにはFloridaの赤い円の中で左ｸﾘｯｸする。Chubb小島かその北で終了。                ");
-    EXPECT_STREQ(PassageBonusInstruction(5, 900),
-                 "航海ﾎﾞｰﾅｽを得るためにはFloridaの赤い円の中で左ｸﾘｯｸする。ｱﾝｶｰﾘﾝｸﾞする。Chubb小島かその北で終了。"
-                 "                                ");
     EXPECT_STREQ(PassageBonusInstruction(5, 901),
                  "航海ﾎﾞｰﾅｽを稼ぐためにはFloridaの赤い円の中で左ｸﾘｯｸする。ｱﾝｶｰﾘﾝｸﾞする。Chubb小島かその北で終了。"
                  "                                 ");

@@ -152,8 +152,9 @@ TEST_P(EveryGeneratedArea, ObjectListHoldsIslandsRocksMarksAndBuoysInTheirEntrie
         }
         EXPECT_EQ(o.kind[33], kKindMooringBuoy);
         EXPECT_EQ(o.kind[34], kKindMooringBuoy);
-        EXPECT_EQ(static_cast<int32_t>(o.fbx[33]), g.moorings.buoyX[0]);
-        EXPECT_EQ(static_cast<int32_t>(o.fby[34]), g.moorings.buoy2Y);
+        const Moorings& m = g.moorings;
+        EXPECT_EQ(std::tuple(o.fbx[33], o.fbx[34], o.fby[34]),
+                  std::tuple(1.0 * m.buoyX[0], 1.0 * m.buoyX[1], 1.0 * m.buoy2Y));
         const Lighthouse& l = g.lighthouse;
         EXPECT_GE(l.count, 1);
         EXPECT_LE(l.count, 7);
@@ -308,6 +309,13 @@ TEST(Coastline, CoveHeadsHillsLandmarksAndTheCoastsIslandsStandByTheirShorePoint
             EXPECT_TRUE(a.mirrored || (a.islandX[14] == a.islandOutline[11][point][0] &&
                                        a.islandY[14] == a.islandOutline[11][point][1] - 500 * s));
         }
+    // An unmirrored river's first cove starts at 30 where the river bends to the sea, else at 32.
+    for (uint32_t seed = 1; seed <= 40; ++seed) {
+        auto g = StartedCruise({4, 1 + static_cast<int32_t>(seed % 2)}, seed);
+        const AreaGrid& a = g->areaGrid;
+        const bool toSea = (a.mainlandSide == 1) == (a.riverBend == 1);
+        EXPECT_TRUE(a.mirrored || a.coveStart[0] == (toSea ? 30 : 32)) << seed;
+    }
     for (uint32_t seed = 1; seed <= 12; ++seed) {  // the islands area's slot 16 follows slot 5
         auto g = StartedCruise({2, 1}, seed);
         const AreaGrid& a = g->areaGrid;

@@ -47,7 +47,7 @@ TEST(CommandTable, StatesOnTheTitleScreenAndInACruise) {
         {32780, true, true},   {32776, true, false},  {32963, true, true},   {32959, true, false},
         {32977, true, false},  {32797, true, true},   {32796, true, false},  {32801, true, false},
         {32957, false, false}, {32805, true, true},   {32809, true, false},  {32910, true, true},
-        {32911, true, false},  {32912, true, true},   {32916, true, false},  {32954, true, true},   {32847, true, true},
+        {32912, true, true},   {32913, true, false},   {32916, true, false},  {32954, true, true},   {32847, true, true},
         {32836, true, true},   {32898, false, true},  {32810, false, false}, {32772, false, false},
         {32872, true, true},   {32881, false, true},  {32884, false, true},  {32892, false, false},
         {32900, false, false}, {32817, false, false}, {32827, false, true},  {32849, false, false},

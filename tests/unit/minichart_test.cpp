@@ -37,5 +37,21 @@ TEST(MiniChart, AClickOnAShownButtonZoomsByThreeAndRestingOnOneDescribesIt) {
     EXPECT_EQ(f.g.screenState.buttonHovered, 1);
 }
 
+// Centred on the boat: the own boat's cross stands at the inset's centre
+// (168, 579) wherever the boat is; the sea greys at night and in fog.
+TEST(MiniChart, CentredOnTheBoatGreyAtNightAndInFogAbsentWithItsTrouble) {
+    const gfx::Color grey = gfx::Rgb(127, 127, 127);
+    for (auto [fog, night, trouble, sea] : {std::tuple{0, 0, 0, test::kWater}, {1, 0, 0, grey}, {0, 1, 0, grey},
+                                            {0, 0, 1, gfx::Rgb(1, 2, 3)}}) {
+        MiniFixture f;
+        std::tie(f.g.weather.fog, f.g.viewState.night, f.g.cruiseOptions.troubleNoMiniChart) =
+            std::tuple(fog, night, trouble);
+        std::tie(f.g.ownBoat.x, f.g.ownBoat.y, f.g.ownBoat.heading) = std::tuple(4000.0, -2000.0, 90);
+        f.draw();
+        EXPECT_EQ(f.at(300, 500), sea) << fog << night << trouble;
+        EXPECT_EQ(f.at(168, 575) == test::kYellow, trouble == 0);  // the cross's vertical stroke
+    }
+}
+
 }  // namespace
 }  // namespace vel

@@ -112,18 +112,12 @@ TEST(ResultsScreen, StandsTwoHundredMillisecondsStoresABetterScoreAndBringsBackA
     f.g->score.highScore = 700;
     EXPECT_EQ(f.draw(1000), 1200u);
     EXPECT_EQ(f.g->score.highScore, 850);  // 750 + 100
-    f.g->cruiseOptions.simSpeed = 12;
-    f.g->cruiseOptions.stepDivisor = 34;
-    f.g->simClock.speedBeforeStop = 9;
-    f.g->simClock.divisorBeforeStop = 114;
-    f.draw(0);
-    EXPECT_EQ(f.g->cruiseOptions.simSpeed, 9);
-    EXPECT_EQ(f.g->cruiseOptions.stepDivisor, 114);
-
-    f.g->cruiseOptions.simSpeed = 3;
-    f.g->cruiseOptions.stepDivisor = 1297;
-    f.draw(0);
-    EXPECT_EQ(f.g->cruiseOptions.simSpeed, 3);
+    for (auto [speed, divisor, after] : {std::tuple{12, 34, 9}, {3, 1297, 3}}) {  // a faster speed falls back
+        std::tie(f.g->cruiseOptions.simSpeed, f.g->cruiseOptions.stepDivisor) = std::pair(speed, divisor);
+        std::tie(f.g->simClock.speedBeforeStop, f.g->simClock.divisorBeforeStop) = std::pair(9, 114);
+        f.draw(0);
+        EXPECT_EQ(f.g->cruiseOptions.simSpeed, after) << speed;
+    }
 }
 
 }  // namespace

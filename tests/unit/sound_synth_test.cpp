@@ -67,15 +67,11 @@ TEST(SoundSynth, TheNineteenSoundsAreAudibleFiniteInRangeDistinctAndRepeatable) 
 }
 
 // 12, 20 and 38 firings a second; the whole beat repeats with every turn of
-// the crank, which takes two firings. Repeated, they run on without a click.
-TEST(SoundSynth, TheEngineBeatsFasterAsTheThrottleOpensAndLoopsCleanly) {
+// the crank, which takes two firings.
+TEST(SoundSynth, TheEngineBeatsFasterAsTheThrottleOpens) {
     EXPECT_NEAR(PulseRate(SynthesiseSound(147), 3, 60), 6, 0.5);
     EXPECT_NEAR(PulseRate(SynthesiseSound(148), 3, 60), 10, 1);
     EXPECT_NEAR(PulseRate(SynthesiseSound(150), 3, 60), 19, 2);
-    for (int32_t id : {147, 148, 149, 150}) {
-        const std::vector<float> w = SynthesiseSound(id);
-        EXPECT_TRUE(std::abs(w.front()) < 0.01f && std::abs(w.back()) < 0.01f) << id;
-    }
 }
 
 }  // namespace

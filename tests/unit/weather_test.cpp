@@ -195,6 +195,23 @@ TEST(Front, OnDayOneTheWindGoesNorthWestOnceAtItsHour) {
     EXPECT_EQ(w.baseDirection, 0);
 }
 
+// A day-two front: the low holds until its hour; behind it the system moves
+// back from the north-west.
+TEST(Front, OnDayTwoTheLowHoldsUntilItsHour) {
+    auto g = FrontGame(2, 30);
+    g->simClock.cruiseHours = 20;
+    DailyWeather(*g, 0);
+    EXPECT_EQ(g->weather.systemPosition, 7);
+    DailyWeather(*g, 1);  // tomorrow, before the front
+    EXPECT_EQ(std::pair(g->weather.systemPosition, g->weather.highPressure), std::pair(8, 0));
+    std::tie(g->simClock.day, g->simClock.cruiseHours) = std::pair(2, 30);
+    DailyWeather(*g, 0);
+    EXPECT_EQ(std::pair(g->weather.systemPosition, g->weather.highPressure), std::pair(6, 1));
+    g->simClock.day = 3;
+    DailyWeather(*g, 0);
+    EXPECT_EQ(g->weather.systemPosition, 5);
+}
+
 TEST(CruiseWeather, TheFogAndMoonlessTroublesAreKept) {
     auto g = SailingGame();
     g->cruiseOptions.difficulty = 3;
