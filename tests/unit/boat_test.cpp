@@ -33,6 +33,10 @@ TEST(ApparentWind, FollowsTrueWindAndBoatSpeed) {
         EXPECT_EQ(ComputeApparentWind(*g), pressure) << trueAngle << " " << speed;
         EXPECT_EQ(std::pair(g->ownBoat.apparentWindAngle, g->ownBoat.apparentWindSpeed), std::pair(angle, strength));
     }
+    auto g = SailingGame();  // guarded: an angle outside the table is held to it
+    g->ownBoat.trueWindAngle = 400;
+    ComputeApparentWind(*g);
+    EXPECT_EQ(g->ownBoat.apparentWindAngle, 179);
 }
 
 TEST(Sails, SpinnakerFactorTackAndCloseHauledAngle) {
@@ -115,6 +119,8 @@ TEST(Speed, HullSpeedCurveAndAccelerationCappedByTheDisplacement) {
     for (auto [pressure, speed] : {std::pair{0, 0.0}, {576, h}, {144, h / 2}, {-144, -h / 2}, {47 * 47, h * 1.25},
                                    {100000000, 200.0}, {-100000000, -40.0}})
         EXPECT_DOUBLE_EQ(TargetSpeed(*g, pressure), speed) << pressure;
+    g->boatDesign.displacement = 0;  // guarded: no division by nought
+    EXPECT_TRUE(std::isfinite(TargetSpeed(*g, 5000)));
     g->boatDesign.length = -10;
     EXPECT_DOUBLE_EQ(TargetSpeed(*g, 5000), 0.0);
     for (double step : {3.0, 882.0}) {
@@ -289,6 +295,11 @@ TEST(WaveMotion, PitchFollowsTheCycleWithAmplitudeBySea) {
             EXPECT_EQ(g->waveMotion.pitch, Trunc(amplitude * std::sin(count * 18.84 / 10))) << waves << " " << frame;
         }
     }
+    auto g = SailingGame();  // guarded: a zero divisor
+    g->cruiseOptions.stepDivisor = 0;
+    g->weather.waveState = 3;
+    AdvanceWaveMotion(*g);
+    EXPECT_LE(std::abs(g->waveMotion.pitch), 7);
 }
 
 }  // namespace

@@ -21,6 +21,8 @@ void SetArea(Game& g, Area a, int32_t fullScale) {
 
 TEST(ChartZoom, InFromTheWholeAreaThenByHalvesDownTo4) {
     ViewFixture f;
+    // Mended: a zoom of nought is treated as the closest, not divided by.
+    EXPECT_DOUBLE_EQ(ChartPixelsPerUnit(f.g.screenState, 0), ChartPixelsPerUnit(f.g.screenState, 4));
     f.g.chartView.scale = 75;
     for (int32_t want : {64, 32, 16, 8, 4, 4}) {
         ChartZoomIn(f.g);

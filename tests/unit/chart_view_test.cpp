@@ -66,16 +66,5 @@ TEST(ChartOwnBoat, HiddenWithoutGps) {
     }
 }
 
-TEST(ChartStatus, PassageBonusTextByWidth) {
-    EXPECT_STREQ(PassageBonusInstruction(5, 700),
-                 "航海ﾎﾞｰﾅｽを得るためにはFloridaの赤い円の中で左ｸﾘｯｸする。Chubb小島かその北で終了。                ");
-    EXPECT_STREQ(PassageBonusInstruction(5, 901),
-                 "航海ﾎﾞｰﾅｽを稼ぐためにはFloridaの赤い円の中で左ｸﾘｯｸする。ｱﾝｶｰﾘﾝｸﾞする。Chubb小島かその北で終了。"
-                 "                                 ");
-    EXPECT_STREQ(PassageBonusInstruction(8, 640),
-                 "航海ﾎﾞｰﾅｽを得るためにはShelburneの赤い円の中で左ｸﾘｯｸする。Maineで終了。       ");
-    EXPECT_STREQ(PassageBonusInstruction(1, 1024), "");
-}
-
 }  // namespace
 }  // namespace vel

@@ -84,8 +84,10 @@ TEST(CommandTable, DisabledChangesNothingAndCommandsRestartAFrozenPictureButStop
     g->screenState.frozen = 1;
     RunCommand(*g, 32837);
     EXPECT_EQ(std::pair(g->screenState.paused, g->screenState.frozen), std::pair(1, 1));
-    RunCommand(*g, 32837);  // resuming lets the picture run again
+    RunCommand(*g, 32837);  // mended: resuming lets the picture run again
     EXPECT_EQ(std::pair(g->screenState.paused, g->screenState.frozen), std::pair(0, 0));
+    g->screenState.forecastShown = 1;  // mended: the forecast item is checked while shown
+    EXPECT_TRUE(Checked(*g, 32828));
 }
 
 TEST(SpeedCommands, FasterAndSlowerStopAtTheLimitsAndRememberTheResultSpeedItemsDoNot) {
@@ -246,6 +248,12 @@ TEST(Options, TrawlerTakesTheWheelAndNeverLosesItsEngine) {
     RunCommand(*g, 32807);
     RunCommand(*g, 32805);
     EXPECT_EQ(o.noFailEngine, 1);
+    // Mended: the no-moonlight item, for passages only, darkens the nights it checks.
+    EXPECT_FALSE(Enabled(*g, 32957));
+    RunCommand(*g, 32968);
+    RunCommand(*g, 32957);
+    EXPECT_EQ(std::pair(o.troubleNoMoonlight, g->weather.moonlight), std::pair(1, 0));
+    EXPECT_TRUE(Checked(*g, 32957));
 }
 
 TEST(DesignDialog, EveryButtonSetsWhatItsLabelSays) {

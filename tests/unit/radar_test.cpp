@@ -76,19 +76,5 @@ TEST(RadarEchoes, NearRocksFullSizeFarRocksHalfAndBeyond7000None) {
     }
 }
 
-TEST(RadarReadout, WritesEblAndVrmToFitTheWidth) {
-    for (auto [width, largeFonts, text] : {std::tuple{1024, 0, "EBL: 30 度(右舷ﾊﾞｳから)             VRM: 1.5 海里 "},
-                                           {901, 1, "30 度(右舷ﾊﾞｳから)               1.5 海里 "},
-                                           {900, 0, "30 度(右舷ﾊﾞｳから)           1.5 海里 "},
-                                           {700, 1, "30 度(右舷ﾊﾞｳから)         1.5 mi"},
-                                           {699, 0, "30 度(右舷ﾊﾞｳから)     1.5 mi"}}) {
-        ViewFixture f(width, 768);
-        f.g.screenState.largeFonts = largeFonts;
-        f.g.radarState.ebl = 30;
-        f.g.radarState.vrm = 15;
-        EXPECT_EQ(RadarReadout(f.g), text) << width;
-    }
-}
-
 }  // namespace
 }  // namespace vel

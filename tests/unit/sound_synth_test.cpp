@@ -16,27 +16,6 @@ double Rms(const std::vector<float>& w) {
     return std::sqrt(s / static_cast<double>(w.size()));
 }
 
-// The strongest repetition rate between lo and hi Hz of the loudness, by
-// autocorrelation of the rectified, smoothed signal taken every tenth sample.
-double PulseRate(const std::vector<float>& w, double lo, double hi) {
-    constexpr int kStep = 10;
-    const double rate = static_cast<double>(kSoundSampleRate) / kStep;
-    std::vector<double> env;
-    double z = 0, mean = 0;
-    for (std::size_t i = 0; i < w.size(); ++i) {
-        z += 0.02 * (std::abs(w[i]) - z);
-        if (i % kStep == 0) env.push_back(z), mean += z;
-    }
-    mean /= static_cast<double>(env.size());
-    double best = -1, bestLag = 1;
-    for (int lag = static_cast<int>(rate / hi); lag <= static_cast<int>(rate / lo); ++lag) {
-        double s = 0;
-        for (std::size_t i = 0; i + lag < env.size(); ++i) s += (env[i] - mean) * (env[i + lag] - mean);
-        if (s > best) best = s, bestLag = lag;
-    }
-    return rate / bestLag;
-}
-
 // What each sound is for, and how long it may plausibly last.
 const std::map<int32_t, std::pair<double, double>> kBank = {
     {138, {3, 8}},   {139, {3, 8}},   {140, {3, 7}},     {141, {3, 7}},   {142, {4, 8}},   {143, {2.5, 6}},
@@ -64,14 +43,6 @@ TEST(SoundSynth, TheNineteenSoundsAreAudibleFiniteInRangeDistinctAndRepeatable) 
     const std::span<const int32_t> bank = SynthesisedSoundIds();
     EXPECT_EQ(std::vector<int32_t>(bank.begin(), bank.end()), ids);
     for (int32_t none : {0, 137, 169, 173, 175}) EXPECT_TRUE(SynthesiseSound(none).empty()) << none;
-}
-
-// 12, 20 and 38 firings a second; the whole beat repeats with every turn of
-// the crank, which takes two firings.
-TEST(SoundSynth, TheEngineBeatsFasterAsTheThrottleOpens) {
-    EXPECT_NEAR(PulseRate(SynthesiseSound(147), 3, 60), 6, 0.5);
-    EXPECT_NEAR(PulseRate(SynthesiseSound(148), 3, 60), 10, 1);
-    EXPECT_NEAR(PulseRate(SynthesiseSound(150), 3, 60), 19, 2);
 }
 
 }  // namespace

@@ -341,7 +341,20 @@ TEST(Ships, ComeRoundFromTheFarEndPastTenThousand) {
               std::tuple(100.0, 90, 11, 1));
     EXPECT_EQ(std::tuple(g->objectList.fby[ShipEntry(2)], g->vessels.heading[2], g->objectList.kind[ShipEntry(2)]),
               std::tuple(-100.0, 270, 12));
+    PlaceVirtualVessels(*g);  // mended: slots beyond the ship count wait far off, not at the origin
+    for (int i = 3; i <= 5; ++i)
+        EXPECT_EQ(std::pair(ShipX(*g, i), g->objectList.fby[ShipEntry(i)]), std::pair(-30000.0, -30000.0)) << i;
+}
 
+// Mended: the drift index past the sine table wraps. From 350 at 30 knots the
+// push is 20 toward 170, where the tables hold sin 17 and cos -98.
+TEST(SeaItems, DriftDownwind) {
+    auto g = CalmGame();
+    g->weather.windDirection = 350;
+    g->weather.windSpeed = 30;
+    DriftSeaItems(*g);
+    EXPECT_NEAR(g->vessels.crestX[0], 3 * 0.001 * 17 * 20, 1e-9);
+    EXPECT_NEAR(g->vessels.crestY[0], 3 * 0.001 * 98 * 20, 1e-9);
 }
 
 // The boat at (1000, 1000): a ship under 40 units (Manhattan) away in more

@@ -218,6 +218,7 @@ TEST(CruiseWeather, TheFogAndMoonlessTroublesAreKept) {
     g->cruiseOptions.troubleFog = g->cruiseOptions.troubleNoMoonlight = 1;
     GenerateCruiseWeather(*g);
     EXPECT_EQ(std::tuple(g->weather.floorTemperature, g->weather.highPressure, g->weather.moonlight), std::tuple(55, 0, 0));
+    EXPECT_EQ(g->weather.stormHour, kNoStormHour);  // mended: was a thunderstorm at 00:00
 }
 
 }  // namespace
