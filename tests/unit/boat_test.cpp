@@ -221,6 +221,17 @@ TEST(Requests, TackTurnsThroughTheWindAndSettlesCloseHauledUntilTheHelmCancels) 
     EXPECT_EQ(std::tuple(b.closeHauled, b.tackRequest), std::tuple(0, 0));
 }
 
+TEST(Requests, CloseHauledFromARunHeadsUpToFortyFiveDegrees) {
+    auto g = HelmGame();
+    g->weather.windSpeed = 16;
+    g->ownBoat.heading = 180;
+    g->ownBoat.headingExact = 180.0;
+    UpdateSpeed(*g);
+    g->ownBoat.tackRequest = -1;
+    for (int i = 0; i < 100 && g->ownBoat.tackRequest != 0; ++i) Ticks(*g, 1);
+    EXPECT_EQ(std::tuple(g->ownBoat.closeHauled, g->ownBoat.tack, g->ownBoat.heading), std::tuple(1, 1, 315));
+}
+
 TEST(BoatClicks, LeftTurnsToPortRightToStarboardEachOnceAndOnlyOnTheBoat) {
     auto g = HelmGame();
     g->ownBoat.closeHauled = 1;

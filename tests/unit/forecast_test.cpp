@@ -80,5 +80,19 @@ TEST(Forecast, EveryLineInOrder) {
     EXPECT_TRUE(lines[11].tomorrow && !lines[16].tomorrow);
 }
 
+// A day-one front approaches this morning before noon, this afternoon before
+// six, this evening from six.
+TEST(Forecast, FrontWordedByTheTimeOfDay) {
+    for (auto [hour, text] : {std::pair{11, "今朝、寒冷前線が近づく。         "},
+                              {12, "今日の午後、寒冷前線が近づく。     "}, {17, "今日の午後、寒冷前線が近づく。     "},
+                              {18, "今夕、寒冷前線が近づく。         "}}) {
+        auto g = ForecastGame();
+        g->weather.frontType = 1;
+        g->weather.frontHour = hour;
+        const std::vector<std::string> today = Texts(ForecastLines(*g), false);
+        EXPECT_NE(std::find(today.begin(), today.end(), text), today.end()) << hour;
+    }
+}
+
 }  // namespace
 }  // namespace vel
