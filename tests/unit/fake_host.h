@@ -34,6 +34,17 @@ inline std::unique_ptr<Game> NewGame() {
     return g;
 }
 
+// A game driven frame by frame on the fake host, at a display of 1024 x 768
+// unless a frame says otherwise.
+struct DrivenGame {
+    std::unique_ptr<Game> game = NewGame();
+    Game& g = *game;
+    FakeHost host;
+    FrameDriver driver;
+    explicit DrivenGame(int32_t startupHeight = 768) : driver(startupHeight) {}
+    FrameResult frame(const Display& d = Display{}) { return driver.run(g, host, d); }
+};
+
 // The flags of a cruise whose start has been placed and whose sailing view is up.
 inline void EnterRunningCruise(Game& g) {
     ScreenState& s = g.screenState;

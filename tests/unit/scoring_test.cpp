@@ -64,172 +64,29 @@ TEST(Scoring, ResultsOnTheFirstDayScoreNothing) {
     EXPECT_EQ(Labels(s), (std::vector<std::string>{"1日目終了せず。   ", "スコア 0。      "}));
 }
 
-struct MilesCase {
-    int32_t day;
-    double log;
-    bool enough;
-};
-
-class MilesPerDay : public ::testing::TestWithParam<MilesCase> {};
-
-TEST_P(MilesPerDay, FewerThanFifteenMilesADayScoreNothing) {
-    const MilesCase c = GetParam();
-    auto g = FinishedCruise();
-    g->simClock.day = c.day;
-    g->ownBoat.log = c.log;
-    const ScoreSheet s = ScoreCruise(*g);
-    EXPECT_EQ(s.failed, !c.enough);
-    EXPECT_EQ(Find(s, "距離不十分。          ") != nullptr, !c.enough);
+TEST(Scoring, FewerThanFifteenWholeMilesADayScoreNothing) {
+    for (auto [day, log, enough] : {std::tuple{3, 28.0, false}, {3, 29.9, false}, {3, 30.0, true}, {2, 15.0, true},
+                                    {6, 74.9, false}, {6, 75.0, true}}) {
+        auto g = FinishedCruise();
+        g->simClock.day = day;
+        g->ownBoat.log = log;
+        const ScoreSheet s = ScoreCruise(*g);
+        EXPECT_EQ(std::pair(s.failed, Find(s, "距離不十分。          ") != nullptr), std::pair(!enough, !enough))
+            << day << " " << log;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scoring, MilesPerDay,
-                         ::testing::Values(MilesCase{3, 28.0, false},  // 14 a day
-                                           MilesCase{3, 29.9, false},  // whole miles only: 29 / 2 = 14
-                                           MilesCase{3, 30.0, true},   // 15 a day
-                                           MilesCase{2, 15.0, true},   //
-                                           MilesCase{6, 74.9, false},  // 74 / 5 = 14
-                                           MilesCase{6, 75.0, true}));
-
-TEST(Scoring, AgroundAtTheEndScoresNothingEvenOnALongCruise) {
-    auto g = FinishedCruise();
-    g->ownBoat.log = 400.0;
-    g->ownBoat.depth = 4;
-    const ScoreSheet s = ScoreCruise(*g);
-    EXPECT_TRUE(s.failed);
-    EXPECT_EQ(Labels(s), (std::vector<std::string>{"座礁！  ", "スコア 0。      "}));
-}
-
-TEST(Scoring, EveryReasonForNothingIsListed) {
-    auto g = FinishedCruise();
-    g->score.endReason = 1;
-    g->ownBoat.depth = 4;
-    g->ownBoat.log = 10.0;
-    EXPECT_EQ(Labels(ScoreCruise(*g)), (std::vector<std::string>{"船に近づきすぎ｡", "座礁！  ", "距離不十分。          ",
-                                                                 "スコア 0。      "}));
-    g->score.endReason = 2;
-    g->ownBoat.depth = 20;
-    g->ownBoat.log = 100.0;
-    EXPECT_EQ(Labels(ScoreCruise(*g)), (std::vector<std::string>{"漁船に接触。     ", "スコア 0。      "}));
-}
-
-TEST(Scoring, PenaltiesBelowZeroShowZeroAndLeaveTheHighScore) {
-    auto g = FinishedCruise();
-    g->simClock.day = 2;
-    g->cruiseOptions.difficulty = 1;
-    g->ownBoat.log = 20.0;
-    g->cruiseOptions.currentsOn = 0;
-    g->score.tooClose = 1;
-    g->score.anchorageCalm = 7;
-    g->score.highScore = 500;
-    const ScoreSheet s = ScoreCruise(*g);  // 110 - 50 - 100 - 150 = -190
-    EXPECT_FALSE(s.failed);
-    EXPECT_EQ(s.total, 0);
-    EXPECT_EQ(Find(s, "アンカーの失点: ")->amount, -150);
-    EXPECT_EQ(Find(s, "最高得点: ")->amount, 500);
-    RecordHighScore(g->score, s);
-    EXPECT_EQ(g->score.highScore, 500);
-}
-
-TEST(Scoring, ABetterTotalBecomesTheHighScore) {
-    auto g = FinishedCruise();
-    g->score.highScore = 700;
-    const ScoreSheet s = ScoreCruise(*g);  // 750 + 100
-    EXPECT_EQ(Find(s, "最高得点: ")->amount, 850);
-    RecordHighScore(g->score, s);
-    EXPECT_EQ(g->score.highScore, 850);
-}
-
-TEST(Scoring, BonusesAndPenaltiesComeInTheirFixedOrder) {
-    auto g = FinishedCruise();
-    CruiseOptions& o = g->cruiseOptions;
-    o.troubleNoRadar = o.troubleNoDepthAlarm = o.troubleNoGps = o.troubleNoEngine = o.troubleNoMiniChart = 1;
-    g->weather.fogSeen = 1;
-    g->weather.maxWind = 24;
-    g->ownBoat.atPier = 1;
-    o.currentsOn = 0;
-    g->score.tooClose = 1;
-    g->score.anchorageCalm = 9;
-    const ScoreSheet s = ScoreCruise(*g);
-    const std::vector<std::string> expected = {
-        "日目終了 : ",          "ﾍﾞｰｽﾎﾟｲﾝﾄ  : ",     "レベル5 難易度ボーナス:", "ﾚｰﾀﾞｰなしﾎﾞｰﾅｽ:",
-        "水深警告なしボーナス:", "GPSなしﾎﾞｰﾅｽ:",     "ｴﾝｼﾞﾝなしﾎﾞｰﾅｽ :",       "小海図なしボーナス  :",
-        "霧ﾎﾞｰﾅｽ  :",           "強風ボーナス : ",    "着岸ボーナス :",          "100 ﾏｲﾙﾎﾞｰﾅｽ  :",
-        "潮流なしの失点 :",     "錨泊船への接触の失点 : ", "アンカーの失点: ",   "総合得点: ",
-        "最高得点: ",
-    };
-    EXPECT_EQ(Labels(s), expected);
-    // 750 + 50 + 20 + 100 + 50 + 100 + 100 + 50 + 50 + 100 - 50 - 100 - 50
-    EXPECT_EQ(s.total, 1170);
-}
-
-TEST(Scoring, AFailedDeviceEarnsTheBonusOfItsTrouble) {
-    auto g = FinishedCruise();
-    g->failures.reported = {1, 1, 1, 1};  // GPS, radar, depth sounder, engine
-    const ScoreSheet s = ScoreCruise(*g);
-    EXPECT_EQ(Find(s, "GPSなしﾎﾞｰﾅｽ:")->amount, 100);
-    EXPECT_EQ(Find(s, "ﾚｰﾀﾞｰなしﾎﾞｰﾅｽ:")->amount, 50);
-    EXPECT_EQ(Find(s, "水深警告なしボーナス:")->amount, 20);
-    EXPECT_EQ(Find(s, "ｴﾝｼﾞﾝなしﾎﾞｰﾅｽ :")->amount, 50);
-    EXPECT_EQ(s.total, 850 + 220);
-}
-
-TEST(Scoring, WindOfTwentyThreeKnotsIsNotStrong) {
-    auto g = FinishedCruise();
-    g->weather.maxWind = 23;
-    EXPECT_EQ(Find(ScoreCruise(*g), "強風ボーナス : "), nullptr);
-}
-
-struct ArrivalCase {
-    int32_t area;
-    double x;
-    bool arrived;
-};
-
-class PassageArrival : public ::testing::TestWithParam<ArrivalCase> {};
-
-TEST_P(PassageArrival, TheFarSideEarnsTheBonus) {
-    const ArrivalCase c = GetParam();
-    auto g = FinishedCruise();
-    g->cruiseOptions.areaCode = c.area;
-    g->score.passageStartValid = 1;
-    g->weather.moonlight = 1;
-    g->ownBoat.x = c.x;
-    EXPECT_EQ(PassageBonus(*g), c.arrived ? 500 : 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Scoring, PassageArrival,
-                         ::testing::Values(ArrivalCase{5, 17000, false}, ArrivalCase{5, 17000.5, true},
-                                           ArrivalCase{6, -15500, false}, ArrivalCase{6, -15501, true},
-                                           ArrivalCase{7, 15000, false}, ArrivalCase{7, 15001, true},
-                                           ArrivalCase{8, -12000, false}, ArrivalCase{8, -12001, true},
-                                           ArrivalCase{1, 30000, false}));
-
-TEST(Scoring, APassageScoresByDifficultyNotByDays) {
-    auto g = FinishedCruise();
-    g->simClock.day = 3;
-    g->ownBoat.log = 90.0;
-    g->cruiseOptions.areaCode = 5;
-    g->ownBoat.x = 18000;
-    g->score.passageStartValid = 1;
-    g->weather.moonlight = 1;
-    const ScoreSheet s = ScoreCruise(*g);
-    EXPECT_EQ(Labels(s), (std::vector<std::string>{"レベル5 難易度ポイント :", "航海ボーナス :", "総合得点: ", "最高得点: "}));
-    EXPECT_EQ(s.total, 300 + 500);
-    g->weather.moonlight = 0;
-    const ScoreSheet dark = ScoreCruise(*g);
-    EXPECT_EQ(Find(dark, "航海ボーナス(闇夜) : ")->amount, 550);
-    EXPECT_EQ(dark.total, 300 + 550);
-}
-
-TEST(Scoring, APassageWithoutAValidStartIsScoredByDays) {
-    auto g = FinishedCruise();
-    g->cruiseOptions.areaCode = 5;
-    g->ownBoat.x = 18000;
-    g->score.passageStartValid = 0;
-    const ScoreSheet s = ScoreCruise(*g);
-    EXPECT_EQ(s.passageBonus, 0);
-    EXPECT_EQ(s.total, 850);
-    EXPECT_NE(Find(s, "日目終了 : "), nullptr);
+TEST(Scoring, TheFarSideOfAPassageEarnsItsBonus) {
+    for (auto [area, x, arrived] : {std::tuple{5, 17000.0, false}, {5, 17000.5, true}, {6, -15500.0, false},
+                                    {6, -15501.0, true}, {7, 15000.0, false}, {7, 15001.0, true},
+                                    {8, -12000.0, false}, {8, -12001.0, true}, {1, 30000.0, false}}) {
+        auto g = FinishedCruise();
+        g->cruiseOptions.areaCode = area;
+        g->score.passageStartValid = 1;
+        g->weather.moonlight = 1;
+        g->ownBoat.x = x;
+        EXPECT_EQ(PassageBonus(*g), arrived ? 500 : 0) << area << " " << x;
+    }
 }
 
 // ---- the results screen ------------------------------------------------------------
@@ -250,45 +107,17 @@ struct ResultsFrame {
     }
 };
 
-TEST(ResultsScreen, StandsAtLeastTwoHundredMillisecondsAndStoresTheHighScore) {
+TEST(ResultsScreen, StandsTwoHundredMillisecondsStoresABetterScoreAndBringsBackAFasterSpeed) {
     ResultsFrame f;
+    f.g->score.highScore = 700;
     EXPECT_EQ(f.draw(1000), 1200u);
-    EXPECT_EQ(f.g->score.highScore, 850);
-}
-
-TEST(ResultsScreen, BringsBackTheSpeedOfTheAnchorageWhenFaster) {
-    ResultsFrame f;
-    f.g->cruiseOptions.simSpeed = 12;
-    f.g->cruiseOptions.stepDivisor = 34;
-    f.g->simClock.speedBeforeStop = 9;
-    f.g->simClock.divisorBeforeStop = 114;
-    f.draw(0);
-    EXPECT_EQ(f.g->cruiseOptions.simSpeed, 9);
-    EXPECT_EQ(f.g->cruiseOptions.stepDivisor, 114);
-
-    f.g->cruiseOptions.simSpeed = 3;
-    f.g->cruiseOptions.stepDivisor = 1297;
-    f.draw(0);
-    EXPECT_EQ(f.g->cruiseOptions.simSpeed, 3);
-}
-
-TEST(ResultsScreen, TheTotalIsWrittenInBlueAndTheWayOnInRed) {
-    ResultsFrame f;
-    f.draw(0);
-    // Rows from y 80 by 20: four items, two blank steps, then the total.
-    auto hasColour = [&](int top, gfx::Color c) {
-        for (int y = top; y < top + 20; ++y)
-            for (int x = 30; x < 200; ++x)
-                if (f.surface.pixel(x, y) == c) return true;
-        return false;
-    };
-    const int totalY = 80 + 20 * 6;
-    EXPECT_TRUE(hasColour(totalY, gfx::Rgb(0, 0, 255)));
-    EXPECT_FALSE(hasColour(80, gfx::Rgb(0, 0, 255)));
-    bool red = false;
-    for (int y = totalY + 20 + 90; y < totalY + 20 + 110; ++y)
-        for (int x = 1024 / 3; x < 1024 / 3 + 200; ++x) red = red || f.surface.pixel(x, y) == gfx::Rgb(255, 0, 0);
-    EXPECT_TRUE(red);
+    EXPECT_EQ(f.g->score.highScore, 850);  // 750 + 100
+    for (auto [speed, divisor, after] : {std::tuple{12, 34, 9}, {3, 1297, 3}}) {  // a faster speed falls back
+        std::tie(f.g->cruiseOptions.simSpeed, f.g->cruiseOptions.stepDivisor) = std::pair(speed, divisor);
+        std::tie(f.g->simClock.speedBeforeStop, f.g->simClock.divisorBeforeStop) = std::pair(9, 114);
+        f.draw(0);
+        EXPECT_EQ(f.g->cruiseOptions.simSpeed, after) << speed;
+    }
 }
 
 }  // namespace

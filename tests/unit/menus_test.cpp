@@ -1,0 +1,346 @@
+// Menus, options, dialogs and the control panel's buttons.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+#include "shell/commands.h"
+#include "shell/dialogs.h"
+#include "shell/options.h"
+#include "shell/panel_buttons.h"
+#include "shell_fixture.h"
+
+namespace vel {
+namespace {
+
+using testing::CruisingGame;
+using testing::TitleGame;
+
+bool Enabled(const Game& g, int32_t id) { return FindCommand(id)->enabled(g); }
+bool Checked(const Game& g, int32_t id) {
+    const Command* c = FindCommand(id);
+    return c->checked && c->checked(g);
+}
+
+TEST(CommandTable, EveryRowHasTextPromptAndRules) {
+    for (const Command& c : Commands()) {
+        EXPECT_NE(c.text, nullptr) << c.id;
+        EXPECT_GT(std::string_view(c.prompt).size(), 0u) << c.id;
+        EXPECT_TRUE(c.run && c.enabled) << c.id;
+    }
+    EXPECT_EQ(FindCommand(1), nullptr);
+}
+
+// Enabled and checked, on the title screen and in a cruise; check marks follow
+// their fields whether or not the item can be chosen.
+TEST(CommandTable, StatesOnTheTitleScreenAndInACruise) {
+    const struct {
+        int32_t id;
+        bool enabled, checked;
+    } title[] = {
+        {32771, true, false},  {32774, false, false}, {32828, false, false}, {32837, false, false},
+        {32780, true, true},   {32776, true, false},  {32963, true, true},   {32959, true, false},
+        {32977, true, false},  {32797, true, true},   {32796, true, false},  {32801, true, false},
+        {32957, false, false}, {32805, true, true},   {32809, true, false},  {32910, true, true},
+        {32912, true, true},   {32913, true, false},   {32916, true, false},  {32954, true, true},   {32847, true, true},
+        {32836, true, true},   {32898, false, true},  {32810, false, false}, {32772, false, false},
+        {32872, true, true},   {32881, false, true},  {32884, false, true},  {32892, false, false},
+        {32900, false, false}, {32817, false, false}, {32827, false, true},  {32849, false, false},
+        {32862, false, false}, {32918, true, false},  {32939, false, false}, {32926, true, true},
+    },
+      cruise[] = {
+          {32771, false, false}, {32774, true, false},  {32828, true, false},  {32780, false, true},
+          {32963, false, true},  {32809, false, false}, {32988, true, false},  {32838, true, false},
+          {32829, true, false},  {32830, true, false},  {32831, false, false}, {32832, false, false},
+          {32810, true, false},  {32811, false, false}, {32772, false, false}, {32813, false, false},
+          {32881, true, true},   {32882, true, false},  {32884, true, true},   {32890, false, false},
+          {32892, true, false},  {32893, false, true},  {32900, true, false},  {32902, false, false},
+          {32817, true, false},  {32818, true, true},   {32827, true, false},  {32849, true, false},
+          {32850, false, false}, {32857, false, true},  {32862, true, false},  {32864, false, true},
+          {32869, false, false}, {32939, true, false},
+      };
+    const auto check = [](const Game& g, const auto& rows) {
+        for (const auto& r : rows)
+            EXPECT_EQ(std::pair(Enabled(g, r.id), Checked(g, r.id)), std::pair(r.enabled, r.checked)) << r.id;
+    };
+    check(*TitleGame(), title);
+    check(*CruisingGame(), cruise);
+}
+
+TEST(CommandTable, DisabledChangesNothingAndCommandsRestartAFrozenPictureButStopDoesNot) {
+    auto t = TitleGame();
+    EXPECT_EQ(RunCommand(*t, 32774), CommandResult::Disabled);
+    EXPECT_EQ(t->screenState.resultsStep, 0);
+    EXPECT_EQ(RunCommand(*t, 1), CommandResult::Unknown);
+    auto g = CruisingGame();
+    g->screenState.frozen = 1;
+    RunCommand(*g, 32884);
+    EXPECT_EQ(g->screenState.frozen, 0);
+    g->screenState.frozen = 1;
+    RunCommand(*g, 32837);
+    EXPECT_EQ(std::pair(g->screenState.paused, g->screenState.frozen), std::pair(1, 1));
+    RunCommand(*g, 32837);  // mended: resuming lets the picture run again
+    EXPECT_EQ(std::pair(g->screenState.paused, g->screenState.frozen), std::pair(0, 0));
+    g->screenState.forecastShown = 1;  // mended: the forecast item is checked while shown
+    EXPECT_TRUE(Checked(*g, 32828));
+}
+
+TEST(SpeedCommands, FasterAndSlowerStopAtTheLimitsAndRememberTheResultSpeedItemsDoNot) {
+    auto g = TitleGame();
+    CruiseOptions& o = g->cruiseOptions;
+    SetSpeed(o, 15);
+    RunCommand(*g, 32949);
+    EXPECT_EQ(std::tuple(o.simSpeed, o.stepDivisor, o.savedSpeed, o.savedStepDivisor), std::tuple(15, 10, 15, 10));
+    SetSpeed(o, 1);
+    RunCommand(*g, 32950);
+    EXPECT_EQ(std::tuple(o.simSpeed, o.stepDivisor, o.savedSpeed, o.savedStepDivisor),
+              std::tuple(1, 2919, 1, 2919));
+    RunCommand(*g, 32949);
+    EXPECT_EQ(std::tuple(o.simSpeed, o.savedStepDivisor), std::tuple(2, 1946));
+    RunCommand(*g, 32843);
+    EXPECT_EQ(std::tuple(o.simSpeed, o.stepDivisor, o.savedSpeed), std::tuple(5, 577, 2));
+    EXPECT_TRUE(Checked(*g, 32843));
+    EXPECT_FALSE(Checked(*g, 32847));
+}
+
+TEST(AnchorCommands, LetGoIsCheckedOnlyOnceTheAnchorHoldsAndAnchorUpRestoresTheSpeed) {
+    auto g = CruisingGame();
+    g->simClock.hour = 14;
+    SetSpeed(g->cruiseOptions, 12);
+    RunCommand(*g, 32862);
+    EXPECT_EQ(g->anchors.anchor[1][1], 1);
+    EXPECT_FALSE(Checked(*g, 32862));
+    EXPECT_FALSE(Enabled(*g, 32862));
+    g->anchors.anchor[1][1] = 3;
+    EXPECT_TRUE(Checked(*g, 32862));
+    g->anchors.anchor[1][2] = 2;
+    g->ownBoat.tenderAnchorBearing = 90;
+    SetSpeed(g->cruiseOptions, 15);
+    RunCommand(*g, 32864);
+    EXPECT_EQ(std::tuple(g->anchors.anchor[1][1], g->anchors.anchor[1][2], g->ownBoat.tenderAnchorBearing),
+              std::tuple(0, 0, -1));
+    EXPECT_EQ(std::tuple(g->simClock.stopHour, g->cruiseOptions.simSpeed, g->cruiseOptions.stepDivisor),
+              std::tuple(-1, 12, 34));
+    EXPECT_TRUE(Checked(*g, 32864));
+}
+
+TEST(AnchorCommands, TenderNeedsAHoldingAnchorOrShallowWater) {
+    auto g = CruisingGame();
+    g->ownBoat.depth = 8;
+    EXPECT_FALSE(Enabled(*g, 32866));
+    g->ownBoat.depth = 7;
+    EXPECT_TRUE(Enabled(*g, 32866));
+    g->ownBoat.depth = 30;
+    g->anchors.anchor[1][1] = 3;
+    RunCommand(*g, 32866);
+    EXPECT_EQ(std::pair(g->anchors.anchor[1][2], g->ownBoat.tenderAnchorBearing), std::pair(2, 90));
+}
+
+TEST(SailCommands, AHeadsailStopsTheEngineAndWeighsAnchorTheSpinnakerComesDownToAJib) {
+    auto g = CruisingGame();
+    OwnBoat& b = g->ownBoat;
+    b.sailsUp = 0;
+    b.throttle = 3;
+    b.twinSplit = b.spinnaker = 1;
+    g->anchors.anchor[1][1] = 2;
+    g->simClock.speedBeforeStop = 6;
+    g->simClock.divisorBeforeStop = 384;
+    RunCommand(*g, 32817);
+    EXPECT_EQ(std::tuple(b.headsail, b.sailsUp, b.throttle, b.twinSplit, b.spinnaker, g->anchors.anchor[1][1]),
+              std::tuple(1, 1, 0, 0, 0, 0));
+    EXPECT_EQ(g->cruiseOptions.simSpeed, 6);
+    EXPECT_TRUE(Checked(*g, 32817));
+    // Down it leaves the genoa or storm jib, otherwise sets the working jib.
+    for (auto [before, after] : {std::pair{1, 1}, {3, 3}, {2, 2}, {0, 2}}) {
+        b.headsail = before;
+        b.spinnaker = 1;
+        RunCommand(*g, 32820);
+        EXPECT_EQ(std::pair(b.spinnaker, b.headsail), std::pair(0, after)) << before;
+    }
+}
+
+TEST(EngineCommands, ThrottleStepsAndDrivingHardAheadDragsTheAnchorOut) {
+    auto g = CruisingGame();
+    RunCommand(*g, 32849);
+    EXPECT_EQ(std::tuple(g->ownBoat.gear, g->ownBoat.throttle, g->ownBoat.sailsUp), std::tuple(3, 1, 0));
+    for (int32_t t : {3, 7, 10}) {
+        RunCommand(*g, 32922);
+        EXPECT_EQ(g->ownBoat.throttle, t);
+    }
+    EXPECT_FALSE(Enabled(*g, 32922));
+    // Idle ahead is 3 x 1; slow ahead is 3 x 3 and drags the anchor out.
+    g->anchors.anchor[1][1] = 3;
+    RunCommand(*g, 32851);
+    EXPECT_EQ(g->anchors.anchor[1][1], 3);
+    RunCommand(*g, 32852);
+    EXPECT_EQ(g->anchors.anchor[1][1], 0);
+
+}
+
+TEST(Options, IntroCourseSetsItsOwnSwitchesAndClearsEveryTrouble) {
+    auto g = TitleGame();
+    CruiseOptions& o = g->cruiseOptions;
+    std::tie(o.areaCode, o.region, o.isPassage, o.difficulty) = std::tuple(12, 2, 1, 8);
+    o.troubleFog = o.troubleNoGps = o.troubleNoRadar = o.troubleNoDepthAlarm = o.troubleNoEngine = 1;
+    RunCommand(*g, 32977);
+    EXPECT_EQ(std::tuple(o.introCourse, o.areaCode, o.region, o.isPassage, o.difficulty), std::tuple(1, 1, 2, 0, 1));
+    EXPECT_EQ(std::tuple(o.noFailElectronics, o.noFailEngine), std::tuple(1, 1));
+    EXPECT_EQ(o.troubleNoGps + o.troubleNoRadar + o.troubleNoDepthAlarm + o.troubleNoEngine + o.troubleStrongWind +
+                  o.troubleFog + o.currentsOn,
+              0);
+    // The course is not the southern coast, though it sails there.
+    EXPECT_FALSE(Checked(*g, 32963));
+    EXPECT_TRUE(Checked(*g, 32977));
+}
+
+TEST(Options, AreaChoicesLeaveTheCourseAndSetThePassageFlag) {
+    for (auto [id, area, region, passage] : {std::tuple{32959, 1, 1, 0}, {32979, 4, 1, 0}, {32966, 4, 2, 0},
+                                             {32976, 2, 3, 0}, {32967, 5, 5, 1}, {32970, 8, 6, 1},
+                                             {32971, 20, 1, 0}, {32975, 30, 3, 0}}) {
+        auto g = TitleGame();
+        g->cruiseOptions.introCourse = 1;
+        RunCommand(*g, id);
+        const CruiseOptions& o = g->cruiseOptions;
+        EXPECT_EQ(std::tuple(o.areaCode, o.region, o.isPassage, o.introCourse), std::tuple(area, region, passage, 0))
+            << id;
+        EXPECT_TRUE(Checked(*g, id)) << id;
+    }
+}
+
+TEST(Options, NoFailureSwitchesClearTheirTroublesOnlyWhenSwitchedOnAndFogExcludesNoFog) {
+    auto g = TitleGame();
+    CruiseOptions& o = g->cruiseOptions;
+    o.troubleNoGps = o.troubleNoRadar = o.troubleNoDepthAlarm = o.troubleNoEngine = 1;
+    RunCommand(*g, 32803);
+    EXPECT_EQ(o.noFailElectronics, 1);
+    EXPECT_EQ(std::tuple(o.troubleNoGps, o.troubleNoRadar, o.troubleNoDepthAlarm, o.troubleNoEngine),
+              std::tuple(0, 0, 0, 1));
+    o.troubleNoGps = 1;
+    RunCommand(*g, 32803);
+    EXPECT_EQ(std::pair(o.noFailElectronics, o.troubleNoGps), std::pair(0, 1));
+    RunCommand(*g, 32802);
+    EXPECT_EQ(std::pair(o.noFailEngine, o.troubleNoEngine), std::pair(1, 0));
+    RunCommand(*g, 32991);
+    RunCommand(*g, 32796);
+    EXPECT_EQ(std::pair(o.troubleFog, o.noFog), std::pair(1, 0));
+    RunCommand(*g, 32991);
+    EXPECT_EQ(std::pair(o.troubleFog, o.noFog), std::pair(0, 1));
+}
+
+TEST(Options, TrawlerTakesTheWheelAndNeverLosesItsEngine) {
+    auto g = TitleGame();
+    CruiseOptions& o = g->cruiseOptions;
+    o.helm = -1;
+    RunCommand(*g, 32808);
+    EXPECT_EQ(std::tuple(o.boatType, o.helm, o.noFailEngine), std::tuple(4, 1, 1));
+    EXPECT_TRUE(Checked(*g, 32802));
+    EXPECT_FALSE(Enabled(*g, 32802));
+    EXPECT_FALSE(Enabled(*g, 32911));
+    RunCommand(*g, 32806);
+    EXPECT_EQ(o.noFailEngine, 0);
+    // On the course the sailboat keeps its engine safe.
+    RunCommand(*g, 32977);
+    RunCommand(*g, 32807);
+    RunCommand(*g, 32805);
+    EXPECT_EQ(o.noFailEngine, 1);
+    // Mended: the no-moonlight item, for passages only, darkens the nights it checks.
+    EXPECT_FALSE(Enabled(*g, 32957));
+    RunCommand(*g, 32968);
+    RunCommand(*g, 32957);
+    EXPECT_EQ(std::pair(o.troubleNoMoonlight, g->weather.moonlight), std::pair(1, 0));
+    EXPECT_TRUE(Checked(*g, 32957));
+}
+
+TEST(DesignDialog, EveryButtonSetsWhatItsLabelSays) {
+    auto g = std::make_unique<Game>();
+    EXPECT_EQ(CheckedChoice(*g, DialogId::Design, 0), -1);  // nothing chosen yet
+    const RadioGroup& lengths = DialogFor(DialogId::Design).groups[0];
+    ASSERT_EQ(lengths.choices.size(), 6u);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_FALSE(PressRadio(*g, DialogId::Design, 0, i).has_value());
+        EXPECT_EQ(g->cruiseOptions.designLength, std::atoi(lengths.choices[i].label)) << lengths.choices[i].label;
+        EXPECT_EQ(CheckedChoice(*g, DialogId::Design, 0), i);
+    }
+    for (auto [group, choice, field, value] :
+         {std::tuple{1, 0, &CruiseOptions::designDisplacement, 11}, {1, 3, &CruiseOptions::designDisplacement, 8},
+          {2, 0, &CruiseOptions::designSailArea, 11}, {2, 2, &CruiseOptions::designSailArea, 9},
+          {3, 0, &CruiseOptions::designRig, 80}, {3, 1, &CruiseOptions::designRig, 100}}) {
+        PressRadio(*g, DialogId::Design, group, choice);
+        EXPECT_EQ(g->cruiseOptions.*field, value) << group << "/" << choice;
+    }
+    // Buttons out of range change nothing.
+    EXPECT_FALSE(PressRadio(*g, DialogId::Design, 4, 0).has_value());
+    EXPECT_FALSE(PressRadio(*g, DialogId::Design, 0, 6).has_value());
+    EXPECT_EQ(g->cruiseOptions.designLength, std::atoi(lengths.choices[5].label));
+    EXPECT_EQ(CheckedChoice(*g, DialogId::RadiusEntry, 9), -1);
+}
+
+std::vector<std::string> Shown(const Game& g) {
+    std::vector<std::string> labels;
+    for (const PanelButtonRow& b : ColumnButtons(ColumnFor(g)))
+        if (ButtonShown(b, g)) labels.emplace_back(b.label);
+    return labels;
+}
+
+const PanelButtonRow& Button(const Game& g, const std::string& label) {
+    for (const PanelButtonRow& b : ColumnButtons(ColumnFor(g)))
+        if (label == b.label && ButtonShown(b, g)) return b;
+    for (const PanelButtonRow& b : ViewButtons())
+        if (label == b.label) return b;
+    throw std::runtime_error("no button " + label);
+}
+
+TEST(PanelColumns, StateChoosesTheColumnAndItsShownButtons) {
+    auto g = std::make_unique<Game>();
+    g->ownBoat.sailsUp = 1;
+    EXPECT_EQ(ColumnFor(*g), ButtonColumn::Sails);
+    g->ownBoat.sailsUp = 0;
+    g->ownBoat.throttle = 1;
+    EXPECT_EQ(ColumnFor(*g), ButtonColumn::Engine);
+    g->ownBoat.throttle = 0;
+    EXPECT_EQ(ColumnFor(*g), ButtonColumn::Stopped);
+    EXPECT_EQ(Shown(*g), (std::vector<std::string>{"ｾｰﾙ  ", "ｴﾝｼﾞﾝ ", "ｱﾝｶｰ1ﾚｯｺ"}));
+    g->ownBoat.atPier = 1;
+    g->anchors.anchor[1][1] = 3;
+    EXPECT_EQ(Shown(*g), (std::vector<std::string>{"放す    ", "ｱﾝｶｰ ｱｯﾌﾟ", "ｾｰﾙ  ", "ｴﾝｼﾞﾝ "}));
+    g->cruiseOptions.boatType = 3;
+    g->ownBoat.atPier = 0;
+    g->anchors.anchor[1][1] = 0;
+    EXPECT_EQ(Shown(*g), (std::vector<std::string>{"ｴﾝｼﾞﾝ ", "ｱﾝｶｰ1ﾚｯｺ"}));
+}
+
+TEST(PanelButtons, MoreAndLessSailStepThroughThePlan) {
+    auto g = std::make_unique<Game>();
+    OwnBoat& b = g->ownBoat;
+    b.sailsUp = 1;
+    b.headsail = 3;
+    b.reefed = 1;
+    b.trueWindAngle = 120;
+    const PanelButtonRow& more = Button(*g, "ｾｰﾙ大    ");
+    const PanelButtonRow& less = Button(*g, "ｾｰﾙ小    ");
+    struct Step {
+        const PanelButtonRow* button;
+        int32_t headsail, reefed, spinnaker;
+    };
+    const Step steps[] = {{&more, 2, 1, 0}, {&more, 2, 0, 0}, {&more, 1, 0, 0}, {&more, 1, 0, 1},
+                          {&less, 1, 0, 0}, {&less, 2, 0, 0}, {&less, 2, 1, 0}, {&less, 3, 1, 0}};
+    for (const Step& s : steps) {
+        s.button->act(*g);
+        EXPECT_EQ(b.headsail, s.headsail);
+        EXPECT_EQ(b.reefed, s.reefed);
+        EXPECT_EQ(b.spinnaker, s.spinnaker);
+    }
+    // Close to the wind the genoa is as much as she carries.
+    b.trueWindAngle = 100;
+    b.headsail = 1;
+    more.act(*g);
+    EXPECT_EQ(b.spinnaker, 0);
+}
+
+}  // namespace
+}  // namespace vel
