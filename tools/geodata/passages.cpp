@@ -402,11 +402,11 @@ void KeepOpen(std::vector<double>& factor, const std::vector<std::vector<double>
 }
 
 // The shoreline pieces a landmass stands for, picked by its seeds.
-FittedLand SeedLand(const LandSpec& spec, std::vector<Piece>& pieces, const GeoProjection& p) {
+FittedLand SeedLand(const LandSpec& land, std::vector<Piece>& pieces, const GeoProjection& p) {
     FittedLand out;
-    for (int i = 0; i < spec.seedCount; ++i) {
-        Piece* s = PieceAt(pieces, AreaFromLatLon(p, spec.seeds[i]), false, 6000);
-        if (!s) throw std::runtime_error(std::string("no shore for landmass ") + spec.name);
+    for (int i = 0; i < land.seedCount; ++i) {
+        Piece* s = PieceAt(pieces, AreaFromLatLon(p, land.seeds[i]), false, 6000);
+        if (!s) throw std::runtime_error(std::string("no shore for landmass ") + land.name);
         s->taken = true;
         out.shore.push_back(s);
     }
@@ -414,12 +414,12 @@ FittedLand SeedLand(const LandSpec& spec, std::vector<Piece>& pieces, const GeoP
 }
 
 // Adds the coastal islands the landmass takes in and fits its factors.
-void FitLand(const LandSpec& spec, std::vector<Piece>& pieces, const std::vector<AreaPoint>& anchorages,
+void FitLand(const LandSpec& land, std::vector<Piece>& pieces, const std::vector<AreaPoint>& anchorages,
              FittedLand& out) {
     LandmassRecipe& m = out.recipe;
-    m = LandmassRecipe{spec.x, spec.y, spec.radius, spec.aspect, spec.rotationDeg, 0.0, -1,
-                       spec.firstVertex, spec.lastVertex, {}};
-    if (spec.radius == 0) {
+    m = LandmassRecipe{land.x, land.y, land.radius, land.aspect, land.rotationDeg, 0.0, -1,
+                       land.firstVertex, land.lastVertex, {}};
+    if (land.radius == 0) {
         const EllipseFit f = FitEllipse(out.shore.front()->pts);
         m.x = static_cast<int32_t>(std::lround(f.cx));
         m.y = static_cast<int32_t>(std::lround(f.cy));
@@ -427,10 +427,10 @@ void FitLand(const LandSpec& spec, std::vector<Piece>& pieces, const std::vector
         m.aspect = std::round(f.aspect * 1000) / 1000;
         m.rotationDeg = static_cast<int32_t>(std::lround(f.bearingDeg));
     }
-    if (spec.withIslands > 0)
+    if (land.withIslands > 0)
         for (Piece& s : pieces)
-            if (!s.taken && s.closed && s.areaMiles >= spec.withIslands && s.centroid.x >= spec.xMin &&
-                s.centroid.x <= spec.xMax) {
+            if (!s.taken && s.closed && s.areaMiles >= land.withIslands && s.centroid.x >= land.xMin &&
+                s.centroid.x <= land.xMax) {
                 s.taken = true;
                 out.shore.push_back(&s);
             }
@@ -446,16 +446,16 @@ void FitLand(const LandSpec& spec, std::vector<Piece>& pieces, const std::vector
         if (len <= 0) continue;
         hits.clear();
         for (const Piece* s : out.shore) Crossings(s->pts, {double(m.x), double(m.y)}, o.dx / len, o.dy / len, hits);
-        std::erase_if(hits, [&](double t) { return t > spec.reach * len; });
+        std::erase_if(hits, [&](double t) { return t > land.reach * len; });
         if (hits.empty()) {
-            if (spec.noHit > 0) factor[v] = spec.noHit;
+            if (land.noHit > 0) factor[v] = land.noHit;
             continue;
         }
-        const auto eastOfLimit = [&](double t) { return m.x + o.dx / len * t > spec.eastLimit; };
+        const auto eastOfLimit = [&](double t) { return m.x + o.dx / len * t > land.eastLimit; };
         const double first = *std::min_element(hits.begin(), hits.end());
         std::erase_if(hits, eastOfLimit);
         if (hits.empty()) hits.push_back(first);
-        const double t = spec.crossing == Crossing::First ? *std::min_element(hits.begin(), hits.end())
+        const double t = land.crossing == Crossing::First ? *std::min_element(hits.begin(), hits.end())
                                                           : *std::max_element(hits.begin(), hits.end());
         factor[v] = t / len;
         for (double h : hits) candidates[v].push_back(h / len);
@@ -467,7 +467,7 @@ void FitLand(const LandSpec& spec, std::vector<Piece>& pieces, const std::vector
     std::vector<int> known;
     for (int v = 0; v < kLandmassVertices; ++v)
         if (factor[v] > 0) known.push_back(v);
-    if (known.empty()) throw std::runtime_error(std::string("no shore on any ray of ") + spec.name);
+    if (known.empty()) throw std::runtime_error(std::string("no shore on any ray of ") + land.name);
     std::vector<double> filled = factor;
     for (int v = 0; v < kLandmassVertices; ++v) {
         if (factor[v] > 0) continue;
@@ -551,12 +551,12 @@ std::string Num(double v) {
 
 int32_t Round(double v) { return static_cast<int32_t>(std::lround(v)); }
 
-void Write(std::ostream& out, const RegionSpec& spec, const GeoProjection& p, const std::vector<FittedLand>& lands,
+void Write(std::ostream& out, const RegionSpec& land, const GeoProjection& p, const std::vector<FittedLand>& lands,
            const std::vector<std::pair<std::string, IslandRecipe>>& islands, const std::vector<StoredRock>& rocks,
            const std::vector<std::pair<std::string, PassageLight>>& lights,
            const std::vector<std::pair<std::string, PassageMark>>& marks) {
-    WriteGeneratedHeader(out, std::string("Stored tables of the ") + spec.title + ".",
-                         "tools/geodata/regenerate.sh (velmara-geodata passage " + std::to_string(spec.region) + ")");
+    WriteGeneratedHeader(out, std::string("Stored tables of the ") + land.title + ".",
+                         "tools/geodata/regenerate.sh (velmara-geodata passage " + std::to_string(land.region) + ")");
     out << "// Named features, lights, marks, shallows and place names were picked by\n"
         << "// approximate positions (to about a mile) from general charts of the area;\n"
         << "// the shapes and positions stored come from the shorelines, except the\n"
@@ -585,11 +585,11 @@ void Write(std::ostream& out, const RegionSpec& spec, const GeoProjection& p, co
     out << "};\n\nconstexpr PassageMark kMarks[] = {\n";
     for (const auto& [name, m] : marks) out << "    {" << m.kind << ", " << m.x << ", " << m.y << "},  // " << name << "\n";
     out << "};\n\n";
-    if (spec.shallows.empty()) {
+    if (land.shallows.empty()) {
         out << "constexpr std::span<const DepthBox> kShallows{};\n\n";
     } else {
         out << "constexpr DepthBox kShallows[] = {\n";
-        for (const BoxSpec& b : spec.shallows) {
+        for (const BoxSpec& b : land.shallows) {
             const AreaPoint nw = AreaFromLatLon(p, {b.north, b.west}), se = AreaFromLatLon(p, {b.south, b.east});
             out << "    {" << Round(nw.x) << ", " << Round(se.x) << ", " << Round(nw.y) << ", " << Round(se.y) << ", "
                 << b.cap << "},  // " << b.name << "\n";
@@ -597,50 +597,50 @@ void Write(std::ostream& out, const RegionSpec& spec, const GeoProjection& p, co
         out << "};\n\n";
     }
     out << "constexpr PlaceName kNames[] = {\n";
-    for (const NameSpec& n : spec.names) {
+    for (const NameSpec& n : land.names) {
         const AreaPoint a = AreaFromLatLon(p, n.at);
         out << "    {" << Round(a.x) << ", " << Round(a.y) << ", \"" << n.text << "\", NameStyle::" << n.style
             << "},\n";
     }
-    out << "};\n\n}  // namespace\n\nconst PassageRegion " << spec.symbol
+    out << "};\n\n}  // namespace\n\nconst PassageRegion " << land.symbol
         << " = {kLandmasses, kIslands, kRocks, kLights, kMarks, kShallows, kNames};\n\n}  // namespace vel\n";
 }
 
-int Generate(const RegionSpec& spec) {
-    const GeoProjection* p = ProjectionForArea(spec.areaCode);
+int Generate(const RegionSpec& land) {
+    const GeoProjection* p = ProjectionForArea(land.areaCode);
     if (!p) throw std::runtime_error("no projection");
     std::vector<Piece> pieces = LoadPieces(*p, 45000);
 
     // Mainland pieces first, then the named islands (which keep their own
     // slots), then the coastal islands the landmasses take in.
     std::vector<FittedLand> lands;
-    for (const LandSpec& l : spec.lands) lands.push_back(SeedLand(l, pieces, *p));
+    for (const LandSpec& l : land.lands) lands.push_back(SeedLand(l, pieces, *p));
     std::vector<std::pair<std::string, IslandRecipe>> islands;
-    for (const IslandSpec& s : spec.islands) {
+    for (const IslandSpec& s : land.islands) {
         Piece* piece = PieceAt(pieces, AreaFromLatLon(*p, s.at), true);
         if (!piece || piece->taken) {
-            std::cerr << "passage " << spec.region << ": no island of its own for " << s.name << ", filled below\n";
+            std::cerr << "passage " << land.region << ": no island of its own for " << s.name << ", filled below\n";
             continue;
         }
         piece->taken = true;
         islands.emplace_back(s.name, IslandFrom(*piece));
     }
-    for (std::size_t i = 0; i < lands.size(); ++i) FitLand(spec.lands[i], pieces, spec.anchorages, lands[i]);
+    for (std::size_t i = 0; i < lands.size(); ++i) FitLand(land.lands[i], pieces, land.anchorages, lands[i]);
     // The remaining slots take the largest islands left in the area.
-    const int32_t wanted = spec.islandSlots - static_cast<int32_t>(spec.lands.size());
+    const int32_t wanted = land.islandSlots - static_cast<int32_t>(land.lands.size());
     std::vector<Piece*> rest;
     for (Piece& s : pieces)
-        if (!s.taken && s.closed && s.areaMiles > 0 && InArea(s.centroid) && s.centroid.x > spec.autoIslandMinX)
+        if (!s.taken && s.closed && s.areaMiles > 0 && InArea(s.centroid) && s.centroid.x > land.autoIslandMinX)
             rest.push_back(&s);
     std::stable_sort(rest.begin(), rest.end(), [](const Piece* a, const Piece* b) { return a->areaMiles > b->areaMiles; });
-    const int32_t firstIsland = static_cast<int32_t>(spec.lands.size()) + 1;
+    const int32_t firstIsland = static_cast<int32_t>(land.lands.size()) + 1;
     const auto reefLike = [](const Piece* s) {
         return s->areaMiles < 0.6 && s->centroid.y > 0.19386134120049925 * s->centroid.x - 3000;
     };
     for (bool reefs : {false, true})
         for (Piece* s : rest) {
             const int32_t slot = firstIsland + static_cast<int32_t>(islands.size());
-            if (slot - firstIsland >= wanted || (slot >= spec.reefFrom) != reefs) break;
+            if (slot - firstIsland >= wanted || (slot >= land.reefFrom) != reefs) break;
             if (s->taken || (reefs && !reefLike(s))) continue;
             s->taken = true;
         const LatLon g = LatLonFromArea(*p, s->centroid);
@@ -652,7 +652,7 @@ int Generate(const RegionSpec& spec) {
 
     // Rocks: the seeds' islets, then the smallest islets spread over the area.
     std::vector<StoredRock> rocks;
-    for (const LatLon& seed : spec.rockSeeds) {
+    for (const LatLon& seed : land.rockSeeds) {
         const AreaPoint a = AreaFromLatLon(*p, seed);
         Piece* s = PieceAt(pieces, a, true);
         const AreaPoint at = (s && !s->taken && s->areaMiles < 0.05) ? s->centroid : a;
@@ -664,7 +664,7 @@ int Generate(const RegionSpec& spec) {
         if (!s.taken && s.closed && s.areaMiles > 0 && s.areaMiles < 0.05 && InArea(s.centroid))
             islets.push_back(s.centroid);
     // Farthest-point order: each next rock the islet farthest from those taken.
-    while (static_cast<int32_t>(rocks.size()) < spec.rockCount && !islets.empty()) {
+    while (static_cast<int32_t>(rocks.size()) < land.rockCount && !islets.empty()) {
         std::size_t pick = 0;
         double far = -1;
         for (std::size_t i = 0; i < islets.size(); ++i) {
@@ -683,10 +683,10 @@ int Generate(const RegionSpec& spec) {
     std::vector<IslandRecipe> plain;
     for (const auto& i : islands) plain.push_back(i.second);
     std::vector<std::pair<std::string, PassageLight>> lights;
-    for (const LightSpec& l : spec.lights) {
+    for (const LightSpec& l : land.lights) {
         int32_t slot = 0;
-        for (std::size_t i = 0; i < spec.lands.size(); ++i)
-            if (std::string(spec.lands[i].name) == l.feature) slot = static_cast<int32_t>(i) + 1;
+        for (std::size_t i = 0; i < land.lands.size(); ++i)
+            if (std::string(land.lands[i].name) == l.feature) slot = static_cast<int32_t>(i) + 1;
         for (std::size_t i = 0; i < islands.size(); ++i)
             if (islands[i].first == l.feature) slot = firstIsland + static_cast<int32_t>(i);
         if (slot == 0) throw std::runtime_error(std::string("no slot for the light on ") + l.feature);
@@ -695,7 +695,7 @@ int Generate(const RegionSpec& spec) {
     }
 
     std::vector<std::pair<std::string, PassageMark>> marks;
-    for (const MarkSpec& m : spec.marks) {
+    for (const MarkSpec& m : land.marks) {
         const AreaPoint a = AreaFromLatLon(*p, m.a);
         if (m.kind == 25) {
             marks.emplace_back(m.name, PassageMark{25, Round(a.x), Round(a.y)});
@@ -710,7 +710,7 @@ int Generate(const RegionSpec& spec) {
         marks.emplace_back(m.name, PassageMark{23, Round(from.x + (to.x - from.x) / 3), Round(from.y + (to.y - from.y) / 3)});
         marks.emplace_back(m.name, PassageMark{24, Round(to.x + (from.x - to.x) / 3), Round(to.y + (from.y - to.y) / 3)});
     }
-    Write(std::cout, spec, *p, lands, islands, rocks, lights, marks);
+    Write(std::cout, land, *p, lands, islands, rocks, lights, marks);
     return 0;
 }
 
