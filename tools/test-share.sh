@@ -1,8 +1,8 @@
 #!/bin/sh
 # Test lines over code lines: non-blank, non-comment lines of tests/ against
-# src/ and tools/ (.cpp and .h), leaving out generated data tables (src/world/data/
-# and any file whose first line says "GENERATED FILE"). The project keeps the
-# share at or under a third.
+# src/ and tools/ (.cpp and .h), leaving out generated data tables (any file whose
+# first line says "GENERATED FILE"); hand-compiled tables count as code. The
+# project keeps the share at or under a third.
 cd "$(dirname "$0")/.." || exit 1
 
 # Non-blank lines outside // and /* */ comments (and # comments in scripts).
@@ -25,7 +25,7 @@ count() {
 }
 
 tests=$(find tests -type f | sort)
-code=$(find src tools -type f \( -name '*.cpp' -o -name '*.h' \) ! -path 'src/world/data/*' | sort |
+code=$(find src tools -type f \( -name '*.cpp' -o -name '*.h' \) | sort |
   while read -r f; do head -n 1 "$f" | grep -q 'GENERATED FILE' || echo "$f"; done)
 
 t=$(count $tests)
