@@ -271,6 +271,7 @@ constexpr ReplayCommand kTable[] = {
     {"boat-at", 3, 3, BoatAt, "boat-at FEATURE DX DY"},
     {"boat-near", 4, 4, BoatNear, "boat-near FEATURE DX DY TOLERANCE"},
     {"boat-off", 3, 3, BoatOff, "boat-off FEATURE DISTANCE TOLERANCE"},
+    {"course", 1, 1, Course, "course DEG"},
     {"moor", 1, 2, Moor, "moor letgo 1|2 | tender DEG | weigh | castoff | release"},
     {"time", 1, 2, TimeOfDay, "time HOUR [MINUTE]"},
     {"weather", 1, 1, WeatherKind, "weather clear|fog|thunder|storm|overcast"},

@@ -86,6 +86,14 @@ int BoatOff(Session& s, Args a) {
     return kExpectationFailed;
 }
 
+int Course(Session& s, Args a) {
+    int32_t heading = 0;
+    if (!ParseInts(a, {&heading}) || heading < 0 || heading > 359) return Bad(s, "course takes DEG from 0 to 359");
+    s.game->ownBoat.heading = heading;
+    s.game->ownBoat.headingExact = heading;
+    return kOk;
+}
+
 int Moor(Session& s, Args a) {
     Game& g = *s.game;
     const std::string& action = a[0];

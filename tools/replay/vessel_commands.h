@@ -14,6 +14,8 @@ int BoatNear(Session& s, Args a);
 // boat-off FEATURE DISTANCE TOLERANCE: expects the boat DISTANCE units from
 // the feature, in whatever direction it lies, give or take TOLERANCE.
 int BoatOff(Session& s, Args a);
+// course DEG: the helmsman brings the boat onto a new heading at once.
+int Course(Session& s, Args a);
 // moor ACTION [ARG]: letgo 1|2, weigh, tender 0|90|180|270, castoff, release.
 int Moor(Session& s, Args a);
 
