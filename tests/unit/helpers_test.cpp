@@ -33,21 +33,17 @@ TEST(Rng, SeedOneGivesTheCRuntimeSequenceAndTheTableHolds901Draws) {
 }
 
 TEST(Random, DividesByThirtyTwoThousandOverTheMagnitudeOfNButAtLeastTwoAndNeverByNought) {
-    const struct {
-        int n, rand, want;
-    } cases[] = {
-        // 32000 / 100 = 320: the top of rand's range overshoots n.
-        {100, 319, 0}, {100, 320, 1}, {100, 32000, 100}, {100, 32767, 102},
-        {0, 15999, 0}, {0, 16000, 1}, {1, 32000, 2}, {-1, 32767, 2},
-        {-5, 6399, 0}, {-5, 6400, 1}, {-5, 32767, 5}, {3, 10665, 0}, {3, 10666, 1},
-        // 32000 / 16001 = 1 is the last whole divisor; past it the draw is
-        // rand() itself instead of a division by nought.
-        {16000, 32767, 16383}, {16001, 32767, 32767}, {32000, 32767, 32767}, {32001, 32767, 32767},
-        {-40000, 12345, 12345}, {2147483647, 32767, 32767}, {-2147483647 - 1, 32767, 32767},
-    };
-    for (const auto& c : cases) {
-        Rng r = PrimedFor(c.rand);
-        EXPECT_EQ(random(r, c.n), c.want) << "random(" << c.n << ") of " << c.rand;
+    for (auto [n, rand, want] : {
+             // 32000 / 100 = 320: the top of rand's range overshoots n.
+             std::tuple{100, 319, 0}, {100, 320, 1}, {100, 32000, 100}, {100, 32767, 102},
+             {0, 15999, 0}, {0, 16000, 1}, {1, 32000, 2}, {-1, 32767, 2},
+             {-5, 6399, 0}, {-5, 6400, 1}, {-5, 32767, 5}, {3, 10665, 0}, {3, 10666, 1},
+             // 32000 / 16001 = 1 is the last whole divisor; past it the draw is
+             // rand() itself instead of a division by nought.
+             {16000, 32767, 16383}, {16001, 32767, 32767}, {32000, 32767, 32767}, {32001, 32767, 32767},
+             {-40000, 12345, 12345}, {2147483647, 32767, 32767}, {-2147483647 - 1, 32767, 32767}}) {
+        Rng r = PrimedFor(rand);
+        EXPECT_EQ(random(r, n), want) << "random(" << n << ") of " << rand;
     }
 }
 
@@ -55,11 +51,9 @@ TEST(Angles, NormaliseWrapsOnceAndBearingsTruncateTowardZero) {
     for (auto [in, out] : {std::pair{359, 359}, {360, 0}, {-1, 359}, {-360, 0}, {720, 360}, {-400, -40}})
         EXPECT_EQ(NormaliseAngle(in), out) << in;
     // trunc(atan2 x 57.295 + 0.5): west of north the truncation lifts it.
-    const struct {
-        double dx, dy;
-        int bearing;
-    } bearings[] = {{0, 1, 0}, {1, 0, 90}, {0, -1, 180}, {-1, 0, 271}, {-1, -1, 226}, {-1, 1, 316}, {3, 4, 37}};
-    for (const auto& b : bearings) EXPECT_EQ(BearingOf(b.dx, b.dy), b.bearing) << b.dx << "," << b.dy;
+    for (auto [dx, dy, bearing] : {std::tuple{0.0, 1.0, 0}, {1.0, 0.0, 90}, {0.0, -1.0, 180}, {-1.0, 0.0, 271},
+                                   {-1.0, -1.0, 226}, {-1.0, 1.0, 316}, {3.0, 4.0, 37}})
+        EXPECT_EQ(BearingOf(dx, dy), bearing) << dx << "," << dy;
 }
 
 TEST(TrigTables, UseTheProgramsDegreeFactorAndTruncate) {

@@ -28,22 +28,18 @@ TEST(RadarControls, RangeVrmAndEblStepWithinTheirLimitsAndSavingKeepsThePrevious
     ViewFixture f;
     RadarState& r = f.g.radarState;
     r.range = 3;
-    for (int32_t want : {6, 12, 24, 48, 48}) {
-        RadarRangeUp(f.g);
-        EXPECT_EQ(r.range, want);
+    using S = RadarState;
+    // Each control in turn and what it leaves: the range doubles to 48 and
+    // halves to 3, the VRM stops at nought, the EBL wraps below nought.
+    for (auto [control, field, want] :
+         {std::tuple{&RadarRangeUp, &S::range, 6}, {&RadarRangeUp, &S::range, 12}, {&RadarRangeUp, &S::range, 24},
+          {&RadarRangeUp, &S::range, 48}, {&RadarRangeUp, &S::range, 48}, {&RadarRangeDown, &S::range, 24},
+          {&RadarRangeDown, &S::range, 12}, {&RadarRangeDown, &S::range, 6}, {&RadarRangeDown, &S::range, 3},
+          {&RadarRangeDown, &S::range, 3}, {&RadarVrmDown, &S::vrm, 0}, {&RadarVrmUp, &S::vrm, 5},
+          {&RadarEblLeft, &S::ebl, 355}, {&RadarEblRight, &S::ebl, 0}}) {
+        control(f.g);
+        EXPECT_EQ(r.*field, want);
     }
-    for (int32_t want : {24, 12, 6, 3, 3}) {
-        RadarRangeDown(f.g);
-        EXPECT_EQ(r.range, want);
-    }
-    RadarVrmDown(f.g);
-    EXPECT_EQ(r.vrm, 0);
-    RadarVrmUp(f.g);
-    EXPECT_EQ(r.vrm, 5);
-    RadarEblLeft(f.g);
-    EXPECT_EQ(r.ebl, 355);
-    RadarEblRight(f.g);
-    EXPECT_EQ(r.ebl, 0);
     for (auto [distance, bearing] : {std::pair{12, 200}, {30, 10}}) {
         r.vrmDistance = distance;
         r.eblBearing = bearing;
@@ -81,13 +77,12 @@ TEST(RadarEchoes, NearRocksFullSizeFarRocksHalfAndBeyond7000None) {
     }
 }
 
-TEST(RadarButtons, SaveButtonsAreAbsentWhileEblAndVrmAreNought) {
+TEST(RadarButtons, SaveButtonsAreAbsentWhileEblAndVrmAreNoughtAndTheEblKeepsItsTrueBearing) {
     RadarFixture f;
     RadarState& r = f.g.radarState;
     r.savedVrm = 7;
     f.clickAt(RadarFixture::kSaveVrmX, RadarFixture::kSecondRowY);
     f.draw();
-    EXPECT_FALSE(RadarSaveButtonsShown(r));
     EXPECT_EQ(std::pair(r.savedVrm, f.g.inputState.clickY), std::pair(7, RadarFixture::kSecondRowY));
     // "vrm +" takes the next click; then 0.5 mile reads 4 tenths.
     f.clickAt(RadarFixture::kVrmPlusX, RadarFixture::kFirstRowY);
@@ -96,16 +91,12 @@ TEST(RadarButtons, SaveButtonsAreAbsentWhileEblAndVrmAreNought) {
     f.clickAt(RadarFixture::kSaveVrmX, RadarFixture::kSecondRowY);
     f.draw();
     EXPECT_EQ(std::tuple(r.savedVrm, r.savedVrmPrev, f.g.inputState.clickY), std::tuple(4, 7, 0));
-}
-
-TEST(RadarButtons, EblSaveKeepsTheTrueBearingOfTheLine) {
-    RadarFixture f;
-    f.g.ownBoat.heading = 300;
-    f.g.radarState.ebl = 90;
+    // With the EBL alone set, its line 90 degrees off a heading of 300 saves as 30.
+    std::tie(r.vrm, r.ebl, f.g.ownBoat.heading) = std::tuple(0, 90, 300);
     f.draw();
     f.clickAt(RadarFixture::kSaveEblX, RadarFixture::kSecondRowY);
     f.draw();
-    EXPECT_EQ(f.g.radarState.savedEbl, 30);
+    EXPECT_EQ(r.savedEbl, 30);
 }
 
 TEST(RadarButtons, AClickActsOnceAndTheHoverExplainsTheButton) {

@@ -92,24 +92,28 @@ void ExpectStoredFieldsEqual(const Game& want, const Game& got) {
     EXPECT_EQ(got.score.highScore, want.score.highScore);
 }
 
+void ExpectFirstRunDefaults(const Game& g) {
+    const CruiseOptions& o = g.cruiseOptions;
+    EXPECT_EQ(std::tuple(o.difficulty, o.areaCode, o.region, o.boatType, o.simSpeed, o.stepDivisor, o.soundLevel),
+              std::tuple(5, 1, 2, 1, 9, 114, 3));
+    EXPECT_EQ(std::tuple(o.troubleStrongWind, o.helm, o.departureHour, o.hullColour, o.currentsOn, o.buttonHelp),
+              std::tuple(1, 1, 9, 1, 1, 1));
+    EXPECT_EQ(std::tuple(o.introCourse, o.isPassage, g.score.highScore, g.weather.moonlight), std::tuple(0, 0, 0, 1));
+}
+
 TEST(SettingsLayout, EachFieldIsWrittenUnvalidatedLowByteFirstAtItsOffsetIn144Bytes) {
-    auto g = EveryFieldSet();
-    g->cruiseOptions.simSpeed = 40;  // saving writes what it holds
-    g->cruiseOptions.stepDivisor = -3;
-    g->cruiseOptions.hullColour = 9;
-    g->cruiseOptions.spare = -1;
+    // Values no menu gives, each its own: saving writes what it holds.
+    auto g = std::make_unique<Game>();
+    for (const Slot& s : kLayout) g->cruiseOptions.*s.field = 1000 + s.offset;
     g->score.highScore = -2;
     const std::vector<uint8_t> bytes = EncodeSettings(*g);
     ASSERT_EQ(bytes.size(), 144u);
-    for (const Slot& s : kLayout) EXPECT_EQ(ReadLE(bytes, s.offset), g->cruiseOptions.*s.field) << s.offset;
-    EXPECT_EQ(ReadLE(bytes, 44), 1);
+    for (const Slot& s : kLayout) EXPECT_EQ(ReadLE(bytes, s.offset), 1000 + s.offset) << s.offset;
+    EXPECT_EQ(ReadLE(bytes, 44), 1072);
     EXPECT_EQ(std::tuple(bytes[96], bytes[97], bytes[99], ReadLE(bytes, 108)), std::tuple(0xFE, 0xFF, 0xFF, 0));
-    g->cruiseOptions.areaCode = 0x01020304;
-    const std::vector<uint8_t> again = EncodeSettings(*g);
-    EXPECT_EQ(std::tuple(again[0], again[1], again[2], again[3]), std::tuple(4, 3, 2, 1));
 }
 
-TEST(SettingsDecode, RoundTripKeepsEveryStoredFieldAndIgnoresTheReservedSlotAndExtraBytes) {
+TEST(SettingsDecode, RoundTripKeepsEveryStoredFieldAndAnEmptyFileGivesTheDefaults) {
     auto original = EveryFieldSet();
     std::vector<uint8_t> bytes = EncodeSettings(*original);
     WriteLE(bytes, 108, 0x5A5A5A5A);
@@ -125,6 +129,11 @@ TEST(SettingsDecode, RoundTripKeepsEveryStoredFieldAndIgnoresTheReservedSlotAndE
     EXPECT_EQ(std::tuple(loaded->cruiseOptions.troubleNoRadar, loaded->viewState.monochrome,
                          loaded->screenState.frozen),
               std::tuple(0, 0, 0));
+    // An empty file gives the first run's defaults.
+    loaded = std::make_unique<Game>();
+    loaded->weather.moonlight = 0;
+    DecodeSettings(*loaded, {});
+    ExpectFirstRunDefaults(*loaded);
     // The later simple-graphics slot wins.
     for (auto [at44, at72] : {std::pair{1, 0}, {0, 1}}) {
         WriteLE(bytes, 44, at44);
@@ -162,23 +171,20 @@ TEST(SettingsValidation, ValuesNoMenuOffersLoadAsTheBuiltInChoiceAndTheMoonFollo
 }
 
 TEST(SettingsValidation, AreaAndRegionLoadAsAnAreaOfTheMenuAndThePassageFlagFollows) {
-    for (auto [storedArea, storedRegion, area, region] :
-         {std::tuple{3, 1, 3, 1}, {2, 3, 2, 3}, {30, 3, 30, 3},
+    for (auto [storedArea, storedRegion, area, region, passage] :
+         {std::tuple{3, 1, 3, 1, 0}, {2, 3, 2, 3, 0}, {30, 3, 30, 3, 0}, {7, 6, 7, 6, 1},
           // A generated area outside its regions sails the south.
-          {3, 3, 3, 2}, {1, 9, 1, 2},
+          {3, 3, 3, 2, 0}, {4, 0, 4, 2, 0},
           // Passages and real areas name their own region.
-          {5, 1, 5, 5}, {8, 2, 8, 6}, {12, 1, 12, 2},
+          {5, 1, 5, 5, 1}, {8, 2, 8, 6, 1}, {12, 1, 12, 2, 0},
           // No such area: the first one, in the stored region if it has it.
-          {0, 1, 1, 1}, {9, 1, 1, 1}, {-5, 3, 1, 2}, {31, 6, 1, 2}}) {
-        const auto g = LoadedWith({{&O::areaCode, storedArea}, {&O::region, storedRegion}});
-        EXPECT_EQ(std::pair(g->cruiseOptions.areaCode, g->cruiseOptions.region), std::pair(area, region))
-            << storedArea << " " << storedRegion;
-    }
-    for (auto [area, passage] : {std::pair{1, 0}, {4, 0}, {5, 1}, {6, 1}, {7, 1}, {8, 1}, {9, 0}, {11, 0}, {30, 0}}) {
+          {0, 1, 1, 1, 0}, {9, 1, 1, 1, 0}, {-5, 3, 1, 2, 0}, {31, 6, 1, 2, 0}}) {
         auto g = std::make_unique<Game>();
         g->cruiseOptions.isPassage = 1 - passage;
-        DecodeSettings(*g, FileWith({{&O::areaCode, area}}));
-        EXPECT_EQ(g->cruiseOptions.isPassage, passage) << area;
+        DecodeSettings(*g, FileWith({{&O::areaCode, storedArea}, {&O::region, storedRegion}}));
+        const CruiseOptions& o = g->cruiseOptions;
+        EXPECT_EQ(std::tuple(o.areaCode, o.region, o.isPassage), std::tuple(area, region, passage))
+            << storedArea << " " << storedRegion;
     }
 }
 
@@ -200,27 +206,25 @@ bool OneOf(int32_t v, std::initializer_list<int32_t> values) { return std::find(
 
 std::string UnusableField(const Game& g) {
     const CruiseOptions& o = g.cruiseOptions;
-    if (o.difficulty < 1 || o.difficulty > 10) return "difficulty";
-    if (o.boatType < 1 || o.boatType > 4) return "boatType";
+    for (auto [name, field, low, high] :
+         {std::tuple{"difficulty", &O::difficulty, 1, 10}, {"boatType", &O::boatType, 1, 4},
+          {"simSpeed", &O::simSpeed, 0, 15}, {"stepDivisor", &O::stepDivisor, 0, 2919}, {"hullColour", &O::hullColour, 1, 4},
+          {"departureHour", &O::departureHour, 0, 23}, {"soundLevel", &O::soundLevel, 0, 3}})
+        if (o.*field < low || o.*field > high) return name;
     if (!OneOf(o.designLength, {0, 20, 25, 30, 35, 40, 50})) return "designLength";
     if (!OneOf(o.designDisplacement, {0, 8, 9, 10, 11})) return "designDisplacement";
     if (!OneOf(o.designSailArea, {0, 9, 10, 11})) return "designSailArea";
     if (!OneOf(o.designRig, {0, 80, 100})) return "designRig";
-    if (o.simSpeed < 0 || o.simSpeed > 15) return "simSpeed";
-    if (o.stepDivisor < 0 || o.stepDivisor > 2919) return "stepDivisor";
-    if (o.hullColour < 1 || o.hullColour > 4) return "hullColour";
     if (!OneOf(o.helm, {1, -1})) return "helm";
-    if (o.departureHour < 0 || o.departureHour > 23) return "departureHour";
-    if (o.soundLevel < 0 || o.soundLevel > 3) return "soundLevel";
     if (g.score.highScore < 0) return "highScore";
     for (const Slot& s : kLayout) {
         const bool isSwitch = s.offset >= 44 && s.offset != 80 && s.offset != 88 && s.offset != 112 && s.offset != 124;
         if (isSwitch && !OneOf(o.*s.field, {0, 1})) return "switch at " + std::to_string(s.offset);
     }
-    const std::pair<int32_t, int32_t> area{o.areaCode, o.region};
     const std::pair<int32_t, int32_t> areas[] = {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {1, 2},  {2, 2},  {3, 2},  {4, 2}, {2, 3},
                                                  {5, 5}, {6, 5}, {7, 6}, {8, 6}, {20, 1}, {11, 1}, {12, 2}, {30, 3}};
-    if (std::find(std::begin(areas), std::end(areas), area) == std::end(areas)) return "areaCode and region";
+    if (std::find(std::begin(areas), std::end(areas), std::pair(o.areaCode, o.region)) == std::end(areas))
+        return "areaCode and region";
     return {};
 }
 
@@ -261,29 +265,6 @@ TEST(SettingsValidation, IntroCourseFileLoadsWithItsOwnSwitchesUntilTheTitleReco
     EXPECT_EQ(std::tuple(o.difficulty, o.currentsOn, o.noFailElectronics, o.noFailEngine), std::tuple(5, 0, 1, 1));
 }
 
-void ExpectFirstRunDefaults(const Game& g) {
-    const CruiseOptions& o = g.cruiseOptions;
-    EXPECT_EQ(std::tuple(o.difficulty, o.areaCode, o.region, o.boatType, o.simSpeed, o.stepDivisor, o.soundLevel),
-              std::tuple(5, 1, 2, 1, 9, 114, 3));
-    EXPECT_EQ(std::tuple(o.troubleStrongWind, o.helm, o.departureHour, o.hullColour, o.currentsOn, o.buttonHelp),
-              std::tuple(1, 1, 9, 1, 1, 1));
-    EXPECT_EQ(std::tuple(o.introCourse, o.isPassage, g.score.highScore, g.weather.moonlight), std::tuple(0, 0, 0, 1));
-}
-
-TEST(SettingsShortFile, AnEmptyFileGivesTheDefaultsAShortOneKeepsWholeValues) {
-    auto empty = std::make_unique<Game>();
-    empty->weather.moonlight = 0;
-    DecodeSettings(*empty, {});
-    ExpectFirstRunDefaults(*empty);
-    std::vector<uint8_t> bytes = FileWith({{&O::areaCode, 7}, {&O::difficulty, 8}, {&O::region, 0x0303}});
-    bytes.resize(10);  // two values and two stray bytes of the third
-    const auto g = Decoded(bytes);
-    const CruiseOptions& o = g->cruiseOptions;
-    // Validation ran on what was read: the region is the passage's own.
-    EXPECT_EQ(std::tuple(o.areaCode, o.difficulty, o.region, o.simSpeed, o.stepDivisor, o.isPassage),
-              std::tuple(7, 8, 6, 9, 114, 1));
-}
-
 std::string PathIn(const QTemporaryDir& dir, const char* rel) { return dir.filePath(QString::fromUtf8(rel)).toStdString(); }
 
 QByteArray ReadAll(const QString& path) {
@@ -307,18 +288,19 @@ TEST(SettingsFile, SaveCreatesTheFolderReplacesAnOlderFileAndLoadReadsItBack) {
     auto loaded = std::make_unique<Game>();
     LoadSettingsFile(*loaded, path);
     ExpectStoredFieldsEqual(*original, *loaded);
-    const std::string nested = PathIn(dir, "config/velmara/p.vel");
-    ASSERT_TRUE(SaveSettingsFile(*original, nested));
-    EXPECT_EQ(QFileInfo(QString::fromStdString(nested)).size(), 144);
-    // A short file on disk keeps what it holds; a missing one gives the defaults.
-    QByteArray data(8, '\0');
+    ASSERT_TRUE(SaveSettingsFile(*original, PathIn(dir, "config/velmara/p.vel")));
+    // A short file keeps its whole values, validated: two and two stray bytes
+    // of the region, which is the passage's own. A missing one gives the defaults.
+    QByteArray data(10, '\0');
     data[0] = 6;
     data[4] = 2;
+    data[8] = 3;
     ASSERT_TRUE(WriteAll(path, data));
     loaded = std::make_unique<Game>();
     LoadSettingsFile(*loaded, path);
     const CruiseOptions& o = loaded->cruiseOptions;
-    EXPECT_EQ(std::tuple(o.areaCode, o.difficulty, o.isPassage, o.region), std::tuple(6, 2, 1, 5));
+    EXPECT_EQ(std::tuple(o.areaCode, o.difficulty, o.region, o.simSpeed, o.stepDivisor, o.isPassage),
+              std::tuple(6, 2, 5, 9, 114, 1));
     loaded = std::make_unique<Game>();
     std::tie(loaded->score.highScore, loaded->cruiseOptions.boatType, loaded->cruiseOptions.areaCode) =
         std::tuple(800, 3, 12);
@@ -349,10 +331,7 @@ TEST(SettingsFile, LivesInTheUserConfigFolder) {
     const bool had = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
     const std::string path = DefaultSettingsPath();
-    if (had)
-        qputenv("XDG_CONFIG_HOME", saved);
-    else
-        qunsetenv("XDG_CONFIG_HOME");
+    had ? qputenv("XDG_CONFIG_HOME", saved) : qunsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(path, PathIn(dir, "velmara/p.vel"));
 }
 

@@ -88,8 +88,7 @@ TEST(SoundCues, SlamAndWavesOnlyAtTheFullLevelWithTheWindForwardAtTheStartOfAPit
 }
 
 TEST(SoundCues, DistantThunderDrawsItsChanceWhateverTheSoundLevel) {
-    auto quiet = std::make_unique<Game>();
-    auto loud = std::make_unique<Game>();
+    auto quiet = std::make_unique<Game>(), loud = std::make_unique<Game>();
     quiet->rng.srand(77);
     loud->rng.srand(77);
     quiet->cruiseOptions.soundLevel = 0;
@@ -101,7 +100,7 @@ TEST(SoundCues, DistantThunderDrawsItsChanceWhateverTheSoundLevel) {
     EXPECT_EQ(quiet->rng.x, loud->rng.x);
     EXPECT_TRUE(quiet->soundRequests.empty());
     const auto heard = std::count(loud->soundRequests.begin(), loud->soundRequests.end(), R{138, kPlain});
-    EXPECT_EQ(heard, static_cast<long>(loud->soundRequests.size()));
+    EXPECT_EQ(heard, std::ssize(loud->soundRequests));
     // random(100) < 3 is three chances in a hundred and some.
     EXPECT_TRUE(heard > 30 && heard < 110) << heard;
 }
@@ -109,14 +108,10 @@ TEST(SoundCues, DistantThunderDrawsItsChanceWhateverTheSoundLevel) {
 TEST(SoundCues, ThunderIsHeardInEvenMinutesOfARunningView) {
     auto g = std::make_unique<Game>();
     g->cruiseOptions.soundLevel = 2;
-    g->simClock.minute = 3;
-    CueThunderClap(*g);
-    g->simClock.minute = 4;
-    g->screenState.paused = 1;
-    CueThunderClap(*g);
-    g->screenState.paused = 0;
-    g->screenState.helpPage = 300;
-    CueThunderClap(*g);
+    for (auto [minute, paused, help] : {std::tuple{3, 0, 0}, {4, 1, 0}, {4, 0, 300}}) {
+        std::tie(g->simClock.minute, g->screenState.paused, g->screenState.helpPage) = std::tuple(minute, paused, help);
+        CueThunderClap(*g);
+    }
     EXPECT_TRUE(g->soundRequests.empty());
     g->screenState.helpPage = 0;
     for (int i = 0; i < 200; ++i) CueThunderClap(*g);
@@ -141,6 +136,7 @@ void PutShip(Game& g, int i, int32_t kind, double x, double y) {
 
 // A ship of kind 12 sounds on its own turn near (under 800) or far (under
 // 1500), a tow of kind 16 near only; the distance is split over both axes.
+// Without fog, or below some effects, nothing sounds.
 TEST(FogSignals, ShipsByDistanceOnTheirOwnTurn) {
     for (auto [kind, distance, turn, id] : {std::tuple{12, 799, 2, 141}, {12, 800, 2, 140}, {12, 1499, 2, 140},
                                             {12, 1500, 2, 0}, {12, 500, 3, 0}, {16, 799, 5, 142}, {16, 800, 5, 0},
@@ -150,6 +146,12 @@ TEST(FogSignals, ShipsByDistanceOnTheirOwnTurn) {
         g->simClock.cycleC = turn;
         PlayFogSignals(*g);
         EXPECT_EQ(g->soundRequests, Only(id, kPlain)) << kind << " " << distance;
+        g->soundRequests.clear();
+        g->cruiseOptions.soundLevel = 1;
+        PlayFogSignals(*g);
+        std::tie(g->cruiseOptions.soundLevel, g->weather.fog) = std::tuple(3, 0);
+        PlayFogSignals(*g);
+        EXPECT_TRUE(g->soundRequests.empty());
     }
 }
 
@@ -163,19 +165,6 @@ TEST(FogSignals, LighthousesSoundOnEveryThirdTurnByDistance) {
         PlayFogSignals(*g);
     }
     EXPECT_EQ(g->soundRequests, (Requests{{144, kNoInterrupt}, {143, kPlain}}));
-}
-
-TEST(FogSignals, NeedFogAndSomeEffects) {
-    for (auto [fog, level] : {std::pair{0, 3}, {1, 1}, {1, 0}}) {
-        auto g = Foggy();
-        g->weather.fog = fog;
-        g->cruiseOptions.soundLevel = level;
-        PutShip(*g, 1, 11, 100, 0);
-        g->simClock.cycleC = 1;
-        std::tie(g->lighthouse.x[1], g->lighthouse.y[1], g->simClock.cycleB) = std::tuple(0, 0, 3);
-        PlayFogSignals(*g);
-        EXPECT_TRUE(g->soundRequests.empty()) << "fog " << fog << " level " << level;
-    }
 }
 
 TEST(FogSignals, SoundMarksOfARealAreaTakeTheirTurnTogether) {
@@ -195,19 +184,28 @@ TEST(FogSignals, SoundMarksOfARealAreaTakeTheirTurnTogether) {
     EXPECT_EQ(g->soundRequests, (Requests{{144, kPlain}, {143, kPlain}}));
 }
 
-TEST(Voice, NoInterruptWaitsForSilenceWhileReplaceAndPlainCutIn) {
+// No-interrupt waits for silence; replace and plain cut in; a sound without
+// samples neither starts nor cuts in; a wrap of the millisecond counter does no harm.
+TEST(Voice, PlaysByItsModes) {
     Voice v;
     EXPECT_FALSE(v.playing(0));
     EXPECT_TRUE(v.request({147, kNoInterrupt}, 1000, 1500));
     EXPECT_FALSE(v.request({168, kNoInterrupt}, 2499, 2000));
     EXPECT_EQ(v.current(), 147);
     EXPECT_TRUE(v.request({168, kNoInterrupt}, 2500, 2000));  // the idle has just ended
+    EXPECT_FALSE(v.request({149, kReplace}, 2510, 0));
+    EXPECT_TRUE(v.playing(2510));
+    EXPECT_EQ(v.current(), 168);
     EXPECT_TRUE(v.request({172, kReplace}, 2600, 1300));
     EXPECT_EQ(v.current(), 172);
     EXPECT_TRUE(v.request({141, kPlain}, 2700, 5000));
     EXPECT_EQ(v.current(), 141);
     EXPECT_TRUE(v.playing(7699));
     EXPECT_FALSE(v.playing(7700));
+    EXPECT_TRUE(v.request({147, kNoInterrupt}, 0xFFFFFF00u, 1000));
+    EXPECT_TRUE(v.playing(0x100u));  // 512 ms after the start
+    EXPECT_FALSE(v.request({148, kNoInterrupt}, 0x100u, 1000));
+    EXPECT_FALSE(v.playing(0x300u));  // 1024 ms after
     // Engine and rushing water in one tick: the second does not cut the first.
     auto g = BusyTick(3);
     g->ownBoat.prevTack = g->ownBoat.tack;
@@ -217,22 +215,6 @@ TEST(Voice, NoInterruptWaitsForSilenceWhileReplaceAndPlainCutIn) {
     EXPECT_TRUE(v.request(g->soundRequests[0], 9000, 2500));
     EXPECT_FALSE(v.request(g->soundRequests[1], 9000, 1600));
     EXPECT_EQ(v.current(), 146);
-}
-
-TEST(Voice, ASoundWithoutSamplesNeitherStartsNorCutsIn) {
-    Voice v;
-    EXPECT_TRUE(v.request({150, kNoInterrupt}, 0, 1600));
-    EXPECT_FALSE(v.request({149, kReplace}, 10, 0));
-    EXPECT_EQ(v.current(), 150);
-    EXPECT_TRUE(v.playing(10));
-}
-
-TEST(Voice, AWrapOfTheMillisecondCounterDoesNoHarm) {
-    Voice v;
-    EXPECT_TRUE(v.request({147, kNoInterrupt}, 0xFFFFFF00u, 1000));
-    EXPECT_TRUE(v.playing(0x100u));  // 512 ms after the start
-    EXPECT_FALSE(v.request({148, kNoInterrupt}, 0x100u, 1000));
-    EXPECT_FALSE(v.playing(0x300u));  // 1024 ms after
 }
 
 }  // namespace
