@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "shell/radar_controls.h"
 #include "view_fixture.h"
 #include "views/radar.h"
@@ -13,142 +15,88 @@ using test::ViewFixture;
 // (0, 349) to (336, 729), centre (168, 566); the boat at the origin heading
 // north, the view looking ahead.
 struct RadarFixture : ViewFixture {
-    static constexpr int32_t kLeft = 0, kTop = 349, kRight = 336, kBottom = 729;
-
     void draw() {
         auto dc = freshDc();
-        drawRadar(*dc, g, kLeft, kTop, kRight, kBottom);
+        drawRadar(*dc, g, 0, 349, 336, 729);
     }
-    // The second row's third and fourth buttons.
-    static constexpr int32_t kSaveVrmX = 200, kSaveEblX = 290, kSecondRowY = 378;
+    // The first row's first and third buttons, the second row's third and fourth.
     static constexpr int32_t kEblPlusX = 40, kVrmPlusX = 200, kFirstRowY = 359;
+    static constexpr int32_t kSaveVrmX = 200, kSaveEblX = 290, kSecondRowY = 378;
 };
 
-TEST(RadarControls, RangeDoublesTo48AndHalvesTo3) {
-    ViewFixture f;
-    f.g.radarState.range = 3;
-    for (int32_t want : {6, 12, 24, 48, 48}) {
-        RadarRangeUp(f.g);
-        EXPECT_EQ(f.g.radarState.range, want);
-    }
-    for (int32_t want : {24, 12, 6, 3, 3}) {
-        RadarRangeDown(f.g);
-        EXPECT_EQ(f.g.radarState.range, want);
-    }
-}
-
-TEST(RadarControls, VrmStopsAtNoughtAndEblWrapsBelowNought) {
-    ViewFixture f;
-    RadarVrmDown(f.g);
-    EXPECT_EQ(f.g.radarState.vrm, 0);
-    RadarVrmUp(f.g);
-    EXPECT_EQ(f.g.radarState.vrm, 5);
-    RadarEblLeft(f.g);
-    EXPECT_EQ(f.g.radarState.ebl, 355);
-    f.g.radarState.ebl = 355;
-    RadarEblRight(f.g);
-    EXPECT_EQ(f.g.radarState.ebl, 0);
-}
-
-TEST(RadarControls, SavingKeepsThePreviousValue) {
+TEST(RadarControls, RangeVrmAndEblStepWithinTheirLimitsAndSavingKeepsThePrevious) {
     ViewFixture f;
     RadarState& r = f.g.radarState;
-    r.vrmDistance = 12;
-    r.eblBearing = 200;
-    RadarSaveVrm(f.g);
-    RadarSaveEbl(f.g);
-    r.vrmDistance = 30;
-    r.eblBearing = 10;
-    RadarSaveVrm(f.g);
-    RadarSaveEbl(f.g);
-    EXPECT_EQ(r.savedVrm, 30);
-    EXPECT_EQ(r.savedVrmPrev, 12);
-    EXPECT_EQ(r.savedEbl, 10);
-    EXPECT_EQ(r.savedEblPrev, 200);
-}
-
-TEST(RadarControls, VrmDistanceIsScaledToTheAreasMile) {
-    EXPECT_EQ(RadarVrmDistance(10, 300), 9);    // trunc(9.85) = 9
-    EXPECT_EQ(RadarVrmDistance(10, 140), 19);   // 9 * 300 / 140
-    EXPECT_EQ(RadarVrmDistance(100, 416), 70);  // 98 * 300 / 416
-    EXPECT_EQ(RadarVrmDistance(10, 0), 2700);   // no area yet: no division by nought
-}
-
-TEST(RadarEchoes, DotsShrinkWithRangeAndFarEchoesHalve) {
-    int32_t previous = 100;
-    for (int32_t r : {3, 6, 12, 24, 48}) {
-        EXPECT_LE(RadarDotRadius(r), previous);
-        previous = RadarDotRadius(r);
+    r.range = 3;
+    using S = RadarState;
+    // Each control in turn and what it leaves: the range doubles to 48 and
+    // halves to 3, the VRM stops at nought, the EBL wraps below nought.
+    for (auto [control, field, want] :
+         {std::tuple{&RadarRangeUp, &S::range, 6}, {&RadarRangeUp, &S::range, 12}, {&RadarRangeUp, &S::range, 24},
+          {&RadarRangeUp, &S::range, 48}, {&RadarRangeUp, &S::range, 48}, {&RadarRangeDown, &S::range, 24},
+          {&RadarRangeDown, &S::range, 12}, {&RadarRangeDown, &S::range, 6}, {&RadarRangeDown, &S::range, 3},
+          {&RadarRangeDown, &S::range, 3}, {&RadarVrmDown, &S::vrm, 0}, {&RadarVrmUp, &S::vrm, 5},
+          {&RadarEblLeft, &S::ebl, 355}, {&RadarEblRight, &S::ebl, 0}}) {
+        control(f.g);
+        EXPECT_EQ(r.*field, want);
     }
-    EXPECT_EQ(RadarDotRadius(48), 1);
-    EXPECT_EQ(FarEchoRadius(4, 3500), 4);
-    EXPECT_EQ(FarEchoRadius(4, 3600), 2);
-    EXPECT_EQ(FarEchoRadius(4, 6999), 2);
-    EXPECT_EQ(FarEchoRadius(4, 7000), 0);
-    EXPECT_EQ(FarEchoRadius(1, 5000), 1);
+    for (auto [distance, bearing] : {std::pair{12, 200}, {30, 10}}) {
+        r.vrmDistance = distance;
+        r.eblBearing = bearing;
+        RadarSaveVrm(f.g);
+        RadarSaveEbl(f.g);
+    }
+    EXPECT_EQ(std::tuple(r.savedVrm, r.savedVrmPrev, r.savedEbl, r.savedEblPrev), std::tuple(30, 12, 10, 200));
+    // Scaled to the area's mile; no area yet is no division by nought.
+    for (auto [tenths, units, read] : {std::tuple{10, 300, 9}, {10, 140, 19}, {100, 416, 70}, {10, 0, 2700}})
+        EXPECT_EQ(RadarVrmDistance(tenths, units), read) << units;
 }
 
-// A passage rock due east of the boat: the bearing rounds to 90, whose
-// hundredfold sine truncates to 99, so the echo stands 99 * d / (R * 90)
-// pixels right of the centre (168, 566).
-struct RockCase {
-    int32_t distance;
-    int32_t range;
-    int32_t echoX;
-    bool shown;
-    bool fullSize;
-};
-
-class RadarRock : public ::testing::TestWithParam<RockCase> {};
-
-TEST_P(RadarRock, NearRocksFullSizeFarRocksHalfAndBeyond7000None) {
-    const RockCase& c = GetParam();
-    RadarFixture f;
-    f.g.areaGrid.region = 5;
-    f.g.areaGrid.isPassage = 1;
-    f.g.rockList.count = 1;
-    f.g.rockList.x[1] = c.distance;
-    f.g.rockList.y[1] = 0;
-    f.g.radarState.range = c.range;
-    f.draw();
-    EXPECT_EQ(f.at(c.echoX, 566) == test::kGreen, c.shown);
-    EXPECT_EQ(f.at(c.echoX - 2, 566) == test::kGreen, c.fullSize);
+// Dots shrink with range; far echoes halve and beyond 7000 vanish. A passage
+// rock due east: sin100[90] = 99, so the echo stands 99 x d / (R x 90) pixels
+// right of the centre.
+TEST(RadarEchoes, NearRocksFullSizeFarRocksHalfAndBeyond7000None) {
+    for (auto [range, radius] : {std::pair{3, 5}, {6, 4}, {12, 3}, {24, 2}, {48, 1}})
+        EXPECT_EQ(RadarDotRadius(range), radius) << range;
+    for (auto [r, distance, radius] : {std::tuple{4, 3500, 4}, {4, 3501, 2}, {4, 6999, 2}, {4, 7000, 0}, {1, 5000, 1}})
+        EXPECT_EQ(FarEchoRadius(r, distance), radius) << distance;
+    for (auto [distance, range, x, shown, full] : {std::tuple{3000, 24, 168 + 137, true, true},
+                                                   {3600, 24, 168 + 165, true, false},
+                                                   {6999, 48, 168 + 160, true, false},
+                                                   {7000, 48, 168 + 160, false, false}}) {
+        RadarFixture f;
+        f.g.areaGrid.region = 5;
+        f.g.areaGrid.isPassage = 1;
+        f.g.rockList.count = 1;
+        f.g.rockList.x[1] = distance;
+        f.g.rockList.y[1] = 0;
+        f.g.radarState.range = range;
+        f.draw();
+        EXPECT_EQ(std::pair(f.at(x, 566) == test::kGreen, f.at(x - 2, 566) == test::kGreen), std::pair(shown, full))
+            << distance;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Distances, RadarRock,
-                         ::testing::Values(RockCase{3000, 24, 168 + 137, true, true},    // radius 2
-                                           RockCase{3600, 24, 168 + 165, true, false},   // radius 1
-                                           RockCase{6999, 48, 168 + 160, true, false},
-                                           RockCase{7000, 48, 168 + 160, false, false}));
-
-TEST(RadarButtons, SaveButtonsAreAbsentWhileEblAndVrmAreNought) {
+TEST(RadarButtons, SaveButtonsAreAbsentWhileEblAndVrmAreNoughtAndTheEblKeepsItsTrueBearing) {
     RadarFixture f;
-    f.g.radarState.savedVrm = 7;
+    RadarState& r = f.g.radarState;
+    r.savedVrm = 7;
     f.clickAt(RadarFixture::kSaveVrmX, RadarFixture::kSecondRowY);
     f.draw();
-    EXPECT_FALSE(RadarSaveButtonsShown(f.g.radarState));
-    EXPECT_EQ(f.g.radarState.savedVrm, 7);
-    EXPECT_EQ(f.g.inputState.clickY, RadarFixture::kSecondRowY);
-
+    EXPECT_EQ(std::pair(r.savedVrm, f.g.inputState.clickY), std::pair(7, RadarFixture::kSecondRowY));
     // "vrm +" takes the next click; then 0.5 mile reads 4 tenths.
     f.clickAt(RadarFixture::kVrmPlusX, RadarFixture::kFirstRowY);
     f.draw();
     f.draw();
     f.clickAt(RadarFixture::kSaveVrmX, RadarFixture::kSecondRowY);
     f.draw();
-    EXPECT_EQ(f.g.radarState.savedVrm, 4);
-    EXPECT_EQ(f.g.radarState.savedVrmPrev, 7);
-    EXPECT_EQ(f.g.inputState.clickY, 0);
-}
-
-TEST(RadarButtons, EblSaveKeepsTheTrueBearingOfTheLine) {
-    RadarFixture f;
-    f.g.ownBoat.heading = 300;
-    f.g.radarState.ebl = 90;
+    EXPECT_EQ(std::tuple(r.savedVrm, r.savedVrmPrev, f.g.inputState.clickY), std::tuple(4, 7, 0));
+    // With the EBL alone set, its line 90 degrees off a heading of 300 saves as 30.
+    std::tie(r.vrm, r.ebl, f.g.ownBoat.heading) = std::tuple(0, 90, 300);
     f.draw();
     f.clickAt(RadarFixture::kSaveEblX, RadarFixture::kSecondRowY);
     f.draw();
-    EXPECT_EQ(f.g.radarState.savedEbl, 30);
+    EXPECT_EQ(r.savedEbl, 30);
 }
 
 TEST(RadarButtons, AClickActsOnceAndTheHoverExplainsTheButton) {
@@ -165,10 +113,7 @@ TEST(RadarButtons, AClickActsOnceAndTheHoverExplainsTheButton) {
 TEST(RadarFailure, LeavesABlankInsetWithoutButtons) {
     for (const bool trouble : {true, false}) {
         RadarFixture f;
-        if (trouble)
-            f.g.cruiseOptions.troubleNoRadar = 1;
-        else
-            f.g.failures.failed[1] = 1;
+        (trouble ? f.g.cruiseOptions.troubleNoRadar : f.g.failures.failed[1]) = 1;
         f.g.radarState.vrm = 20;
         f.clickAt(RadarFixture::kEblPlusX, RadarFixture::kFirstRowY);
         f.draw();
@@ -176,32 +121,22 @@ TEST(RadarFailure, LeavesABlankInsetWithoutButtons) {
         int32_t green = 0;
         for (int32_t x = 1; x < 336; ++x)
             for (int32_t y = 350; y < 729; ++y) green += f.at(x, y) == test::kGreen;
-        EXPECT_EQ(green, 0);
+        EXPECT_EQ(green, 0) << trouble;
     }
 }
 
-struct ReadoutCase {
-    int32_t displayWidth, largeFonts;
-    const char* text;
-};
-
-class RadarReadoutByWidth : public ::testing::TestWithParam<ReadoutCase> {};
-
-TEST_P(RadarReadoutByWidth, WritesEblAndVrmToFit) {
-    ViewFixture f(GetParam().displayWidth, 768);
-    f.g.screenState.largeFonts = GetParam().largeFonts;
-    f.g.radarState.ebl = 30;
-    f.g.radarState.vrm = 15;
-    EXPECT_EQ(RadarReadout(f.g), GetParam().text);
+TEST(RadarReadout, WritesEblAndVrmToFitTheWidth) {
+    for (auto [width, large, text] :
+         {std::tuple{1024, 0, "EBL: 30 度(右舷ﾊﾞｳから)             VRM: 1.5 海里 "},
+          {901, 1, "30 度(右舷ﾊﾞｳから)               1.5 海里 "}, {900, 0, "30 度(右舷ﾊﾞｳから)           1.5 海里 "},
+          {700, 1, "30 度(右舷ﾊﾞｳから)         1.5 mi"}, {699, 0, "30 度(右舷ﾊﾞｳから)     1.5 mi"}}) {
+        ViewFixture f(width, 768);
+        f.g.screenState.largeFonts = large;
+        f.g.radarState.ebl = 30;
+        f.g.radarState.vrm = 15;
+        EXPECT_EQ(RadarReadout(f.g), text) << width;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Widths, RadarReadoutByWidth,
-    ::testing::Values(ReadoutCase{1024, 0, "EBL: 30 度(右舷ﾊﾞｳから)             VRM: 1.5 海里 "},
-                      ReadoutCase{901, 1, "30 度(右舷ﾊﾞｳから)               1.5 海里 "},
-                      ReadoutCase{900, 0, "30 度(右舷ﾊﾞｳから)           1.5 海里 "},
-                      ReadoutCase{700, 1, "30 度(右舷ﾊﾞｳから)         1.5 mi"},
-                      ReadoutCase{699, 0, "30 度(右舷ﾊﾞｳから)     1.5 mi"}));
 
 }  // namespace
 }  // namespace vel
