@@ -208,8 +208,9 @@ TEST(Options, TrawlerTakesTheWheelAndNeverLosesItsEngine) {
     CruiseOptions& o = g->cruiseOptions;
     o.helm = -1;
     RunCommand(*g, 32808);
-    EXPECT_EQ(std::tuple(o.boatType, o.helm, o.noFailEngine, Checked(*g, 32802), Enabled(*g, 32802), Enabled(*g, 32911)),
-              std::tuple(4, 1, 1, true, false, false));
+    EXPECT_EQ(
+        std::tuple(o.boatType, o.helm, o.noFailEngine, Checked(*g, 32802), Enabled(*g, 32802), Enabled(*g, 32911)),
+        std::tuple(4, 1, 1, true, false, false));
     RunCommand(*g, 32806);
     EXPECT_EQ(o.noFailEngine, 0);
     // On the course the sailboat keeps its engine safe.
