@@ -83,14 +83,13 @@ work = sys.argv[1]
 lat, lon = map(float, open(f"{work}/replay.out").read().split()[-2:])
 state = json.load(open(f"{work}/state.json"))
 boat, variation = state["OwnBoat"], state["NavState"]["variation"]
-fixes = []
-for line in open(f"{work}/reports.json"):
+def report(line):
     try:
-        r = json.loads(line)
-    except ValueError:
-        continue
-    if r.get("class") == "TPV" and r.get("mode", 0) >= 2 and "lat" in r:
-        fixes.append(r)
+        return json.loads(line)
+    except ValueError:  # a line gpspipe is still writing
+        return {}
+fixes = [r for r in map(report, open(f"{work}/reports.json"))
+         if r.get("class") == "TPV" and r.get("mode", 0) >= 2 and "lat" in r]
 if not fixes:
     sys.exit("FAIL: gpsd decoded no fix from the sentences")
 fix = fixes[-1]

@@ -259,8 +259,6 @@ std::vector<std::string> Shown(const Game& g) {
 const PanelButtonRow& Button(const Game& g, const std::string& label) {
     for (const PanelButtonRow& b : ColumnButtons(ColumnFor(g)))
         if (label == b.label && ButtonShown(b, g)) return b;
-    for (const PanelButtonRow& b : ViewButtons())
-        if (label == b.label) return b;
     throw std::runtime_error("no button " + label);
 }
 

@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QNetworkDatagram>
 #include <QUdpSocket>
-#include <cmath>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -14,8 +12,6 @@
 #include "app/nmea_output.h"
 #include "shell/commands.h"
 #include "shell/dialogs.h"
-#include "shell/settings.h"
-#include "sim_fixture.h"
 
 namespace vel {
 namespace {
@@ -144,43 +140,13 @@ TEST(Nmea, SendsOncePerSimulatedSecondAndAtMostTenTimesAWallSecond) {
     auto g = Exumas();
     g->nmeaOutput.enabled = 1;
     for (auto [boatSecond, tick, sent] : {
-             std::tuple{32400.2, 1000u, true},
-             {32400.9, 1200u, false},  // same second
+             std::tuple{32400.2, 1000u, true}, {32400.9, 1200u, false},  // same second
              {32401.1, 1050u, false},  // a new second, 50 ms after the last set
-             {32401.5, 1100u, true},
-             {32460.0, 1150u, false},
-             {32460.0, 1199u, false},
-             {32460.0, 1200u, true},
+             {32401.5, 1100u, true}, {32460.0, 1150u, false}, {32460.0, 1199u, false}, {32460.0, 1200u, true},
              {600.0, 1300u, true},  // next cruise
-             {601.0, 0xFFFFFFF0u, true},
-             {602.0, 0x00000060u, true},  // the tick count wraps
-         }) {
+             {601.0, 0xFFFFFFF0u, true}, {602.0, 0x00000060u, true}}) {  // the tick count wraps
         g->simClock.cruiseMinutes = boatSecond / 60.0;
         EXPECT_EQ(!CollectNmea(*g, tick).empty(), sent) << boatSecond << " at " << tick;
-    }
-}
-
-// Through the real clock: at the slowest speed a set per simulated second;
-// at the fastest, many simulated seconds a frame but ten sets a wall second
-// (frames 0, 6, .. 54: 1020 ms of wall time).
-TEST(Nmea, TheTickingClockSetsTheRate) {
-    for (auto [speed, frameMs, frames] : {std::tuple{1, 100u, 300}, {15, 17u, 60}}) {
-        auto g = testing::SailingGame();
-        SetSpeed(g->cruiseOptions, speed);
-        g->screenState.phase = 2;
-        g->areaGrid.areaCode = 30;
-        g->areaGrid.unitsPerMile = 416;
-        g->nmeaOutput.enabled = 1;
-        int sets = 0;
-        double first = -1.0;
-        for (int i = 0; i < frames; ++i) {
-            testing::Ticks(*g, 1);
-            if (first < 0) first = g->simClock.cruiseMinutes * 60.0;
-            sets += !CollectNmea(*g, 5000 + i * frameMs).empty();
-        }
-        const double last = g->simClock.cruiseMinutes * 60.0;
-        EXPECT_GT(last - first, speed == 1 ? 20.0 : 600.0);
-        EXPECT_EQ(sets, speed == 1 ? static_cast<int>(std::floor(last) - std::floor(first)) + 1 : 10);
     }
 }
 
@@ -244,13 +210,10 @@ TEST(NmeaSender, SendsOneDatagramPerSentenceAndReportsChangesOnly) {
     NmeaSender sender;
     sender.setReport([&](const std::string& m) { reports.push_back(m); });
     const Sentences sentences = NmeaSentences(*Exumas());
-    sender.send("127.0.0.1", receiver.localPort(), sentences);
-    sender.send("127.0.0.1", receiver.localPort(), sentences);
+    for (int i = 0; i < 2; ++i) sender.send("127.0.0.1", receiver.localPort(), sentences);
     Sentences got;
-    QElapsedTimer waited;
-    waited.start();
-    while (got.size() < 2 * sentences.size() && waited.elapsed() < 5000) {
-        if (!receiver.hasPendingDatagrams()) receiver.waitForReadyRead(100);
+    for (int waits = 0; got.size() < 2 * sentences.size() && waits < 50; ++waits) {
+        receiver.waitForReadyRead(100);
         while (receiver.hasPendingDatagrams()) got.push_back(receiver.receiveDatagram().data().toStdString());
     }
     Sentences twice = sentences;
@@ -260,8 +223,7 @@ TEST(NmeaSender, SendsOneDatagramPerSentenceAndReportsChangesOnly) {
     EXPECT_NE(reports[0].find("127.0.0.1:" + std::to_string(receiver.localPort())), std::string::npos);
 
     // A port no socket can have: said once, nothing sent, nothing waits.
-    sender.send("127.0.0.1", 70000, sentences);
-    sender.send("127.0.0.1", 70000, sentences);
+    for (int i = 0; i < 2; ++i) sender.send("127.0.0.1", 70000, sentences);
     ASSERT_EQ(reports.size(), 2u);
     EXPECT_NE(reports[1].find("70000"), std::string::npos) << reports[1];
 }
