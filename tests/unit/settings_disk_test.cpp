@@ -73,38 +73,13 @@ void ExpectOldFileKept(const QString& dir, const std::string& path, const QByteA
         << "a temporary file was left behind";
 }
 
-TEST(SettingsDiskFault, AFullDiskKeepsTheOldFileAndSaysSo) {
+// Under a file-size limit, then on a full disk.
+TEST(SettingsDiskFault, AFailedWriteKeepsTheOldFileAndSaysSo) {
     QTemporaryDir tmp;
     const std::string dir = tmp.path().toStdString(), path = dir + "/p.vel";
-    // A 64 KiB file system of its own, where the test may mount one (as root
-    // with the right to mount).
-    if (::mount("tmpfs", dir.c_str(), "tmpfs", 0, "size=64k,nr_inodes=64") != 0)
-        GTEST_SKIP() << "cannot mount a small tmpfs here: " << std::strerror(errno);
-    struct Unmount {
-        const std::string& dir;
-        ~Unmount() { ::umount2(dir.c_str(), MNT_DETACH); }
-    } unmount{dir};
     ASSERT_TRUE(SaveSettingsFile(*WithHighScore(4321), path));
     const QByteArray before = ReadAll(path);
     ASSERT_EQ(before.size(), 144);
-    // Full but for the settings file: a filler grows until the disk refuses a byte.
-    const int fd = ::open((dir + "/filler").c_str(), O_WRONLY | O_CREAT, 0644);
-    char block[512] = {};
-    while (::write(fd, block, sizeof block) > 0) continue;
-    while (::write(fd, block, 1) > 0) continue;
-    ASSERT_EQ(errno, ENOSPC);
-    ::close(fd);
-
-    std::string why;
-    const bool ok = SaveSettingsFile(*WithHighScore(9), path, &why);
-    ExpectOldFileKept(tmp.path(), path, before, ok, why, std::strerror(ENOSPC));
-}
-
-TEST(SettingsDiskFault, AFileSizeLimitKeepsTheOldFileAndSaysSo) {
-    QTemporaryDir tmp;
-    const std::string path = (tmp.path() + "/p.vel").toStdString();
-    ASSERT_TRUE(SaveSettingsFile(*WithHighScore(4321), path));
-    const QByteArray before = ReadAll(path);
     std::string why;
     bool ok = true;
     {
@@ -112,6 +87,26 @@ TEST(SettingsDiskFault, AFileSizeLimitKeepsTheOldFileAndSaysSo) {
         ok = SaveSettingsFile(*WithHighScore(9), path, &why);
     }
     ExpectOldFileKept(tmp.path(), path, before, ok, why, std::strerror(EFBIG));
+
+    // A 64 KiB file system of its own over the folder, where the test may
+    // mount one (as root with the right to mount).
+    if (::mount("tmpfs", dir.c_str(), "tmpfs", 0, "size=64k,nr_inodes=64") != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here: " << std::strerror(errno);
+    struct Unmount {
+        const std::string& dir;
+        ~Unmount() { ::umount2(dir.c_str(), MNT_DETACH); }
+    } unmount{dir};
+    ASSERT_TRUE(SaveSettingsFile(*WithHighScore(4321), path));
+    // Full but for the settings file: a filler grows until the disk refuses a byte.
+    const int fd = ::open((dir + "/filler").c_str(), O_WRONLY | O_CREAT, 0644);
+    char block[512] = {};
+    while (::write(fd, block, sizeof block) > 0) continue;
+    while (::write(fd, block, 1) > 0) continue;
+    ASSERT_EQ(errno, ENOSPC);
+    ::close(fd);
+    why.clear();
+    ok = SaveSettingsFile(*WithHighScore(9), path, &why);
+    ExpectOldFileKept(tmp.path(), path, before, ok, why, std::strerror(ENOSPC));
 }
 
 TEST(SettingsDiskFault, TheHarnessSaveFailsWithTheReason) {
