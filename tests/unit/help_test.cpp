@@ -42,7 +42,8 @@ TEST(HelpClicks, ButtonsTurnPagesStrictlyInsideAndElsewhereAClickCloses) {
              std::tuple{1, next + 1, top + 1, 2}, {7, prev + w - 1, top + 19, 6},
              // On a button's edge, elsewhere, or where no button is shown.
              {5, 500, 300, 0}, {5, next, top + 10, 0}, {5, next + 10, top + 20, 0}, {5, next + w, top + 10, 0},
-             {5, prev + 10, top, 0}, {15, next + 5, top + 5, 0}, {1, prev + 5, top + 5, 0}, {300, next + 5, top + 5, 0}}) {
+             {5, prev + 10, top, 0}, {15, next + 5, top + 5, 0}, {1, prev + 5, top + 5, 0},
+             {300, next + 5, top + 5, 0}}) {
         auto g = OnScreen(1024, 768, page);
         ApplyHelpLayout(g->screenState);  // as the drawn page leaves it
         OnLButtonDown(*g, x, y);

@@ -71,19 +71,18 @@ TEST(CommandTable, DisabledChangesNothingAndCommandsRestartAFrozenPictureButStop
 TEST(SpeedCommands, FasterAndSlowerStopAtTheLimitsAndRememberTheResultSpeedItemsDoNot) {
     auto g = TitleGame();
     CruiseOptions& o = g->cruiseOptions;
-    SetSpeed(o, 15);
-    RunCommand(*g, 32949);
-    EXPECT_EQ(std::tuple(o.simSpeed, o.stepDivisor, o.savedSpeed, o.savedStepDivisor), std::tuple(15, 10, 15, 10));
-    SetSpeed(o, 1);
-    RunCommand(*g, 32950);
-    EXPECT_EQ(std::tuple(o.simSpeed, o.stepDivisor, o.savedSpeed, o.savedStepDivisor),
-              std::tuple(1, 2919, 1, 2919));
-    RunCommand(*g, 32949);
-    EXPECT_EQ(std::tuple(o.simSpeed, o.savedStepDivisor), std::tuple(2, 1946));
-    RunCommand(*g, 32843);
-    EXPECT_EQ(std::tuple(o.simSpeed, o.stepDivisor, o.savedSpeed), std::tuple(5, 577, 2));
-    EXPECT_TRUE(Checked(*g, 32843));
-    EXPECT_FALSE(Checked(*g, 32847));
+    // From the speed given (0: as the last step left it), the command, then speed
+    // and divisor in force and remembered.
+    for (auto [from, id, speed, divisor, saved, savedDivisor] :
+         {std::tuple{15, 32949, 15, 10, 15, 10}, {1, 32950, 1, 2919, 1, 2919}, {0, 32949, 2, 1946, 2, 1946},
+          {0, 32843, 5, 577, 2, 1946}}) {
+        if (from) SetSpeed(o, from);
+        RunCommand(*g, id);
+        EXPECT_EQ(std::tuple(o.simSpeed, o.stepDivisor, o.savedSpeed, o.savedStepDivisor),
+                  std::tuple(speed, divisor, saved, savedDivisor))
+            << id;
+    }
+    EXPECT_EQ(std::pair(Checked(*g, 32843), Checked(*g, 32847)), std::pair(true, false));
 }
 
 TEST(AnchorCommands, LetGoIsCheckedOnlyOnceTheAnchorHoldsAndAnchorUpRestoresTheSpeed) {
@@ -188,9 +187,9 @@ TEST(Options, NoFailureSwitchesClearTheirTroublesOnlyWhenSwitchedOnAndFogExclude
     CruiseOptions& o = g->cruiseOptions;
     o.troubleNoGps = o.troubleNoRadar = o.troubleNoDepthAlarm = o.troubleNoEngine = 1;
     RunCommand(*g, 32803);
-    EXPECT_EQ(o.noFailElectronics, 1);
-    EXPECT_EQ(std::tuple(o.troubleNoGps, o.troubleNoRadar, o.troubleNoDepthAlarm, o.troubleNoEngine),
-              std::tuple(0, 0, 0, 1));
+    EXPECT_EQ(
+        std::tuple(o.noFailElectronics, o.troubleNoGps, o.troubleNoRadar, o.troubleNoDepthAlarm, o.troubleNoEngine),
+        std::tuple(1, 0, 0, 0, 1));
     o.troubleNoGps = 1;
     RunCommand(*g, 32803);
     EXPECT_EQ(std::pair(o.noFailElectronics, o.troubleNoGps), std::pair(0, 1));
