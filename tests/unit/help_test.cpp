@@ -122,9 +122,8 @@ std::unique_ptr<Game> Underway() {
 }
 
 bool Says(const Game& g, const std::string& start) {
-    const std::vector<HelpLine> lines = AdviceLines(g);
-    return std::any_of(lines.begin(), lines.end(),
-                       [&](const HelpLine& l) { return std::string(l.text).rfind(start, 0) == 0; });
+    return std::ranges::any_of(AdviceLines(g),
+                               [&](const HelpLine& l) { return std::string(l.text).starts_with(start); });
 }
 
 TEST(Advice, EachTipAppearsWhenItsSituationHolds) {

@@ -231,8 +231,9 @@ TEST(DesignDialog, EveryButtonSetsWhatItsLabelSays) {
     ASSERT_EQ(lengths.choices.size(), 6u);
     for (int i = 0; i < 6; ++i) {
         EXPECT_FALSE(PressRadio(*g, DialogId::Design, 0, i).has_value());
-        EXPECT_EQ(g->cruiseOptions.designLength, std::atoi(lengths.choices[i].label)) << lengths.choices[i].label;
-        EXPECT_EQ(CheckedChoice(*g, DialogId::Design, 0), i);
+        EXPECT_EQ(std::pair(g->cruiseOptions.designLength, CheckedChoice(*g, DialogId::Design, 0)),
+                  std::pair(std::atoi(lengths.choices[i].label), i))
+            << lengths.choices[i].label;
     }
     for (auto [group, choice, field, value] :
          {std::tuple{1, 0, &CruiseOptions::designDisplacement, 11}, {1, 3, &CruiseOptions::designDisplacement, 8},

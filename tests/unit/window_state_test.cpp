@@ -10,7 +10,7 @@
 namespace vel {
 namespace {
 
-TEST(WindowState, LivesBesideItsSettingsFileAndReadsBackInAFolderItMakes) {
+TEST(WindowState, LivesBesideItsSettingsFileReadsBackAndFallsBackToTheDefaults) {
     EXPECT_EQ(WindowStatePath("/home/u/.config/velmara/p.vel"), "/home/u/.config/velmara/p.vel.window");
     QTemporaryDir dir;
     for (const WindowState s : {WindowState{1024, 700, false}, WindowState{640, 480, true}}) {
@@ -19,10 +19,7 @@ TEST(WindowState, LivesBesideItsSettingsFileAndReadsBackInAFolderItMakes) {
         const WindowState r = LoadWindowState(path);
         EXPECT_EQ(std::tuple(r.width, r.height, r.maximised), std::tuple(s.width, s.height, s.maximised));
     }
-}
-
-TEST(WindowState, MissingOrDamagedValuesGiveTheDefaults) {
-    QTemporaryDir dir;
+    // Missing or damaged values give the defaults.
     const WindowState none = LoadWindowState(dir.filePath("absent").toStdString());
     EXPECT_EQ(std::pair(none.width, none.maximised), std::pair(0, true));
     for (const auto& [text, width, height, maximised] : {
