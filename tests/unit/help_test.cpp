@@ -76,13 +76,7 @@ TEST(HelpDrawing, ButtonsAreDrawnOnlyWhereTheyAct) {
               std::tuple(grey, gfx::kWhite, gfx::kWhite, grey));
 }
 
-TEST(HelpText, EveryPageOpensWithItsOnlyTitleAndFitsOnTheUsualDisplays) {
-    for (int32_t page = 1; page <= kHelpPageCount; ++page) {
-        const std::span<const HelpLine> lines = HelpPageLines(page);
-        ASSERT_FALSE(lines.empty()) << page;
-        EXPECT_EQ(std::string(lines[0].text).rfind("- ", 0), 0u) << page;
-        for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i].style == HelpStyle::Title, i == 0) << page;
-    }
+TEST(HelpText, EveryPageFitsOnTheUsualDisplays) {
     EXPECT_TRUE(HelpPageLines(0).empty());
     EXPECT_TRUE(HelpPageLines(kHelpPageCount + 1).empty());
     // Every line fits the width and ends above the buttons.

@@ -6,13 +6,11 @@
 #include "app/frame.h"
 #include "cruise/title.h"
 #include "fake_host.h"
-#include "shell/options.h"
 
 namespace vel {
 namespace {
 
 using testing::DrivenGame;
-using testing::EnterRunningCruise;
 
 TEST(BoatDesign, WorkingDimensionsFromTheOptions) {
     // What is chosen (type, length, displacement, sail area, rig), then what
