@@ -93,15 +93,13 @@ TEST(AnchorCommands, LetGoIsCheckedOnlyOnceTheAnchorHoldsAndAnchorUpRestoresTheS
     EXPECT_EQ(std::tuple(g->anchors.anchor[1][1], Checked(*g, 32862), Enabled(*g, 32862)), std::tuple(1, false, false));
     g->anchors.anchor[1][1] = 3;
     EXPECT_TRUE(Checked(*g, 32862));
-    g->anchors.anchor[1][2] = 2;
-    g->ownBoat.tenderAnchorBearing = 90;
+    std::tie(g->anchors.anchor[1][2], g->ownBoat.tenderAnchorBearing) = std::pair(2, 90);
     SetSpeed(g->cruiseOptions, 15);
     RunCommand(*g, 32864);
-    EXPECT_EQ(std::tuple(g->anchors.anchor[1][1], g->anchors.anchor[1][2], g->ownBoat.tenderAnchorBearing),
-              std::tuple(0, 0, -1));
-    EXPECT_EQ(std::tuple(g->simClock.stopHour, g->cruiseOptions.simSpeed, g->cruiseOptions.stepDivisor,
+    EXPECT_EQ(std::tuple(g->anchors.anchor[1][1], g->anchors.anchor[1][2], g->ownBoat.tenderAnchorBearing,
+                         g->simClock.stopHour, g->cruiseOptions.simSpeed, g->cruiseOptions.stepDivisor,
                          Checked(*g, 32864)),
-              std::tuple(-1, 12, 34, true));
+              std::tuple(0, 0, -1, -1, 12, 34, true));
 }
 
 TEST(AnchorCommands, TenderNeedsAHoldingAnchorOrShallowWater) {
@@ -127,8 +125,7 @@ TEST(SailCommands, AHeadsailStopsTheEngineAndWeighsAnchorTheSpinnakerComesDownTo
               std::tuple(1, 1, 0, 0, 0, 0, 6, true));
     // Down it leaves the genoa or storm jib, otherwise sets the working jib.
     for (auto [before, after] : {std::pair{1, 1}, {3, 3}, {2, 2}, {0, 2}}) {
-        b.headsail = before;
-        b.spinnaker = 1;
+        std::tie(b.headsail, b.spinnaker) = std::pair(before, 1);
         RunCommand(*g, 32820);
         EXPECT_EQ(std::pair(b.spinnaker, b.headsail), std::pair(0, after)) << before;
     }
