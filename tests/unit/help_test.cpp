@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -36,66 +35,48 @@ TEST(HelpLayout, FirstPageHasOnlyNextLastOnlyPreviousAdviceNone) {
 }
 
 TEST(HelpClicks, ButtonsTurnPagesStrictlyInsideAndElsewhereAClickCloses) {
-    const auto click = [](int32_t page, auto where) {
+    // Every page with buttons has them where page 1 has them.
+    const HelpLayout l = ComputeHelpLayout(OnScreen(1024, 768, 1)->screenState, 1);
+    const int32_t next = l.nextLeft, prev = l.prevLeft, top = l.buttonTop, w = l.buttonWidth;
+    for (auto [page, x, y, after] : {
+             std::tuple{1, next + 1, top + 1, 2}, {7, prev + w - 1, top + 19, 6},
+             // On a button's edge, elsewhere, or where no button is shown.
+             {5, 500, 300, 0}, {5, next, top + 10, 0}, {5, next + 10, top + 20, 0}, {5, next + w, top + 10, 0},
+             {5, prev + 10, top, 0}, {15, next + 5, top + 5, 0}, {1, prev + 5, top + 5, 0},
+             {300, next + 5, top + 5, 0}}) {
         auto g = OnScreen(1024, 768, page);
-        const HelpLayout l = ApplyHelpLayout(g->screenState);  // as the drawn page leaves it
-        const auto [x, y] = where(l);
+        ApplyHelpLayout(g->screenState);  // as the drawn page leaves it
         OnLButtonDown(*g, x, y);
-        return std::pair(g->screenState.helpPage, g->inputState.clickX);
-    };
-    EXPECT_EQ(click(1, [](const HelpLayout& l) { return std::pair(l.nextLeft + 1, l.buttonTop + 1); }),
-              std::pair(2, -100));
-    EXPECT_EQ(click(7, [](const HelpLayout& l) { return std::pair(l.prevLeft + l.buttonWidth - 1, l.buttonTop + 19); })
-                  .first,
-              6);
-    // On a button's edge, elsewhere, or where no button is shown.
-    const std::pair<int32_t, std::function<std::pair<int32_t, int32_t>(const HelpLayout&)>> closing[] = {
-        {5, [](const HelpLayout&) { return std::pair(500, 300); }},
-        {5, [](const HelpLayout& l) { return std::pair(l.nextLeft, l.buttonTop + 10); }},
-        {5, [](const HelpLayout& l) { return std::pair(l.nextLeft + 10, l.buttonTop + 20); }},
-        {5, [](const HelpLayout& l) { return std::pair(l.nextLeft + l.buttonWidth, l.buttonTop + 10); }},
-        {5, [](const HelpLayout& l) { return std::pair(l.prevLeft + 10, l.buttonTop); }},
-        {15, [](const HelpLayout& l) { return std::pair(l.nextLeft + 5, l.buttonTop + 5); }},
-        {1, [](const HelpLayout& l) { return std::pair(l.prevLeft + 5, l.buttonTop + 5); }},
-        {300, [](const HelpLayout& l) { return std::pair(l.nextLeft + 5, l.buttonTop + 5); }},
-    };
-    for (const auto& [page, where] : closing) EXPECT_EQ(click(page, where).first, 0) << page;
+        // A click that turns the page is used up.
+        EXPECT_EQ(std::pair(g->screenState.helpPage, g->inputState.clickX == -100), std::pair(after, after > 0))
+            << page << ": " << x << "," << y;
+    }
 }
 
-struct Drawn {
-    std::unique_ptr<Game> g;
-    gfx::Palette palette{768};
-    std::unique_ptr<gfx::Surface> surface;
-    explicit Drawn(int32_t page) : g(OnScreen(1024, 768, page)) {
-        surface = std::make_unique<gfx::Surface>(1024, 729);
-        gfx::DC dc(*surface, palette, gfx::FontPixelSizeFor(768));
-        dc.SelectStockPen(gfx::Stock::Null);
-        dc.SelectBrush(21);  // red: what the screen below shows
-        dc.Rectangle(0, 0, 1024, 729);
-        DrawHelp(dc, *g);
-    }
-    gfx::Color at(int x, int y) const { return surface->pixel(x, y); }
-};
+// A page drawn over a red screen (what the screen below shows).
+std::unique_ptr<gfx::Surface> Drawn(int32_t page) {
+    gfx::Palette palette(768);
+    auto surface = std::make_unique<gfx::Surface>(1024, 729);
+    gfx::DC dc(*surface, palette, gfx::FontPixelSizeFor(768));
+    dc.SelectStockPen(gfx::Stock::Null);
+    dc.SelectBrush(21);
+    dc.Rectangle(0, 0, 1024, 729);
+    DrawHelp(dc, *OnScreen(1024, 768, page));
+    return surface;
+}
 
 TEST(HelpDrawing, ButtonsAreDrawnOnlyWhereTheyAct) {
-    Drawn first(1), last(15);
-    const HelpLayout l = ComputeHelpLayout(first.g->screenState, 1);
+    const auto first = Drawn(1), last = Drawn(15);
+    const HelpLayout l = ComputeHelpLayout(OnScreen(1024, 768, 1)->screenState, 1);
     const gfx::Color grey = gfx::Rgb(127, 127, 127);
     // Right of the labels, inside the rounded corners.
-    const int dx = l.buttonWidth - 6, dy = l.buttonHeight / 2;
-    EXPECT_EQ(std::pair(first.at(l.nextLeft + dx, l.buttonTop + dy), first.at(l.prevLeft + dx, l.buttonTop + dy)),
-              std::pair(grey, gfx::kWhite));
-    EXPECT_EQ(std::pair(last.at(l.nextLeft + dx, l.buttonTop + dy), last.at(l.prevLeft + dx, l.buttonTop + dy)),
-              std::pair(gfx::kWhite, grey));
+    const int next = l.nextLeft + l.buttonWidth - 6, prev = l.prevLeft + l.buttonWidth - 6;
+    const int y = l.buttonTop + l.buttonHeight / 2;
+    EXPECT_EQ(std::tuple(first->pixel(next, y), first->pixel(prev, y), last->pixel(next, y), last->pixel(prev, y)),
+              std::tuple(grey, gfx::kWhite, gfx::kWhite, grey));
 }
 
-TEST(HelpText, EveryPageOpensWithItsOnlyTitleAndFitsOnTheUsualDisplays) {
-    for (int32_t page = 1; page <= kHelpPageCount; ++page) {
-        const std::span<const HelpLine> lines = HelpPageLines(page);
-        ASSERT_FALSE(lines.empty()) << page;
-        EXPECT_EQ(std::string(lines[0].text).rfind("- ", 0), 0u) << page;
-        for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i].style == HelpStyle::Title, i == 0) << page;
-    }
+TEST(HelpText, EveryPageFitsOnTheUsualDisplays) {
     EXPECT_TRUE(HelpPageLines(0).empty());
     EXPECT_TRUE(HelpPageLines(kHelpPageCount + 1).empty());
     // Every line fits the width and ends above the buttons.
@@ -128,20 +109,15 @@ TEST(HelpText, EveryPageOpensWithItsOnlyTitleAndFitsOnTheUsualDisplays) {
 // with nothing to remark on.
 std::unique_ptr<Game> Underway() {
     auto g = OnScreen(1024, 768, 300);
-    g->screenState.chartShown = 0;
-    g->screenState.radarOn = 1;
-    g->simClock.day = 3;
-    g->cruiseOptions.region = 4;
-    g->boatDesign.draft = 5;
-    g->ownBoat.depth = 40;
+    std::tie(g->screenState.chartShown, g->screenState.radarOn, g->simClock.day) = std::tuple(0, 1, 3);
+    std::tie(g->cruiseOptions.region, g->boatDesign.draft, g->ownBoat.depth) = std::tuple(4, 5, 40);
     ResetObjectList(g->objectList);
     return g;
 }
 
 bool Says(const Game& g, const std::string& start) {
-    const std::vector<HelpLine> lines = AdviceLines(g);
-    return std::any_of(lines.begin(), lines.end(),
-                       [&](const HelpLine& l) { return std::string(l.text).rfind(start, 0) == 0; });
+    return std::ranges::any_of(AdviceLines(g),
+                               [&](const HelpLine& l) { return std::string(l.text).starts_with(start); });
 }
 
 TEST(Advice, EachTipAppearsWhenItsSituationHolds) {

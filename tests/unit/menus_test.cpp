@@ -2,10 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <functional>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -27,46 +25,26 @@ bool Checked(const Game& g, int32_t id) {
     return c->checked && c->checked(g);
 }
 
-TEST(CommandTable, EveryRowHasTextPromptAndRules) {
-    for (const Command& c : Commands()) {
-        EXPECT_NE(c.text, nullptr) << c.id;
-        EXPECT_GT(std::string_view(c.prompt).size(), 0u) << c.id;
-        EXPECT_TRUE(c.run && c.enabled) << c.id;
-    }
-    EXPECT_EQ(FindCommand(1), nullptr);
-}
-
 // Enabled and checked, on the title screen and in a cruise; check marks follow
 // their fields whether or not the item can be chosen.
 TEST(CommandTable, StatesOnTheTitleScreenAndInACruise) {
-    const struct {
-        int32_t id;
-        bool enabled, checked;
-    } title[] = {
-        {32771, true, false},  {32774, false, false}, {32828, false, false}, {32837, false, false},
-        {32780, true, true},   {32776, true, false},  {32963, true, true},   {32959, true, false},
-        {32977, true, false},  {32797, true, true},   {32796, true, false},  {32801, true, false},
-        {32957, false, false}, {32805, true, true},   {32809, true, false},  {32910, true, true},
-        {32912, true, true},   {32913, true, false},   {32916, true, false},  {32954, true, true},   {32847, true, true},
-        {32836, true, true},   {32898, false, true},  {32810, false, false}, {32772, false, false},
-        {32872, true, true},   {32881, false, true},  {32884, false, true},  {32892, false, false},
-        {32900, false, false}, {32817, false, false}, {32827, false, true},  {32849, false, false},
-        {32862, false, false}, {32918, true, false},  {32939, false, false}, {32926, true, true},
-    },
-      cruise[] = {
-          {32771, false, false}, {32774, true, false},  {32828, true, false},  {32780, false, true},
-          {32963, false, true},  {32809, false, false}, {32988, true, false},  {32838, true, false},
-          {32829, true, false},  {32830, true, false},  {32831, false, false}, {32832, false, false},
-          {32810, true, false},  {32811, false, false}, {32772, false, false}, {32813, false, false},
-          {32881, true, true},   {32882, true, false},  {32884, true, true},   {32890, false, false},
-          {32892, true, false},  {32893, false, true},  {32900, true, false},  {32902, false, false},
-          {32817, true, false},  {32818, true, true},   {32827, true, false},  {32849, true, false},
-          {32850, false, false}, {32857, false, true},  {32862, true, false},  {32864, false, true},
-          {32869, false, false}, {32939, true, false},
-      };
+    using Row = std::tuple<int32_t, bool, bool>;
+    const Row title[] = {{32771, 1, 0}, {32774, 0, 0}, {32828, 0, 0}, {32837, 0, 0}, {32780, 1, 1}, {32776, 1, 0},
+                         {32963, 1, 1}, {32959, 1, 0}, {32977, 1, 0}, {32797, 1, 1}, {32796, 1, 0}, {32801, 1, 0},
+                         {32957, 0, 0}, {32805, 1, 1}, {32809, 1, 0}, {32910, 1, 1}, {32912, 1, 1}, {32913, 1, 0},
+                         {32916, 1, 0}, {32954, 1, 1}, {32847, 1, 1}, {32836, 1, 1}, {32898, 0, 1}, {32810, 0, 0},
+                         {32772, 0, 0}, {32872, 1, 1}, {32881, 0, 1}, {32884, 0, 1}, {32892, 0, 0}, {32900, 0, 0},
+                         {32817, 0, 0}, {32827, 0, 1}, {32849, 0, 0}, {32862, 0, 0}, {32918, 1, 0}, {32939, 0, 0},
+                         {32926, 1, 1}};
+    const Row cruise[] = {{32771, 0, 0}, {32774, 1, 0}, {32828, 1, 0}, {32780, 0, 1}, {32963, 0, 1}, {32809, 0, 0},
+                          {32988, 1, 0}, {32838, 1, 0}, {32829, 1, 0}, {32830, 1, 0}, {32831, 0, 0}, {32832, 0, 0},
+                          {32810, 1, 0}, {32811, 0, 0}, {32772, 0, 0}, {32813, 0, 0}, {32881, 1, 1}, {32882, 1, 0},
+                          {32884, 1, 1}, {32890, 0, 0}, {32892, 1, 0}, {32893, 0, 1}, {32900, 1, 0}, {32902, 0, 0},
+                          {32817, 1, 0}, {32818, 1, 1}, {32827, 1, 0}, {32849, 1, 0}, {32850, 0, 0}, {32857, 0, 1},
+                          {32862, 1, 0}, {32864, 0, 1}, {32869, 0, 0}, {32939, 1, 0}};
     const auto check = [](const Game& g, const auto& rows) {
-        for (const auto& r : rows)
-            EXPECT_EQ(std::pair(Enabled(g, r.id), Checked(g, r.id)), std::pair(r.enabled, r.checked)) << r.id;
+        for (const auto& [id, enabled, checked] : rows)
+            EXPECT_EQ(std::pair(Enabled(g, id), Checked(g, id)), std::pair(enabled, checked)) << id;
     };
     check(*TitleGame(), title);
     check(*CruisingGame(), cruise);
@@ -93,19 +71,18 @@ TEST(CommandTable, DisabledChangesNothingAndCommandsRestartAFrozenPictureButStop
 TEST(SpeedCommands, FasterAndSlowerStopAtTheLimitsAndRememberTheResultSpeedItemsDoNot) {
     auto g = TitleGame();
     CruiseOptions& o = g->cruiseOptions;
-    SetSpeed(o, 15);
-    RunCommand(*g, 32949);
-    EXPECT_EQ(std::tuple(o.simSpeed, o.stepDivisor, o.savedSpeed, o.savedStepDivisor), std::tuple(15, 10, 15, 10));
-    SetSpeed(o, 1);
-    RunCommand(*g, 32950);
-    EXPECT_EQ(std::tuple(o.simSpeed, o.stepDivisor, o.savedSpeed, o.savedStepDivisor),
-              std::tuple(1, 2919, 1, 2919));
-    RunCommand(*g, 32949);
-    EXPECT_EQ(std::tuple(o.simSpeed, o.savedStepDivisor), std::tuple(2, 1946));
-    RunCommand(*g, 32843);
-    EXPECT_EQ(std::tuple(o.simSpeed, o.stepDivisor, o.savedSpeed), std::tuple(5, 577, 2));
-    EXPECT_TRUE(Checked(*g, 32843));
-    EXPECT_FALSE(Checked(*g, 32847));
+    // From the speed given (0: as the last step left it), the command, then speed
+    // and divisor in force and remembered.
+    for (auto [from, id, speed, divisor, saved, savedDivisor] :
+         {std::tuple{15, 32949, 15, 10, 15, 10}, {1, 32950, 1, 2919, 1, 2919}, {0, 32949, 2, 1946, 2, 1946},
+          {0, 32843, 5, 577, 2, 1946}}) {
+        if (from) SetSpeed(o, from);
+        RunCommand(*g, id);
+        EXPECT_EQ(std::tuple(o.simSpeed, o.stepDivisor, o.savedSpeed, o.savedStepDivisor),
+                  std::tuple(speed, divisor, saved, savedDivisor))
+            << id;
+    }
+    EXPECT_EQ(std::pair(Checked(*g, 32843), Checked(*g, 32847)), std::pair(true, false));
 }
 
 TEST(AnchorCommands, LetGoIsCheckedOnlyOnceTheAnchorHoldsAndAnchorUpRestoresTheSpeed) {
@@ -113,20 +90,16 @@ TEST(AnchorCommands, LetGoIsCheckedOnlyOnceTheAnchorHoldsAndAnchorUpRestoresTheS
     g->simClock.hour = 14;
     SetSpeed(g->cruiseOptions, 12);
     RunCommand(*g, 32862);
-    EXPECT_EQ(g->anchors.anchor[1][1], 1);
-    EXPECT_FALSE(Checked(*g, 32862));
-    EXPECT_FALSE(Enabled(*g, 32862));
+    EXPECT_EQ(std::tuple(g->anchors.anchor[1][1], Checked(*g, 32862), Enabled(*g, 32862)), std::tuple(1, false, false));
     g->anchors.anchor[1][1] = 3;
     EXPECT_TRUE(Checked(*g, 32862));
-    g->anchors.anchor[1][2] = 2;
-    g->ownBoat.tenderAnchorBearing = 90;
+    std::tie(g->anchors.anchor[1][2], g->ownBoat.tenderAnchorBearing) = std::pair(2, 90);
     SetSpeed(g->cruiseOptions, 15);
     RunCommand(*g, 32864);
-    EXPECT_EQ(std::tuple(g->anchors.anchor[1][1], g->anchors.anchor[1][2], g->ownBoat.tenderAnchorBearing),
-              std::tuple(0, 0, -1));
-    EXPECT_EQ(std::tuple(g->simClock.stopHour, g->cruiseOptions.simSpeed, g->cruiseOptions.stepDivisor),
-              std::tuple(-1, 12, 34));
-    EXPECT_TRUE(Checked(*g, 32864));
+    EXPECT_EQ(std::tuple(g->anchors.anchor[1][1], g->anchors.anchor[1][2], g->ownBoat.tenderAnchorBearing,
+                         g->simClock.stopHour, g->cruiseOptions.simSpeed, g->cruiseOptions.stepDivisor,
+                         Checked(*g, 32864)),
+              std::tuple(0, 0, -1, -1, 12, 34, true));
 }
 
 TEST(AnchorCommands, TenderNeedsAHoldingAnchorOrShallowWater) {
@@ -144,21 +117,15 @@ TEST(AnchorCommands, TenderNeedsAHoldingAnchorOrShallowWater) {
 TEST(SailCommands, AHeadsailStopsTheEngineAndWeighsAnchorTheSpinnakerComesDownToAJib) {
     auto g = CruisingGame();
     OwnBoat& b = g->ownBoat;
-    b.sailsUp = 0;
-    b.throttle = 3;
-    b.twinSplit = b.spinnaker = 1;
-    g->anchors.anchor[1][1] = 2;
-    g->simClock.speedBeforeStop = 6;
-    g->simClock.divisorBeforeStop = 384;
+    std::tie(b.sailsUp, b.throttle, b.twinSplit, b.spinnaker, g->anchors.anchor[1][1]) = std::tuple(0, 3, 1, 1, 2);
+    std::tie(g->simClock.speedBeforeStop, g->simClock.divisorBeforeStop) = std::pair(6, 384);
     RunCommand(*g, 32817);
-    EXPECT_EQ(std::tuple(b.headsail, b.sailsUp, b.throttle, b.twinSplit, b.spinnaker, g->anchors.anchor[1][1]),
-              std::tuple(1, 1, 0, 0, 0, 0));
-    EXPECT_EQ(g->cruiseOptions.simSpeed, 6);
-    EXPECT_TRUE(Checked(*g, 32817));
+    EXPECT_EQ(std::tuple(b.headsail, b.sailsUp, b.throttle, b.twinSplit, b.spinnaker, g->anchors.anchor[1][1],
+                         g->cruiseOptions.simSpeed, Checked(*g, 32817)),
+              std::tuple(1, 1, 0, 0, 0, 0, 6, true));
     // Down it leaves the genoa or storm jib, otherwise sets the working jib.
     for (auto [before, after] : {std::pair{1, 1}, {3, 3}, {2, 2}, {0, 2}}) {
-        b.headsail = before;
-        b.spinnaker = 1;
+        std::tie(b.headsail, b.spinnaker) = std::pair(before, 1);
         RunCommand(*g, 32820);
         EXPECT_EQ(std::pair(b.spinnaker, b.headsail), std::pair(0, after)) << before;
     }
@@ -188,14 +155,14 @@ TEST(Options, IntroCourseSetsItsOwnSwitchesAndClearsEveryTrouble) {
     std::tie(o.areaCode, o.region, o.isPassage, o.difficulty) = std::tuple(12, 2, 1, 8);
     o.troubleFog = o.troubleNoGps = o.troubleNoRadar = o.troubleNoDepthAlarm = o.troubleNoEngine = 1;
     RunCommand(*g, 32977);
-    EXPECT_EQ(std::tuple(o.introCourse, o.areaCode, o.region, o.isPassage, o.difficulty), std::tuple(1, 1, 2, 0, 1));
-    EXPECT_EQ(std::tuple(o.noFailElectronics, o.noFailEngine), std::tuple(1, 1));
+    EXPECT_EQ(std::tuple(o.introCourse, o.areaCode, o.region, o.isPassage, o.difficulty, o.noFailElectronics,
+                         o.noFailEngine),
+              std::tuple(1, 1, 2, 0, 1, 1, 1));
     EXPECT_EQ(o.troubleNoGps + o.troubleNoRadar + o.troubleNoDepthAlarm + o.troubleNoEngine + o.troubleStrongWind +
                   o.troubleFog + o.currentsOn,
               0);
     // The course is not the southern coast, though it sails there.
-    EXPECT_FALSE(Checked(*g, 32963));
-    EXPECT_TRUE(Checked(*g, 32977));
+    EXPECT_EQ(std::pair(Checked(*g, 32963), Checked(*g, 32977)), std::pair(false, true));
 }
 
 TEST(Options, AreaChoicesLeaveTheCourseAndSetThePassageFlag) {
@@ -217,9 +184,9 @@ TEST(Options, NoFailureSwitchesClearTheirTroublesOnlyWhenSwitchedOnAndFogExclude
     CruiseOptions& o = g->cruiseOptions;
     o.troubleNoGps = o.troubleNoRadar = o.troubleNoDepthAlarm = o.troubleNoEngine = 1;
     RunCommand(*g, 32803);
-    EXPECT_EQ(o.noFailElectronics, 1);
-    EXPECT_EQ(std::tuple(o.troubleNoGps, o.troubleNoRadar, o.troubleNoDepthAlarm, o.troubleNoEngine),
-              std::tuple(0, 0, 0, 1));
+    EXPECT_EQ(
+        std::tuple(o.noFailElectronics, o.troubleNoGps, o.troubleNoRadar, o.troubleNoDepthAlarm, o.troubleNoEngine),
+        std::tuple(1, 0, 0, 0, 1));
     o.troubleNoGps = 1;
     RunCommand(*g, 32803);
     EXPECT_EQ(std::pair(o.noFailElectronics, o.troubleNoGps), std::pair(0, 1));
@@ -237,10 +204,9 @@ TEST(Options, TrawlerTakesTheWheelAndNeverLosesItsEngine) {
     CruiseOptions& o = g->cruiseOptions;
     o.helm = -1;
     RunCommand(*g, 32808);
-    EXPECT_EQ(std::tuple(o.boatType, o.helm, o.noFailEngine), std::tuple(4, 1, 1));
-    EXPECT_TRUE(Checked(*g, 32802));
-    EXPECT_FALSE(Enabled(*g, 32802));
-    EXPECT_FALSE(Enabled(*g, 32911));
+    EXPECT_EQ(
+        std::tuple(o.boatType, o.helm, o.noFailEngine, Checked(*g, 32802), Enabled(*g, 32802), Enabled(*g, 32911)),
+        std::tuple(4, 1, 1, true, false, false));
     RunCommand(*g, 32806);
     EXPECT_EQ(o.noFailEngine, 0);
     // On the course the sailboat keeps its engine safe.
@@ -252,8 +218,7 @@ TEST(Options, TrawlerTakesTheWheelAndNeverLosesItsEngine) {
     EXPECT_FALSE(Enabled(*g, 32957));
     RunCommand(*g, 32968);
     RunCommand(*g, 32957);
-    EXPECT_EQ(std::pair(o.troubleNoMoonlight, g->weather.moonlight), std::pair(1, 0));
-    EXPECT_TRUE(Checked(*g, 32957));
+    EXPECT_EQ(std::tuple(o.troubleNoMoonlight, g->weather.moonlight, Checked(*g, 32957)), std::tuple(1, 0, true));
 }
 
 TEST(DesignDialog, EveryButtonSetsWhatItsLabelSays) {
@@ -263,8 +228,9 @@ TEST(DesignDialog, EveryButtonSetsWhatItsLabelSays) {
     ASSERT_EQ(lengths.choices.size(), 6u);
     for (int i = 0; i < 6; ++i) {
         EXPECT_FALSE(PressRadio(*g, DialogId::Design, 0, i).has_value());
-        EXPECT_EQ(g->cruiseOptions.designLength, std::atoi(lengths.choices[i].label)) << lengths.choices[i].label;
-        EXPECT_EQ(CheckedChoice(*g, DialogId::Design, 0), i);
+        EXPECT_EQ(std::pair(g->cruiseOptions.designLength, CheckedChoice(*g, DialogId::Design, 0)),
+                  std::pair(std::atoi(lengths.choices[i].label), i))
+            << lengths.choices[i].label;
     }
     for (auto [group, choice, field, value] :
          {std::tuple{1, 0, &CruiseOptions::designDisplacement, 11}, {1, 3, &CruiseOptions::designDisplacement, 8},
@@ -290,8 +256,6 @@ std::vector<std::string> Shown(const Game& g) {
 const PanelButtonRow& Button(const Game& g, const std::string& label) {
     for (const PanelButtonRow& b : ColumnButtons(ColumnFor(g)))
         if (label == b.label && ButtonShown(b, g)) return b;
-    for (const PanelButtonRow& b : ViewButtons())
-        if (label == b.label) return b;
     throw std::runtime_error("no button " + label);
 }
 
@@ -299,41 +263,28 @@ TEST(PanelColumns, StateChoosesTheColumnAndItsShownButtons) {
     auto g = std::make_unique<Game>();
     g->ownBoat.sailsUp = 1;
     EXPECT_EQ(ColumnFor(*g), ButtonColumn::Sails);
-    g->ownBoat.sailsUp = 0;
-    g->ownBoat.throttle = 1;
+    std::tie(g->ownBoat.sailsUp, g->ownBoat.throttle) = std::pair(0, 1);
     EXPECT_EQ(ColumnFor(*g), ButtonColumn::Engine);
     g->ownBoat.throttle = 0;
     EXPECT_EQ(ColumnFor(*g), ButtonColumn::Stopped);
     EXPECT_EQ(Shown(*g), (std::vector<std::string>{"ｾｰﾙ  ", "ｴﾝｼﾞﾝ ", "ｱﾝｶｰ1ﾚｯｺ"}));
-    g->ownBoat.atPier = 1;
-    g->anchors.anchor[1][1] = 3;
+    std::tie(g->ownBoat.atPier, g->anchors.anchor[1][1]) = std::pair(1, 3);
     EXPECT_EQ(Shown(*g), (std::vector<std::string>{"放す    ", "ｱﾝｶｰ ｱｯﾌﾟ", "ｾｰﾙ  ", "ｴﾝｼﾞﾝ "}));
-    g->cruiseOptions.boatType = 3;
-    g->ownBoat.atPier = 0;
-    g->anchors.anchor[1][1] = 0;
+    std::tie(g->cruiseOptions.boatType, g->ownBoat.atPier, g->anchors.anchor[1][1]) = std::tuple(3, 0, 0);
     EXPECT_EQ(Shown(*g), (std::vector<std::string>{"ｴﾝｼﾞﾝ ", "ｱﾝｶｰ1ﾚｯｺ"}));
 }
 
 TEST(PanelButtons, MoreAndLessSailStepThroughThePlan) {
     auto g = std::make_unique<Game>();
     OwnBoat& b = g->ownBoat;
-    b.sailsUp = 1;
-    b.headsail = 3;
-    b.reefed = 1;
-    b.trueWindAngle = 120;
+    std::tie(b.sailsUp, b.headsail, b.reefed, b.trueWindAngle) = std::tuple(1, 3, 1, 120);
     const PanelButtonRow& more = Button(*g, "ｾｰﾙ大    ");
     const PanelButtonRow& less = Button(*g, "ｾｰﾙ小    ");
-    struct Step {
-        const PanelButtonRow* button;
-        int32_t headsail, reefed, spinnaker;
-    };
-    const Step steps[] = {{&more, 2, 1, 0}, {&more, 2, 0, 0}, {&more, 1, 0, 0}, {&more, 1, 0, 1},
-                          {&less, 1, 0, 0}, {&less, 2, 0, 0}, {&less, 2, 1, 0}, {&less, 3, 1, 0}};
-    for (const Step& s : steps) {
-        s.button->act(*g);
-        EXPECT_EQ(b.headsail, s.headsail);
-        EXPECT_EQ(b.reefed, s.reefed);
-        EXPECT_EQ(b.spinnaker, s.spinnaker);
+    for (auto [button, headsail, reefed, spinnaker] :
+         {std::tuple{&more, 2, 1, 0}, {&more, 2, 0, 0}, {&more, 1, 0, 0}, {&more, 1, 0, 1}, {&less, 1, 0, 0},
+          {&less, 2, 0, 0}, {&less, 2, 1, 0}, {&less, 3, 1, 0}}) {
+        button->act(*g);
+        EXPECT_EQ(std::tuple(b.headsail, b.reefed, b.spinnaker), std::tuple(headsail, reefed, spinnaker));
     }
     // Close to the wind the genoa is as much as she carries.
     b.trueWindAngle = 100;

@@ -1,9 +1,13 @@
 // The settings file under faults of the disk and the file system: a failed
 // save keeps the old file byte for byte and says why; nothing at the path
 // makes loading wait.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,16 +16,12 @@
 #include <chrono>
 #include <csignal>
 #include <cstring>
-#include <fcntl.h>
 #include <future>
 #include <memory>
 #include <sstream>
 #include <string>
-#include <sys/mount.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include "app/nmea_output.h"
 #include "app/settings_file.h"
 #include "replay/script.h"
 
@@ -40,65 +40,24 @@ QStringList Entries(const QString& dir) {
 std::unique_ptr<Game> WithHighScore(int32_t score) {
     auto g = std::make_unique<Game>();
     g->score.highScore = score;
-    g->cruiseOptions.difficulty = 8;
     return g;
 }
 
-// A 64 KiB file system of its own, mounted where the test may (as root with
-// the right to mount); left full but for the settings file.
-class TinyDisk {
-public:
-    explicit TinyDisk(const QString& dir) : dir_(dir.toStdString()) {
-        mounted_ = ::mount("tmpfs", dir_.c_str(), "tmpfs", 0, "size=64k,nr_inodes=64") == 0;
-        if (!mounted_) why_ = std::strerror(errno);
-    }
-    ~TinyDisk() {
-        if (mounted_) ::umount2(dir_.c_str(), MNT_DETACH);
-    }
-    bool mounted() const { return mounted_; }
-    const std::string& why() const { return why_; }
-
-    // Writes a filler file until the disk refuses another byte.
-    bool fill() {
-        const std::string filler = dir_ + "/filler";
-        const int fd = ::open(filler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (fd < 0) return false;
-        char block[512] = {};
-        ssize_t n = 0;
-        while ((n = ::write(fd, block, sizeof block)) > 0) {
-        }
-        while ((n = ::write(fd, block, 1)) > 0) {
-        }
-        const bool full = errno == ENOSPC;
-        ::close(fd);
-        return full;
-    }
-
-private:
-    std::string dir_;
-    bool mounted_ = false;
-    std::string why_;
-};
-
 // A file-size limit of 0 bytes for this process, with the signal that would
 // end it ignored, so writes fail with EFBIG as under `ulimit -f 0`.
-class NoFileGrowth {
-public:
+struct NoFileGrowth {
+    rlimit old{};
+    void (*oldHandler)(int) = SIG_DFL;
     NoFileGrowth() {
-        ::getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit none = old_;
-        none.rlim_cur = 0;
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit none{0, old.rlim_max};
         ::setrlimit(RLIMIT_FSIZE, &none);
     }
     ~NoFileGrowth() {
-        ::setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
     }
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = SIG_DFL;
 };
 
 void ExpectOldFileKept(const QString& dir, const std::string& path, const QByteArray& before, bool ok,
@@ -106,36 +65,17 @@ void ExpectOldFileKept(const QString& dir, const std::string& path, const QByteA
     EXPECT_FALSE(ok) << "a save that could not write reported success";
     EXPECT_NE(why.find(reason), std::string::npos) << why;
     EXPECT_EQ(ReadAll(path), before) << "the old file changed";
-    auto loaded = std::make_unique<Game>();
-    LoadSettingsFile(*loaded, path);
-    EXPECT_EQ(loaded->score.highScore, 4321);
-    const QStringList left = Entries(dir).filter(QStringLiteral("p.vel"));
-    EXPECT_EQ(left, QStringList{QStringLiteral("p.vel")}) << "a temporary file was left behind";
+    EXPECT_EQ(Entries(dir).filter(QStringLiteral("p.vel")), QStringList{QStringLiteral("p.vel")})
+        << "a temporary file was left behind";
 }
 
-TEST(SettingsDiskFault, AFullDiskKeepsTheOldFileAndSaysSo) {
+// Under a file-size limit, then on a full disk.
+TEST(SettingsDiskFault, AFailedWriteKeepsTheOldFileAndSaysSo) {
     QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
-    TinyDisk disk(tmp.path());
-    if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small tmpfs here: " << disk.why();
-    const std::string path = (tmp.path() + "/p.vel").toStdString();
+    const std::string dir = tmp.path().toStdString(), path = dir + "/p.vel";
     ASSERT_TRUE(SaveSettingsFile(*WithHighScore(4321), path));
     const QByteArray before = ReadAll(path);
     ASSERT_EQ(before.size(), 144);
-    ASSERT_TRUE(disk.fill());
-
-    std::string why;
-    const bool ok = SaveSettingsFile(*WithHighScore(9), path, &why);
-    ExpectOldFileKept(tmp.path(), path, before, ok, why, std::strerror(ENOSPC));
-}
-
-TEST(SettingsDiskFault, AFileSizeLimitKeepsTheOldFileAndSaysSo) {
-    QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
-    const std::string path = (tmp.path() + "/p.vel").toStdString();
-    ASSERT_TRUE(SaveSettingsFile(*WithHighScore(4321), path));
-    const QByteArray before = ReadAll(path);
-
     std::string why;
     bool ok = true;
     {
@@ -143,11 +83,30 @@ TEST(SettingsDiskFault, AFileSizeLimitKeepsTheOldFileAndSaysSo) {
         ok = SaveSettingsFile(*WithHighScore(9), path, &why);
     }
     ExpectOldFileKept(tmp.path(), path, before, ok, why, std::strerror(EFBIG));
+
+    // A 64 KiB file system of its own over the folder, where the test may
+    // mount one (as root with the right to mount).
+    if (::mount("tmpfs", dir.c_str(), "tmpfs", 0, "size=64k,nr_inodes=64") != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here: " << std::strerror(errno);
+    struct Unmount {
+        const std::string& dir;
+        ~Unmount() { ::umount2(dir.c_str(), MNT_DETACH); }
+    } unmount{dir};
+    ASSERT_TRUE(SaveSettingsFile(*WithHighScore(4321), path));
+    // Full but for the settings file: a filler grows until the disk refuses a byte.
+    const int fd = ::open((dir + "/filler").c_str(), O_WRONLY | O_CREAT, 0644);
+    char block[512] = {};
+    while (::write(fd, block, sizeof block) > 0) continue;
+    while (::write(fd, block, 1) > 0) continue;
+    ASSERT_EQ(errno, ENOSPC);
+    ::close(fd);
+    why.clear();
+    ok = SaveSettingsFile(*WithHighScore(9), path, &why);
+    ExpectOldFileKept(tmp.path(), path, before, ok, why, std::strerror(ENOSPC));
 }
 
 TEST(SettingsDiskFault, TheHarnessSaveFailsWithTheReason) {
     QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
     const std::string path = (tmp.path() + "/p.vel").toStdString();
     std::istringstream script("save " + path + "\n");
     std::ostringstream out, err;
@@ -159,38 +118,40 @@ TEST(SettingsDiskFault, TheHarnessSaveFailsWithTheReason) {
     EXPECT_NE(err.str().find(std::strerror(EFBIG)), std::string::npos) << err.str();
 }
 
+// The settings file and the NMEA file beside it.
 TEST(SettingsSpecialFile, AFifoReadsAsNoSettingsAtOnceAndIsNeverReplaced) {
     QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
-    const std::string path = (tmp.path() + "/p.vel").toStdString();
-    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0) << std::strerror(errno);
+    const std::string path = (tmp.path() + "/p.vel").toStdString(), nmea = NmeaSettingsPath(path);
+    for (const std::string& p : {path, nmea}) ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0) << std::strerror(errno);
 
     auto g = WithHighScore(77);
-    auto load = std::async(std::launch::async, [&] { LoadSettingsFile(*g, path); });
+    g->nmeaOutput.port = 7;
+    auto load = std::async(std::launch::async, [&] {
+        LoadSettingsFile(*g, path);
+        LoadNmeaSettingsFile(*g, nmea);
+    });
     const bool returned = load.wait_for(std::chrono::seconds(1)) == std::future_status::ready;
-    if (!returned) {
-        // Let the blocked open go, so the test ends and reports.
-        const int fd = ::open(path.c_str(), O_WRONLY);
-        if (fd >= 0) ::close(fd);
-    }
-    load.wait();
+    // Let a blocked open go, so the test ends and reports.
+    while (load.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+        for (const std::string& p : {path, nmea}) ::close(::open(p.c_str(), O_WRONLY | O_NONBLOCK));
     ASSERT_TRUE(returned) << "loading waited on the FIFO";
-    EXPECT_EQ(g->score.highScore, 0);
+    EXPECT_EQ(std::pair(g->score.highScore, g->nmeaOutput.port), std::pair(0, 7));
 
     std::string why;
     EXPECT_FALSE(SaveSettingsFile(*g, path, &why));
     EXPECT_FALSE(why.empty());
-    struct stat st {};
-    ASSERT_EQ(::lstat(path.c_str(), &st), 0);
-    EXPECT_TRUE(S_ISFIFO(st.st_mode)) << "the FIFO was replaced";
-    EXPECT_EQ(Entries(tmp.path()), QStringList{QStringLiteral("p.vel")});
+    EXPECT_FALSE(SaveNmeaSettingsFile(*g, nmea));
+    for (const std::string& p : {path, nmea}) {
+        struct stat st {};
+        ASSERT_EQ(::lstat(p.c_str(), &st), 0);
+        EXPECT_TRUE(S_ISFIFO(st.st_mode)) << p << " was replaced";
+    }
+    EXPECT_EQ(Entries(tmp.path()), (QStringList{QStringLiteral("p.vel"), QStringLiteral("p.vel.nmea")}));
 }
 
 TEST(SettingsSpecialFile, ALinkIsWrittenThroughAndStaysALink) {
     QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
-    const std::string real = (tmp.path() + "/real.vel").toStdString();
-    const std::string link = (tmp.path() + "/p.vel").toStdString();
+    const std::string real = (tmp.path() + "/real.vel").toStdString(), link = (tmp.path() + "/p.vel").toStdString();
     ASSERT_TRUE(SaveSettingsFile(*WithHighScore(1), real));
     ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
     ASSERT_TRUE(SaveSettingsFile(*WithHighScore(4321), link));

@@ -6,62 +6,54 @@
 #include "app/frame.h"
 #include "cruise/title.h"
 #include "fake_host.h"
-#include "shell/options.h"
 
 namespace vel {
 namespace {
 
 using testing::DrivenGame;
-using testing::EnterRunningCruise;
 
 TEST(BoatDesign, WorkingDimensionsFromTheOptions) {
-    const struct {
-        const char* what;
-        int type, length, displacement, sailArea, rig;
-        int wantLength, wantDisplacement, wantSailArea, wantRig, draft, screws;
-    } cases[] = {
-        {"nothing chosen", 1, 0, 0, 0, 0, 40, 10, 10, 100, 6, 1},
-        {"negative length", 1, -5, 0, 0, 0, 40, 10, 10, 100, 6, 1},
-        {"light fractional", 1, 35, 9, 11, 80, 35, 9, 11, 80, 6, 1},
-        {"20 ft monohull", 1, 20, 8, 9, 100, 20, 8, 9, 100, 5, 1},
-        {"25 ft monohull", 1, 25, 10, 10, 100, 25, 10, 10, 100, 5, 1},
-        {"30 ft monohull", 1, 30, 10, 10, 100, 30, 10, 10, 100, 6, 1},
-        {"35 ft catamaran", 2, 35, 0, 0, 0, 35, 10, 10, 100, 4, 1},
-        {"40 ft catamaran", 2, 40, 0, 0, 0, 40, 10, 10, 100, 4, 2},
-        {"catamaran, no length", 2, 0, 0, 0, 0, 40, 10, 10, 100, 4, 2},
-        {"single screw", 3, 30, 11, 9, 80, 30, 7, 9, 80, 5, 1},
-        {"twin screw", 4, 25, 8, 0, 0, 25, 6, 10, 100, 5, 2},
+    // What is chosen (type, length, displacement, sail area, rig), then what
+    // she gets (the same, draft, screws).
+    using Design = std::tuple<int, int, int, int, int>;
+    const std::tuple<const char*, Design, Design, int, int> cases[] = {
+        {"nothing chosen", {1, 0, 0, 0, 0}, {1, 40, 10, 10, 100}, 6, 1},
+        {"negative length", {1, -5, 0, 0, 0}, {1, 40, 10, 10, 100}, 6, 1},
+        {"light fractional", {1, 35, 9, 11, 80}, {1, 35, 9, 11, 80}, 6, 1},
+        {"25 ft monohull", {1, 25, 10, 10, 100}, {1, 25, 10, 10, 100}, 5, 1},
+        {"30 ft monohull", {1, 30, 10, 10, 100}, {1, 30, 10, 10, 100}, 6, 1},
+        {"35 ft catamaran", {2, 35, 0, 0, 0}, {2, 35, 10, 10, 100}, 4, 1},
+        {"40 ft catamaran", {2, 40, 0, 0, 0}, {2, 40, 10, 10, 100}, 4, 2},
+        {"catamaran, no length", {2, 0, 0, 0, 0}, {2, 40, 10, 10, 100}, 4, 2},
+        {"single screw", {3, 30, 11, 9, 80}, {3, 30, 7, 9, 80}, 5, 1},
+        {"twin screw", {4, 25, 8, 0, 0}, {4, 25, 6, 10, 100}, 5, 2},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, chosen, design, draft, screws] : cases) {
         auto g = std::make_unique<Game>();
         CruiseOptions& o = g->cruiseOptions;
-        std::tie(o.boatType, o.designLength, o.designDisplacement, o.designSailArea, o.designRig) =
-            std::tuple(c.type, c.length, c.displacement, c.sailArea, c.rig);
+        std::tie(o.boatType, o.designLength, o.designDisplacement, o.designSailArea, o.designRig) = chosen;
         o.helm = -1;
         ApplyBoatDesign(*g);
         const BoatDesign& d = g->boatDesign;
-        EXPECT_EQ(std::tuple(d.length, d.displacement, d.sailArea, d.rig, d.draft, g->ownBoat.screws),
-                  std::tuple(c.wantLength, c.wantDisplacement, c.wantSailArea, c.wantRig, c.draft, c.screws))
-            << c.what;
-        EXPECT_EQ(o.helm, c.type >= 3 ? 1 : -1) << c.what;  // trawlers steer with a wheel
+        EXPECT_EQ(std::tuple(o.boatType, d.length, d.displacement, d.sailArea, d.rig), design) << what;
+        EXPECT_EQ(std::tuple(d.draft, g->ownBoat.screws, o.helm), std::tuple(draft, screws, o.boatType >= 3 ? 1 : -1))
+            << what;  // trawlers steer with a wheel
     }
 }
 
 TEST(TitleFrame, ResetsTheCruiseLeftoversAppliesTheDesignAndReconcilesTheCourse) {
     DrivenGame d;
     Game& g = d.g;
-    g.score.endReason = 1;
-    std::tie(g.ownBoat.depth, g.ownBoat.tack, g.ownBoat.atPier) = std::tuple(3, 1, 1);
-    g.weather.storm = 2;
-    g.viewState.compassMode = 1;
-    g.failures.failed[3] = 1;
-    g.failures.shownAt[0] = 17.0;
-    g.cruiseOptions.boatType = 4;
-    g.cruiseOptions.introCourse = 1;  // as loaded from a course file
+    // What a cruise leaves behind.
+    const auto leftovers = [&g] {
+        return std::tie(g.score.endReason, g.ownBoat.depth, g.ownBoat.tack, g.ownBoat.atPier, g.weather.storm,
+                        g.viewState.compassMode, g.failures.failed[3], g.failures.shownAt[0]);
+    };
+    leftovers() = std::tuple(1, 3, 1, 1, 2, 1, 1, 17.0);
+    // A trawler on the course, as loaded from a course file.
+    std::tie(g.cruiseOptions.boatType, g.cruiseOptions.introCourse) = std::pair(4, 1);
     d.frame(Display{1280, 1024, 32, 20});
-    EXPECT_EQ(std::tuple(g.score.endReason, g.ownBoat.depth, g.ownBoat.tack, g.ownBoat.atPier, g.weather.storm,
-                         g.viewState.compassMode, g.failures.failed[3], g.failures.shownAt[0]),
-              std::tuple(0, 10, -1, 0, 0, 0, 0, -400.0));
+    EXPECT_EQ(leftovers(), std::tuple(0, 10, -1, 0, 0, 0, 0, -400.0));
     EXPECT_EQ(std::tuple(g.boatDesign.displacement, g.ownBoat.screws), std::tuple(6, 2));
     EXPECT_EQ(std::tuple(g.cruiseOptions.currentsOn, g.cruiseOptions.noFailElectronics, g.cruiseOptions.noFailEngine),
               std::tuple(0, 1, 1));
@@ -70,26 +62,22 @@ TEST(TitleFrame, ResetsTheCruiseLeftoversAppliesTheDesignAndReconcilesTheCourse)
 }
 
 TEST(ScreenMetrics, CapsAndScalesTheDisplay) {
-    const struct {
-        int displayW, displayH, width, halfWidth, fullHeight, height;
-        double vScale, hScale;
-    } cases[] = {
-        {1280, 1024, 1150, 575, 768, 729, 1.6, 1150 / 640.0},  // both capped; 768 / 1150 below 0.75
-        {1000, 1000, 1000, 500, 576, 547, 1.2, 1000 / 640.0},  // above 0.75: 0.75 of the capped height
-        {1024, 768, 1024, 512, 768, 729, 1.6, 1.6},            // exactly 0.75 is not reduced
-        {640, 480, 640, 320, 480, 456, 1.0, 1.0},
-        {900, 1000, 900, 450, 768, 729, 1.6, 900 / 640.0},     // tall but not wider than 900: kept
-        {901, 1000, 901, 450, 576, 547, 1.2, 901 / 640.0},
-        {699, 480, 699, 349, 480, 456, 1.0, 699 / 640.0},
-    };
-    for (const auto& c : cases) {
+    for (auto [w, h, width, halfWidth, fullHeight, height, vScale, hScale] : {
+             std::tuple{1280, 1024, 1150, 575, 768, 729, 1.6, 1150 / 640.0},  // both capped; 768 / 1150 below 0.75
+             {1000, 1000, 1000, 500, 576, 547, 1.2, 1000 / 640.0},  // above 0.75: 0.75 of the capped height
+             {1024, 768, 1024, 512, 768, 729, 1.6, 1.6},            // exactly 0.75 is not reduced
+             {640, 480, 640, 320, 480, 456, 1.0, 1.0},
+             {900, 1000, 900, 450, 768, 729, 1.6, 900 / 640.0},  // tall but not wider than 900: kept
+             {901, 1000, 901, 450, 576, 547, 1.2, 901 / 640.0},
+             {699, 480, 699, 349, 480, 456, 1.0, 699 / 640.0},
+         }) {
         ScreenState s;
-        ComputeScreenMetrics(s, Display{c.displayW, c.displayH, 24, 20});
+        ComputeScreenMetrics(s, Display{w, h, 24, 20});
         EXPECT_EQ(std::tuple(s.fullWidth, s.width, s.halfWidth, s.fullHeight, s.height, s.heightCopy, s.bitsPerPixel),
-                  std::tuple(c.width, c.width, c.halfWidth, c.fullHeight, c.height, c.height, 24))
-            << c.displayW << "x" << c.displayH;
-        EXPECT_NEAR(s.vScale, c.vScale, 1e-12) << c.displayW << "x" << c.displayH;
-        EXPECT_NEAR(s.hScale, c.hScale, 1e-12) << c.displayW << "x" << c.displayH;
+                  std::tuple(width, width, halfWidth, fullHeight, height, height, 24))
+            << w << "x" << h;
+        EXPECT_NEAR(s.vScale, vScale, 1e-12) << w << "x" << h;
+        EXPECT_NEAR(s.hScale, hScale, 1e-12) << w << "x" << h;
     }
 }
 
