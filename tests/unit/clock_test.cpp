@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <tuple>
-#include <vector>
 
 #include "common/helpers.h"
 #include "shell/settings.h"
@@ -30,14 +28,6 @@ struct Rig {
         ResetClockAndBoat(*g);
     }
     void Tick() { AdvanceClockAndMove(*g); }
-    // Ticks until done() holds; fails the test instead of looping forever.
-    void TickUntil(const std::function<bool()>& done) {
-        for (int i = 0; i < 200000; ++i) {
-            if (done()) return;
-            Tick();
-        }
-        FAIL() << "condition never reached";
-    }
 };
 
 class Clock : public ::testing::Test, protected Rig {};
@@ -63,18 +53,14 @@ TEST(ThreeHourJump, MadeFastBoatsLeapAtEvenHoursPastTheHourAfterStopping) {
         {"two in the morning", 2, -1, &OwnBoat::anchored, 0, true},
     };
     for (const auto& p : cases) {
-        auto g = std::make_unique<Game>();
-        g->areaGrid.unitsPerMile = 300;
-        g->cruiseOptions.difficulty = 1;
-        SetSpeed(g->cruiseOptions, 15);
-        g->cruiseOptions.departureHour = p.hour;
-        g->cruiseOptions.noTimeSkip = p.noTimeSkip;
-        ResetClockAndBoat(*g);
-        g->simClock.stopHour = p.stopHour;
-        if (p.madeFast) g->ownBoat.*p.madeFast = 1;
-        const double before = g->simClock.dayMinutes;
-        AdvanceClockAndMove(*g);
-        const SimClock& c = g->simClock;
+        Rig t;
+        t.g->cruiseOptions.noTimeSkip = p.noTimeSkip;
+        t.Start(15, p.hour);
+        t.c.stopHour = p.stopHour;
+        if (p.madeFast) t.b.*p.madeFast = 1;
+        const double before = t.c.dayMinutes;
+        t.Tick();
+        const SimClock& c = t.c;
         if (p.jumps) {
             EXPECT_NEAR(c.timeStep, 180.0 / kMinutesPerUnit, 1e-9) << p.what;
             EXPECT_NEAR(c.dayMinutes - before, 180.0, 1e-9) << p.what;
@@ -96,11 +82,7 @@ TEST_F(Clock, SpeedOfOneHundredCoversTenUnitsPerTimeUnitOnTheHeading) {
                  {0, -10, 0, -30, 350}, {180, 0, 0, 30, 180}, {270, 0, -30, 0, 271}};
     Start(15, 9);
     for (const auto& p : cases) {
-        b.x = 1000.5;
-        b.y = 2000.5;
-        b.log = 0;
-        b.heading = p.heading;
-        b.speed = 100;
+        std::tie(b.x, b.y, b.log, b.heading, b.speed) = std::tuple(1000.5, 2000.5, 0.0, p.heading, 100);
         g->navState.variation = p.variation;
         Tick();
         EXPECT_NEAR(b.x - 1000.5, p.dx, 1e-2) << p.heading;

@@ -21,63 +21,43 @@ using testing::SailingGame;
 std::unique_ptr<Game> ForecastGame() {
     auto g = SailingGame();
     Weather& w = g->weather;
-    w.frontType = 0;
-    w.frontHour = 240;
-    w.systemStart = 10;
-    w.highPressure = 1;
-    w.cruiseWind = 12;
-    w.dailyTrend = 0;
-    w.regionWarmth = 10;
+    std::tie(w.frontType, w.frontHour, w.systemStart, w.highPressure) = std::tuple(0, 240, 10, 1);
+    std::tie(w.cruiseWind, w.dailyTrend, w.regionWarmth) = std::tuple(12, 0, 10);
     g->randomTable.r100[50] = 10;
-    TideState& t = g->tideState;
-    t.dailyOffset = 13;  // day 1: 13 + 1 - 6 = 8
-    t.lowWaterHour = 8;
-    t.range = 3;
-    t.maxCurrent = 17;
+    TideState& t = g->tideState;  // day 1: 13 + 1 - 6 = 8
+    std::tie(t.dailyOffset, t.lowWaterHour, t.range, t.maxCurrent) = std::tuple(13, 8, 3, 17);
     g->simClock.cruiseHours = 9;
     DailyWeather(*g, 0);
     return g;
 }
 
-std::vector<std::string> Texts(const std::vector<ForecastLine>& lines, bool tomorrow) {
-    std::vector<std::string> out;
-    for (const ForecastLine& l : lines)
-        if (l.tomorrow == tomorrow) out.push_back(l.text);
-    return out;
-}
-
+// Tomorrow's outlook, in grey, sits between the tide and the prompt.
 TEST(Forecast, EveryLineInOrder) {
     auto g = ForecastGame();
-    const auto lines = ForecastLines(*g);
-    const std::vector<std::string> today = {
-        "群島へ          ﾛｹｰｼｮﾝ 南        ",
-        "",
-        "***  本日の気象予報 ***    ",
-        "時々曇り、湿度は高い ",
-        "最高温度 90 °F ",
-        "高気圧の位置は東",
-        "風向 南 10 から 15 ﾉｯﾄ  ",
-        "低潮 8:00, 20:00    高潮 14:00, 2:00",
-        "潮差 3 ft",
-        "潮流の最大値は 1.7 ﾉｯﾄ",
-        "",
-        "",
-        "動作停止中         ",
-        "ｽﾍﾟｰｽﾊﾞｰを押して継続       ",
+    std::vector<std::pair<bool, std::string>> lines;  // tomorrow?, text
+    for (const ForecastLine& l : ForecastLines(*g)) lines.emplace_back(l.tomorrow, l.text);
+    const std::vector<std::pair<bool, std::string>> expected = {
+        {false, "群島へ          ﾛｹｰｼｮﾝ 南        "},
+        {false, ""},
+        {false, "***  本日の気象予報 ***    "},
+        {false, "時々曇り、湿度は高い "},
+        {false, "最高温度 90 °F "},
+        {false, "高気圧の位置は東"},
+        {false, "風向 南 10 から 15 ﾉｯﾄ  "},
+        {false, "低潮 8:00, 20:00    高潮 14:00, 2:00"},
+        {false, "潮差 3 ft"},
+        {false, "潮流の最大値は 1.7 ﾉｯﾄ"},
+        {false, ""},
+        {true, "***  明日の気象概況 ***       "},
+        {true, "晴れ 、湿度は高い "},
+        {true, "最高温度 90 °F "},
+        {true, "高気圧の位置は南東"},
+        {true, "風向 南西 10 から 15 ﾉｯﾄ  "},
+        {false, ""},
+        {false, "動作停止中         "},
+        {false, "ｽﾍﾟｰｽﾊﾞｰを押して継続       "},
     };
-    const std::vector<std::string> tomorrow = {
-        "***  明日の気象概況 ***       ",
-        "晴れ 、湿度は高い ",
-        "最高温度 90 °F ",
-        "高気圧の位置は南東",
-        "風向 南西 10 から 15 ﾉｯﾄ  ",
-    };
-    EXPECT_EQ(Texts(lines, false), today);
-    EXPECT_EQ(Texts(lines, true), tomorrow);
-    // Tomorrow's block sits between the tide and the prompt.
-    ASSERT_EQ(lines.size(), today.size() + tomorrow.size());
-    EXPECT_EQ(lines[11].text, tomorrow.front());
-    EXPECT_TRUE(lines[11].tomorrow && !lines[16].tomorrow);
+    EXPECT_EQ(lines, expected);
 }
 
 // A day-one front approaches this morning before noon, this afternoon before
@@ -89,8 +69,10 @@ TEST(Forecast, FrontWordedByTheTimeOfDay) {
         auto g = ForecastGame();
         g->weather.frontType = 1;
         g->weather.frontHour = hour;
-        const std::vector<std::string> today = Texts(ForecastLines(*g), false);
-        EXPECT_NE(std::find(today.begin(), today.end(), text), today.end()) << hour;
+        const auto lines = ForecastLines(*g);
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                                [&](const ForecastLine& l) { return !l.tomorrow && l.text == text; }))
+            << hour;
     }
 }
 

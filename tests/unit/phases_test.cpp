@@ -79,38 +79,38 @@ TEST(Frames, QueuedSoundsGoToTheHostOnceAfterTheFrame) {
     EXPECT_TRUE(d.g.soundRequests.empty());
 }
 
-// The simulation shows the results itself for reason 2; help, pause,
-// forecast, chart and speed are cleared when the cruise stops.
+std::unique_ptr<Game> RunningCruise() {
+    auto g = NewGame();
+    BuildTrigTables(g->trigTables);
+    g->areaGrid.unitsPerMile = 300;
+    EnterRunningCruise(*g);
+    return g;
+}
+
+// Day 6 ending the cruise is the fifth-midnight script's. The simulation
+// shows the results itself for reason 2; help, pause, forecast, chart and
+// speed are cleared when the cruise stops.
 TEST(Tick, DecidesWhetherTheCruiseIsOver) {
     const struct {
         const char* what;
-        int day, endReason, resultsStep;
-        bool ticks;
-        int resultsState, resultsStepAfter;
-        bool stops;
+        int endReason, resultsStep;
+        bool ticks, stops;
     } cases[] = {
-        {"day 5 runs", 5, 0, 0, true, 0, 0, false},
-        {"day 6 ends", 6, 0, 0, false, 1, 1, true},
-        {"collision ends", 2, 1, 0, false, 1, 1, true},
-        {"reason 2 alone ticks on", 2, 2, 0, true, 0, 0, false},
-        {"results asked for", 2, 0, 1, false, 1, 1, false},
-        {"results asked for after reason 2", 2, 2, 1, false, 1, 1, true},
+        {"collision ends", 1, 0, false, true},
+        {"reason 2 alone ticks on", 2, 0, true, false},
+        {"results asked for", 0, 1, false, false},
+        {"results asked for after reason 2", 2, 1, false, true},
     };
     for (const auto& c : cases) {
-        auto g = NewGame();
-        BuildTrigTables(g->trigTables);
-        g->areaGrid.unitsPerMile = 300;
-        EnterRunningCruise(*g);
+        auto g = RunningCruise();
         ScreenState& s = g->screenState;
-        g->simClock.day = c.day;
-        g->score.endReason = c.endReason;
-        s.resultsStep = c.resultsStep;
+        std::tie(g->simClock.day, g->score.endReason, s.resultsStep) = std::tuple(2, c.endReason, c.resultsStep);
         std::tie(s.helpPage, s.paused, s.forecastShown, s.chartShown) = std::tuple(5, 1, 1, 1);
         g->ownBoat.speedExact = 55.0;
         Pacer pacer(0);
         SimulationTick(*g, pacer);
         EXPECT_EQ(std::tuple(g->simClock.elapsed > 0.0, s.resultsState, s.resultsStep),
-                  std::tuple(c.ticks, c.resultsState, c.resultsStepAfter))
+                  std::tuple(c.ticks, c.ticks ? 0 : 1, c.ticks ? 0 : 1))
             << c.what;
         if (c.stops)
             EXPECT_EQ(std::tuple(s.helpPage, s.paused, s.forecastShown, s.chartShown, g->ownBoat.speedExact),
@@ -122,14 +122,10 @@ TEST(Tick, DecidesWhetherTheCruiseIsOver) {
 }
 
 TEST(Tick, MinimumTickTimeBySpeedAndACounterWrapDoesNoHarm) {
-    for (auto [speed, slowFrames, holdMs] : {std::tuple{1, 0, 100u}, {2, 0, 100u}, {3, 0, 50u}, {4, 0, 50u},
-                                             {5, 0, 20u}, {6, 0, 0u}, {15, 0, 0u}, {9, 1, 100u}, {3, 1, 100u},
-                                             {15, 2, 100u}}) {
+    for (auto [speed, slowFrames, holdMs] :
+         {std::tuple{2, 0, 100u}, {3, 0, 50u}, {4, 0, 50u}, {5, 0, 20u}, {6, 0, 0u}, {9, 1, 100u}, {3, 1, 100u}}) {
         for (uint32_t start : {40000u, 0xFFFFFFF0u}) {
-            auto g = NewGame();
-            BuildTrigTables(g->trigTables);
-            g->areaGrid.unitsPerMile = 300;
-            EnterRunningCruise(*g);
+            auto g = RunningCruise();
             SetSpeed(g->cruiseOptions, speed);
             g->screenState.slowFrames = slowFrames;
             Pacer pacer(start);
