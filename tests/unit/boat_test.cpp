@@ -140,11 +140,6 @@ std::unique_ptr<Game> HelmGame(int32_t heading = 100) {
     return g;
 }
 
-void PointAt(Game& g, int32_t x, int32_t y = 700) {
-    g.screenState.steerMouseX = x;
-    g.screenState.steerMouseY = y;
-}
-
 TEST(Helm, MouseTurnsByOffsetFromTheCentreLine) {
     // 50 px left: R = trunc(50 / 1.6) = 31; past trunc(1024 x 0.067) = 68 px
     // the rudder doubles, past 137 it triples and a rudder over 15 doubles k.
@@ -171,7 +166,7 @@ TEST(Helm, MouseTurnsByOffsetFromTheCentreLine) {
     for (const auto& c : cases) {
         auto g = HelmGame();
         c.set(*g);
-        PointAt(*g, c.x, c.y);
+        std::tie(g->screenState.steerMouseX, g->screenState.steerMouseY) = std::pair(c.x, c.y);
         UpdateSteering(*g);
         EXPECT_NEAR(g->ownBoat.headingExact, c.heading, 1e-9) << c.what;
         EXPECT_EQ(g->ownBoat.rudder, c.rudder) << c.what;
@@ -194,7 +189,7 @@ TEST(Requests, TackTurnsThroughTheWindAndSettlesCloseHauledUntilTheHelmCancels) 
     Ticks(*g, 1);
     EXPECT_EQ(b.heading, 55);
     b.tackRequest = 1;
-    PointAt(*g, 512);
+    std::tie(g->screenState.steerMouseX, g->screenState.steerMouseY) = std::pair(512, 700);
     UpdateSteering(*g);
     EXPECT_EQ(std::tuple(b.closeHauled, b.tackRequest), std::tuple(0, 0));
 }

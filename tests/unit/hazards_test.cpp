@@ -86,13 +86,11 @@ TEST(PierContact, PierWithinItsBoundsPilesWithinOneAndAHalfUnits) {
     // No pier in the islands area; a passage leaves the pier fields at the
     // origin, with no phantom pile there.
     EXPECT_EQ(ContactAt(1083.0, -2995.0, [](Game& g) { g.cruiseOptions.areaCode = 2; }), 0);
-    EXPECT_EQ(ContactAt(0.0, 0.0,
-                        [](Game& g) {
-                            g.areaGrid = AreaGrid{};
-                            g.cruiseOptions.areaCode = 5;
-                            g.cruiseOptions.isPassage = 1;
-                        }),
-              0);
+    const auto passage = [](Game& g) {
+        g.areaGrid = AreaGrid{};
+        std::tie(g.cruiseOptions.areaCode, g.cruiseOptions.isPassage) = std::pair(5, 1);
+    };
+    EXPECT_EQ(ContactAt(0.0, 0.0, passage), 0);
 }
 
 // Difficulty 5; the GPS and the radar have failed by minute 2500.
@@ -108,14 +106,11 @@ TEST(DockContact, TheDockIsStruckFromItsLandSide) {
     for (auto [side, x, y, contact] : {std::tuple{1, 500.0, 195.0, 1}, {1, 500.0, 205.0, 0}, {1, 509.0, 195.0, 0},
                                        {3, 500.0, 205.0, 1}, {2, 505.0, 200.0, 1}, {2, 495.0, 200.0, 0},
                                        {4, 495.0, 200.0, 1}, {4, 495.0, 209.0, 0}}) {
-        EXPECT_EQ(ContactAt(x, y,
-                            [side](Game& g) {
-                                std::tie(g.cruiseOptions.areaCode, g.cruiseOptions.isRealArea) = std::pair(12, 1);
-                                std::tie(g.areaGrid.realDockX, g.areaGrid.realDockY, g.areaGrid.realDockSide) =
-                                    std::tuple(500, 200, side);
-                            }),
-                  contact)
-            << side << " " << x << " " << y;
+        const auto dock = [side](Game& g) {
+            std::tie(g.cruiseOptions.areaCode, g.cruiseOptions.isRealArea) = std::pair(12, 1);
+            std::tie(g.areaGrid.realDockX, g.areaGrid.realDockY, g.areaGrid.realDockSide) = std::tuple(500, 200, side);
+        };
+        EXPECT_EQ(ContactAt(x, y, dock), contact) << side << " " << x << " " << y;
     }
 }
 
