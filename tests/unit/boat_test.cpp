@@ -21,11 +21,10 @@ using testing::Ticks;
 TEST(ApparentWind, FollowsTrueWindAndBoatSpeed) {
     for (auto [trueAngle, wind, speed, angle, strength, pressure] :
          {std::tuple{0, 10, 0, 0, 10, 120},  // head to wind at rest: pressure 1.2 x 10^2
-          {0, 10, -30, 0, 7, 58},            // making sternway 3 knots
           {180, 10, 50, 179, 4, 28},         // cos100[180] is -99: shown as 179
           {90, 10, 0, 90, 9, 117},           // sin100[90] is 99
-          {180, 10, 100, 179, 0, 0},         // running as fast as the wind
-          {90, 0, 20, 45, 2, 4}}) {          // calm: across 0 away from the ends keeps the last angle
+          {90, 0, 20, 45, 2, 4},             // calm: across 0 away from the ends keeps the last angle
+          {400, 10, 0, 179, 9, 117}}) {      // guarded: an angle outside the table is held to it
         auto g = SailingGame();
         std::tie(g->ownBoat.trueWindAngle, g->ownBoat.speed, g->ownBoat.apparentWindAngle) =
             std::tuple(trueAngle, speed, 45);
@@ -33,35 +32,27 @@ TEST(ApparentWind, FollowsTrueWindAndBoatSpeed) {
         EXPECT_EQ(ComputeApparentWind(*g), pressure) << trueAngle << " " << speed;
         EXPECT_EQ(std::pair(g->ownBoat.apparentWindAngle, g->ownBoat.apparentWindSpeed), std::pair(angle, strength));
     }
-    auto g = SailingGame();  // guarded: an angle outside the table is held to it
-    g->ownBoat.trueWindAngle = 400;
-    ComputeApparentWind(*g);
-    EXPECT_EQ(g->ownBoat.apparentWindAngle, 179);
 }
 
 TEST(Sails, SpinnakerFactorTackAndCloseHauledAngle) {
     for (auto [seen, cruising, factor] : {std::tuple{69, 0, 100}, {70, 0, 30}, {79, 0, 30}, {80, 0, 0},
                                           {165, 1, 0}, {166, 1, 30}, {166, 0, 0}}) {
         auto g = SailingGame();
-        g->ownBoat.apparentWindAngleSeen = seen;
-        g->cruiseOptions.cruisingSpinnaker = cruising;
+        std::tie(g->ownBoat.apparentWindAngleSeen, g->cruiseOptions.cruisingSpinnaker) = std::pair(seen, cruising);
         EXPECT_EQ(SpinnakerFactor(*g), factor) << seen << " " << cruising;
     }
     auto g = SailingGame();  // wind from the north
-    for (auto [heading, tack, angle] :
-         {std::tuple{45, -1, 45}, {315, 1, 45}, {180, 1, 180}, {0, 1, 0}, {179, -1, 179}, {181, 1, 179}}) {
+    for (auto [heading, tack, angle] : {std::tuple{180, 1, 180}, {0, 1, 0}, {179, -1, 179}, {181, 1, 179}}) {
         g->ownBoat.heading = heading;
         UpdateSpeed(*g);
         EXPECT_EQ(std::pair(g->ownBoat.tack, g->ownBoat.trueWindAngle), std::pair(tack, angle)) << heading;
     }
     // One degree closer for every eight knots; the catamaran a point wider.
-    for (auto [type, wind, tack, heading] : {std::tuple{1, 0, 1, -47.0}, {1, 16, 1, -45.0}, {1, 16, -1, 45.0},
-                                             {1, 23, -1, 45.0}, {2, 16, 1, -48.0}}) {
+    for (auto [type, tack, heading] : {std::tuple{1, 1, -45.0}, {1, -1, 45.0}, {2, 1, -48.0}}) {
         auto c = SailingGame(type);
-        c->weather.windSpeed = wind;
-        c->ownBoat.tack = tack;
+        std::tie(c->weather.windSpeed, c->ownBoat.tack) = std::pair(16, tack);
         SetCloseHauled(*c);
-        EXPECT_EQ(c->ownBoat.headingExact, heading) << type << " " << wind << " " << tack;
+        EXPECT_EQ(c->ownBoat.headingExact, heading) << type << " " << tack;
     }
 }
 
@@ -77,31 +68,26 @@ TEST(Polar, SailboatsFastestReachingInIronsHeadToWindTrawlersEverywhere) {
 
 TEST(Grounding, AgroundHalfAKnotHardAgroundACreepAndLyingOver) {
     auto g = SailingGame();
-    g->ownBoat.speedExact = 60.0;
-    g->ownBoat.depth = g->boatDesign.draft - 1;
+    std::tie(g->ownBoat.speedExact, g->ownBoat.depth) = std::tuple(60.0, g->boatDesign.draft - 1);
     UpdateSpeed(*g);
     EXPECT_EQ(std::pair(g->ownBoat.speedExact, g->ownBoat.hardAground), std::pair(5.0, 0));
     for (auto [type, before, after, heel] :
          {std::tuple{1, 60.0, 1.0, 14}, {1, -20.0, -1.0, 14}, {2, 60.0, 1.0, 7}, {3, 60.0, 1.0, 7}}) {
         auto h = SailingGame(type);
-        h->waveMotion.pitch = 2;
-        h->ownBoat.speedExact = before;
-        h->ownBoat.depth = 1;
+        std::tie(h->waveMotion.pitch, h->ownBoat.speedExact, h->ownBoat.depth) = std::tuple(2, before, 1);
         UpdateSpeed(*h);
         EXPECT_EQ(std::tuple(h->ownBoat.hardAground, h->ownBoat.speedExact, h->ownBoat.heel), std::tuple(1, after, heel))
             << type;
     }
-
 }
 
 TEST(Trim, SheetMovesByTheRule) {
     // Heeled past 25: ease, faster below 14; over-trimmed: ease by three;
     // luffing: trim in, in steps that run on into each other.
     for (auto [heel, sheet, spinnaker, overTrimmed, luffing, after] :
-         {std::tuple{26, 10, 0, 0, 0, 11}, {26, 13, 0, 0, 0, 17}, {26, 14, 0, 0, 0, 17}, {26, 46, 0, 0, 0, 47},
-          {26, 20, 1, 0, 0, 21}, {10, 20, 0, 1, 0, 23}, {10, 46, 0, 1, 0, 47}, {20, 16, 0, 0, 30, 13},
-          {20, 12, 0, 0, 30, 11}, {20, 10, 0, 0, 30, 8}, {22, 9, 0, 0, 30, 8}, {23, 9, 0, 0, 30, 9},
-          {20, -2, 0, 0, 30, -2}, {20, 20, 0, 0, 0, 20}}) {
+         {std::tuple{26, 13, 0, 0, 0, 17}, {26, 14, 0, 0, 0, 17}, {26, 46, 0, 0, 0, 47}, {26, 20, 1, 0, 0, 21},
+          {10, 20, 0, 1, 0, 23}, {10, 46, 0, 1, 0, 47}, {20, 16, 0, 0, 30, 13}, {20, 10, 0, 0, 30, 8},
+          {22, 9, 0, 0, 30, 8}, {23, 9, 0, 0, 30, 9}, {20, -2, 0, 0, 30, -2}, {20, 20, 0, 0, 0, 20}}) {
         auto g = SailingGame();
         OwnBoat& b = g->ownBoat;
         std::tie(b.heel, b.sheet, b.spinnaker, b.overTrimmed, b.luffing) =
@@ -133,11 +119,9 @@ TEST(Speed, HullSpeedCurveAndAccelerationCappedByTheDisplacement) {
 }
 
 TEST(Engine, DriveByHullAndThrottleAndAFailedEngineStops) {
-    for (auto [type, throttle, gear, drive] :
-         {std::tuple{1, 10, 3, 1080}, {2, 10, 3, 1800}, {3, 7, 3, 1260}, {4, 1, -1, -60}, {1, 1, 0, 0}}) {
+    for (auto [type, throttle, gear, drive] : {std::tuple{1, 10, 3, 1080}, {2, 10, 3, 1800}, {4, 1, -1, -60}}) {
         auto g = SailingGame(type);
-        g->ownBoat.throttle = throttle;
-        g->ownBoat.gear = gear;
+        std::tie(g->ownBoat.throttle, g->ownBoat.gear) = std::pair(throttle, gear);
         EXPECT_EQ(std::pair(EngineDrive(*g, 0), EngineDrive(*g, 40)), std::pair(drive, drive - 40)) << type;
     }
     auto g = SailingGame();
@@ -146,20 +130,14 @@ TEST(Engine, DriveByHullAndThrottleAndAFailedEngineStops) {
     EXPECT_EQ(g->ownBoat.throttle, 0);
 }
 
-// Heading 100 at five knots, fast enough that the helm acts in full; at speed
-// 15, k = 0.04 x (0.1 + 9 / 10) = 0.04 per unit of rudder.
-std::unique_ptr<Game> HelmGame(int32_t boatType = 1) {
-    auto g = SailingGame(boatType);
+// At five knots, fast enough that the helm acts in full; at speed 15,
+// k = 0.04 x (0.1 + 9 / 10) = 0.04 per unit of rudder. Wind 16 from the north.
+std::unique_ptr<Game> HelmGame(int32_t heading = 100) {
+    auto g = SailingGame();
     testing::UseHelmScreen(*g);
-    g->ownBoat.heading = 100;
-    g->ownBoat.headingExact = 100.0;
-    g->ownBoat.speed = 50;
+    std::tie(g->ownBoat.heading, g->ownBoat.headingExact, g->ownBoat.speed) = std::tuple(heading, heading, 50);
+    g->weather.windSpeed = 16;
     return g;
-}
-
-void PointAt(Game& g, int32_t x, int32_t y = 700) {
-    g.screenState.steerMouseX = x;
-    g.screenState.steerMouseY = y;
 }
 
 TEST(Helm, MouseTurnsByOffsetFromTheCentreLine) {
@@ -174,10 +152,8 @@ TEST(Helm, MouseTurnsByOffsetFromTheCentreLine) {
     } cases[] = {
         {"wheel to port", 462, 700, [](Game&) {}, 100.0 - 31 * 0.04, 3},
         {"tiller the other way", 462, 700, [](Game& g) { g.cruiseOptions.helm = -1; }, 100.0 + 31 * 0.04, 3},
-        {"to starboard", 562, 700, [](Game&) {}, 100.0 + 31 * 0.04, -3},
         {"doubled", 412, 700, [](Game&) {}, 100.0 - 124 * 0.04, 12},
         {"tripled", 362, 700, [](Game&) {}, 100.0 - 279 * 0.08, 27},
-        {"on the centre line", 512, 700, [](Game&) {}, 100.0, 0},
         {"left of the band", 300, 700, [](Game&) {}, 100.0, 0},
         {"above the band", 462, 600, [](Game&) {}, 100.0, 0},
         {"slow without thrust: half", 462, 700, [](Game& g) { g.ownBoat.speed = 19; }, 100.0 - 31 * 0.02, 3},
@@ -190,7 +166,7 @@ TEST(Helm, MouseTurnsByOffsetFromTheCentreLine) {
     for (const auto& c : cases) {
         auto g = HelmGame();
         c.set(*g);
-        PointAt(*g, c.x, c.y);
+        std::tie(g->screenState.steerMouseX, g->screenState.steerMouseY) = std::pair(c.x, c.y);
         UpdateSteering(*g);
         EXPECT_NEAR(g->ownBoat.headingExact, c.heading, 1e-9) << c.what;
         EXPECT_EQ(g->ownBoat.rudder, c.rudder) << c.what;
@@ -198,11 +174,8 @@ TEST(Helm, MouseTurnsByOffsetFromTheCentreLine) {
 }
 
 TEST(Requests, TackTurnsThroughTheWindAndSettlesCloseHauledUntilTheHelmCancels) {
-    auto g = HelmGame();
-    g->weather.windSpeed = 16;
+    auto g = HelmGame(315);
     OwnBoat& b = g->ownBoat;
-    b.heading = 315;
-    b.headingExact = 315.0;
     UpdateSpeed(*g);
     ASSERT_EQ(b.tack, 1);
     b.prevTack = 1;
@@ -216,16 +189,13 @@ TEST(Requests, TackTurnsThroughTheWindAndSettlesCloseHauledUntilTheHelmCancels) 
     Ticks(*g, 1);
     EXPECT_EQ(b.heading, 55);
     b.tackRequest = 1;
-    PointAt(*g, 512);
+    std::tie(g->screenState.steerMouseX, g->screenState.steerMouseY) = std::pair(512, 700);
     UpdateSteering(*g);
     EXPECT_EQ(std::tuple(b.closeHauled, b.tackRequest), std::tuple(0, 0));
 }
 
 TEST(Requests, CloseHauledFromARunHeadsUpToFortyFiveDegrees) {
-    auto g = HelmGame();
-    g->weather.windSpeed = 16;
-    g->ownBoat.heading = 180;
-    g->ownBoat.headingExact = 180.0;
+    auto g = HelmGame(180);
     UpdateSpeed(*g);
     g->ownBoat.tackRequest = -1;
     for (int i = 0; i < 100 && g->ownBoat.tackRequest != 0; ++i) Ticks(*g, 1);
@@ -234,48 +204,40 @@ TEST(Requests, CloseHauledFromARunHeadsUpToFortyFiveDegrees) {
 
 TEST(BoatClicks, LeftTurnsToPortRightToStarboardEachOnceAndOnlyOnTheBoat) {
     auto g = HelmGame();
+    InputState& in = g->inputState;
     g->ownBoat.closeHauled = 1;
-    g->inputState.clickX = 520;
-    g->inputState.clickY = 310;
+    std::tie(in.clickX, in.clickY) = std::pair(520, 310);
     UpdateSteering(*g);
-    EXPECT_EQ(std::tuple(g->ownBoat.heading, g->ownBoat.closeHauled, g->inputState.clickX), std::tuple(90, 0, -100));
-    UpdateSteering(*g);
-    EXPECT_EQ(g->ownBoat.headingExact, 90.0);
-    g->inputState.rightClickX = 500;
-    g->inputState.rightClickY = 290;
+    EXPECT_EQ(std::tuple(g->ownBoat.heading, g->ownBoat.closeHauled, in.clickX), std::tuple(90, 0, -100));
+    std::tie(in.rightClickX, in.rightClickY) = std::pair(500, 290);
     UpdateSteering(*g);
     EXPECT_EQ(g->ownBoat.headingExact, 100.0);
     // Away from the boat (width / 9), with a help page up, or before the boat
-    // is first drawn (its screen position the corner) nothing turns.
-    g->inputState.clickX = 512 + 1024 / 9;
-    g->inputState.clickY = 300;
+    // is first drawn (its screen position the corner) nothing turns; a
+    // consumed click stays consumed.
+    std::tie(in.clickX, in.clickY) = std::pair(512 + 1024 / 9, 300);
     UpdateSteering(*g);
-    g->inputState.clickX = 512;
+    in.clickX = 512;
     g->screenState.helpPage = 3;
     UpdateSteering(*g);
     g->screenState.helpPage = 0;
     g->screenState.ownBoatScreenX = g->screenState.ownBoatScreenY = 0;
-    g->inputState.clickX = -100;
-    g->inputState.clickY = g->inputState.rightClickX = g->inputState.rightClickY = 0;
+    in.clickX = -100;
+    in.clickY = in.rightClickX = in.rightClickY = 0;
     for (int i = 0; i < 3; ++i) UpdateSteering(*g);
     EXPECT_EQ(g->ownBoat.headingExact, 100.0);
 }
 
 TEST(MadeFastHeading, DockedLiesEastOrWestAnchoredSwingsHalfwayTheShortWay) {
-    for (auto [heading, after] : {std::pair{200, 270.0}, {349, 270.0}, {350, 90.0}, {10, 90.0}, {180, 90.0}}) {
-        auto g = HelmGame();
+    for (auto [heading, after] : {std::pair{181, 270.0}, {349, 270.0}, {350, 90.0}, {180, 90.0}}) {
+        auto g = HelmGame(heading);
         g->ownBoat.docked = 1;
-        g->ownBoat.heading = heading;
-        g->ownBoat.headingExact = heading;
         UpdateSteering(*g);
         EXPECT_EQ(g->ownBoat.headingExact, after) << heading;
     }
-    for (auto [heading, line, after] :
-         {std::tuple{100.0, 200, 150.0}, {350.0, 10, 0.0}, {10.0, 350, 0.0}, {200.0, 100, 150.0}}) {
-        auto g = HelmGame();
+    for (auto [heading, line, after] : {std::tuple{100, 200, 150.0}, {350, 10, 0.0}, {10, 350, 0.0}}) {
+        auto g = HelmGame(heading);
         g->ownBoat.anchored = 1;
-        g->ownBoat.headingExact = heading;
-        g->ownBoat.heading = Trunc(heading);
         g->anchorState.lineBearing = line;
         UpdateSteering(*g);
         EXPECT_NEAR(g->ownBoat.headingExact, after, 1e-9) << heading << " " << line;
@@ -284,21 +246,18 @@ TEST(MadeFastHeading, DockedLiesEastOrWestAnchoredSwingsHalfwayTheShortWay) {
 
 TEST(HeadingGuard, HeadingFarOutOfRangeStillIndexesTheTables) {
     auto g = HelmGame();
-    g->ownBoat.headingExact = 1000.0;
-    UpdateSteering(*g);
-    EXPECT_EQ(g->ownBoat.heading, 280);
-    g->ownBoat.headingExact = -725.0;
-    UpdateSteering(*g);
-    EXPECT_EQ(g->ownBoat.heading, 355);
+    for (auto [exact, heading] : {std::pair{1000.0, 280}, {-725.0, 355}}) {
+        g->ownBoat.headingExact = exact;
+        UpdateSteering(*g);
+        EXPECT_EQ(g->ownBoat.heading, heading) << exact;
+    }
 }
 
 // Pitch over one cycle of bouncecount 0..stepDivisor / 3 (divisor 10: 0..3).
 TEST(WaveMotion, PitchFollowsTheCycleWithAmplitudeBySea) {
-    for (auto [waves, trueAngle, amplitude] :
-         {std::tuple{0, 120, 1}, {2, 120, 3}, {2, 60, 5}, {3, 60, 7}, {1, 60, 2}}) {
+    for (auto [waves, trueAngle, amplitude] : {std::tuple{2, 120, 3}, {2, 60, 5}, {1, 60, 2}}) {
         auto g = SailingGame();
-        g->weather.waveState = waves;
-        g->ownBoat.trueWindAngle = trueAngle;
+        std::tie(g->weather.waveState, g->ownBoat.trueWindAngle) = std::pair(waves, trueAngle);
         for (int32_t frame = 1; frame <= 4; ++frame) {
             AdvanceWaveMotion(*g);
             const int32_t count = frame % 4;  // wraps to 0 once above 10 / 3
@@ -307,8 +266,7 @@ TEST(WaveMotion, PitchFollowsTheCycleWithAmplitudeBySea) {
         }
     }
     auto g = SailingGame();  // guarded: a zero divisor
-    g->cruiseOptions.stepDivisor = 0;
-    g->weather.waveState = 3;
+    std::tie(g->cruiseOptions.stepDivisor, g->weather.waveState) = std::pair(0, 3);
     AdvanceWaveMotion(*g);
     EXPECT_LE(std::abs(g->waveMotion.pitch), 7);
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <functional>
 #include <tuple>
 
@@ -15,17 +14,13 @@ namespace {
 using testing::SailingGame;
 
 TEST(Depth, SounderReadsChartPlusTideAndTheStatesFollowTheDraft) {
-    const struct {
-        int32_t charted, tide, draft, reading;
-    } cases[] = {
-        {20, 0, 6, 20}, {20, 35, 6, 23}, {5, 0, 6, 5}, {3, 0, 6, 5}, {4, 15, 6, 5},  // under the draft: draft - 1
-        {5, 10, 6, 6},                                                           // the tide lifts the boat off
-        {0, 40, 6, 1}, {-3, 0, 6, 1}, {0, 0, 2, 1}, {1, 0, 1, 1},                // land reads 1 and takes no tide
-    };
-    for (const auto& c : cases) EXPECT_EQ(DepthReading(c.charted, c.tide, c.draft), c.reading) << c.charted << " " << c.tide;
+    // Draft 6: under it reads draft - 1 unless the tide lifts the boat off;
+    // land reads 1 and takes no tide.
+    for (auto [charted, tide, reading] : {std::tuple{20, 35, 23}, {3, 0, 5}, {5, 10, 6}, {0, 40, 1}, {-3, 0, 1}})
+        EXPECT_EQ(DepthReading(charted, tide, 6), reading) << charted << " " << tide;
     auto g = SailingGame();  // draft 6
     for (auto [depth, shoal, aground] :
-         {std::tuple{9, false, false}, {8, true, false}, {6, true, false}, {5, false, true}, {1, false, true}}) {
+         {std::tuple{9, false, false}, {8, true, false}, {6, true, false}, {5, false, true}}) {
         g->ownBoat.depth = depth;
         EXPECT_EQ(std::tuple(InShoalWater(*g), Aground(*g)), std::tuple(shoal, aground)) << depth;
     }
@@ -69,54 +64,41 @@ int32_t ContactAt(double x, double y, const std::function<void(Game&)>& set = {}
     auto g = SailingGame();
     AreaGrid& a = g->areaGrid;
     g->cruiseOptions.areaCode = 1;
-    a.pierCorner1X = 1080;
-    a.pierCorner2X = a.pierCorner3X = 1110;
-    a.pierCorner2Y = -3000;
-    a.pierCorner3Y = -2990;
-    a.pierBerthX = 1095;
-    a.pierBerthY = -2995;
+    std::tie(a.pierCorner1X, a.pierCorner2X, a.pierCorner3X, a.pierCorner2Y, a.pierCorner3Y, a.pierBerthX,
+             a.pierBerthY) = std::tuple(1080, 1110, 1110, -3000, -2990, 1095, -2995);
     if (set) set(*g);
-    g->ownBoat.x = x;
-    g->ownBoat.y = y;
-    g->ownBoat.cellX = Trunc(x);
-    g->ownBoat.cellY = Trunc(y);
-    g->ownBoat.speedExact = 40.0;
+    OwnBoat& b = g->ownBoat;
+    std::tie(b.x, b.y, b.cellX, b.cellY, b.speedExact) = std::tuple(x, y, Trunc(x), Trunc(y), 40.0);
     CheckPierContact(*g);
     if (g->hazards.contact == 1) {  // striking the pier stops the boat for good
-        g->ownBoat.heading = 90;
+        b.heading = 90;
         UpdateSpeed(*g);
-        EXPECT_EQ(std::tuple(g->ownBoat.speedExact, g->ownBoat.speed), std::tuple(0.0, 0));
+        EXPECT_EQ(std::tuple(b.speedExact, b.speed), std::tuple(0.0, 0));
     }
     return g->hazards.contact;
 }
 
 TEST(PierContact, PierWithinItsBoundsPilesWithinOneAndAHalfUnits) {
     // West of (1110 + 6 x 1080) / 7 = 1084, within 10 of the berth's y and 20 of its x.
-    EXPECT_EQ(ContactAt(1083.0, -2995.0), 1);
-    EXPECT_EQ(ContactAt(1084.0, -2995.0), 0);
-    EXPECT_EQ(ContactAt(1083.0, -2985.0), 0);
-    EXPECT_EQ(ContactAt(1074.0, -2995.0), 0);
-    EXPECT_EQ(ContactAt(1111.4, -2991.4), 2);
-    EXPECT_EQ(ContactAt(1111.5, -2990.0), 0);
+    for (auto [x, y, contact] : {std::tuple{1083.0, -2995.0, 1}, {1084.0, -2995.0, 0}, {1083.0, -2985.0, 0},
+                                 {1074.0, -2995.0, 0}, {1111.4, -2991.4, 2}, {1111.5, -2990.0, 0}})
+        EXPECT_EQ(ContactAt(x, y), contact) << x << " " << y;
     // No pier in the islands area; a passage leaves the pier fields at the
     // origin, with no phantom pile there.
     EXPECT_EQ(ContactAt(1083.0, -2995.0, [](Game& g) { g.cruiseOptions.areaCode = 2; }), 0);
-    EXPECT_EQ(ContactAt(0.0, 0.0,
-                        [](Game& g) {
-                            g.areaGrid = AreaGrid{};
-                            g.cruiseOptions.areaCode = 5;
-                            g.cruiseOptions.isPassage = 1;
-                        }),
-              0);
+    const auto passage = [](Game& g) {
+        g.areaGrid = AreaGrid{};
+        std::tie(g.cruiseOptions.areaCode, g.cruiseOptions.isPassage) = std::pair(5, 1);
+    };
+    EXPECT_EQ(ContactAt(0.0, 0.0, passage), 0);
 }
 
-std::unique_ptr<Game> FailureGame(double cruiseMinutes = 2500.0) {
+// Difficulty 5; the GPS and the radar have failed by minute 2500.
+std::unique_ptr<Game> FailureGame() {
     auto g = SailingGame();
-    g->cruiseOptions.difficulty = 5;
     g->cruiseOptions.soundLevel = 2;
     g->failures.time = {1000, 2000, 3000, 4000};
-    g->simClock.cruiseMinutes = cruiseMinutes;
-    g->simClock.dayMinutes = 1060.0;
+    std::tie(g->simClock.cruiseMinutes, g->simClock.dayMinutes) = std::pair(2500.0, 1060.0);
     return g;
 }
 
@@ -124,14 +106,11 @@ TEST(DockContact, TheDockIsStruckFromItsLandSide) {
     for (auto [side, x, y, contact] : {std::tuple{1, 500.0, 195.0, 1}, {1, 500.0, 205.0, 0}, {1, 509.0, 195.0, 0},
                                        {3, 500.0, 205.0, 1}, {2, 505.0, 200.0, 1}, {2, 495.0, 200.0, 0},
                                        {4, 495.0, 200.0, 1}, {4, 495.0, 209.0, 0}}) {
-        EXPECT_EQ(ContactAt(x, y,
-                            [side](Game& g) {
-                                std::tie(g.cruiseOptions.areaCode, g.cruiseOptions.isRealArea) = std::pair(12, 1);
-                                std::tie(g.areaGrid.realDockX, g.areaGrid.realDockY, g.areaGrid.realDockSide) =
-                                    std::tuple(500, 200, side);
-                            }),
-                  contact)
-            << side << " " << x << " " << y;
+        const auto dock = [side](Game& g) {
+            std::tie(g.cruiseOptions.areaCode, g.cruiseOptions.isRealArea) = std::pair(12, 1);
+            std::tie(g.areaGrid.realDockX, g.areaGrid.realDockY, g.areaGrid.realDockSide) = std::tuple(500, 200, side);
+        };
+        EXPECT_EQ(ContactAt(x, y, dock), contact) << side << " " << x << " " << y;
     }
 }
 
@@ -141,16 +120,13 @@ TEST(Failures, DevicesFailOnceTheirMinuteHasPassedWithOneBeepEach) {
     const Failures& f = g->failures;
     EXPECT_EQ(std::tuple(f.failed[0], f.failed[1], f.failed[2], f.reported[1], f.lastKind, f.shownAt[1]),
               std::tuple(1, 1, 0, 1, 2, 1060.0));
-    EXPECT_EQ(g->soundRequests.size(), 2u);
-    UpdateFailures(*g);
-    EXPECT_EQ(g->soundRequests.size(), 2u);
-    EXPECT_TRUE(DeviceOut(*g, Device::Radar));
-    EXPECT_FALSE(DeviceOut(*g, Device::DepthAlarm));
+    UpdateFailures(*g);  // no second beep
+    EXPECT_EQ(std::tuple(g->soundRequests.size(), DeviceOut(*g, Device::Radar), DeviceOut(*g, Device::DepthAlarm)),
+              std::tuple(2u, true, false));
     auto quiet = FailureGame();
     quiet->cruiseOptions.soundLevel = 1;
     UpdateFailures(*quiet);
-    EXPECT_EQ(quiet->failures.failed[0], 1);
-    EXPECT_TRUE(quiet->soundRequests.empty());
+    EXPECT_EQ(std::pair(quiet->failures.failed[0], quiet->soundRequests.empty()), std::pair(1, true));
 }
 
 TEST(FailureBanner, ShowsTheLastFailureForFifteenMinutesEvenAcrossMidnight) {
@@ -161,10 +137,7 @@ TEST(FailureBanner, ShowsTheLastFailureForFifteenMinutesEvenAcrossMidnight) {
     EXPECT_EQ(g->failures.shownAt[0], -400.0);  // GPS was overtaken by the radar
     g->simClock.dayMinutes = 1075.0;
     EXPECT_EQ(FailureBanner(*g), nullptr);
-    g->failures.lastKind = 4;
-    g->failures.failed[3] = 1;
-    g->failures.shownAt[3] = 1435.0;
-    g->simClock.dayMinutes = 5.0;
+    std::tie(g->failures.lastKind, g->failures.shownAt[3], g->simClock.dayMinutes) = std::tuple(4, 1435.0, 5.0);
     EXPECT_STREQ(FailureBanner(*g), "ｴﾝｼﾞﾝ故障停止");
     g->simClock.dayMinutes = 10.0;
     EXPECT_EQ(FailureBanner(*g), nullptr);

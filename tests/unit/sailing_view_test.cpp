@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <functional>
 #include <string>
@@ -33,13 +32,11 @@ struct Weathering {
 
 std::unique_ptr<Game> GameIn(const Weathering& w) {
     auto g = test::ViewGame();
-    g->simClock.hour = w.hour;
-    g->simClock.dayHours = w.hour;
+    std::tie(g->simClock.hour, g->simClock.dayHours) = std::pair(w.hour, w.hour);
     std::tie(g->weather.fog, g->weather.storm, g->weather.cloudCover, g->weather.moonlight) =
         std::tuple(w.fog, w.storm, w.cloudCover, w.moonlight);
-    g->screenState.bitsPerPixel = w.bitsPerPixel;
-    g->viewState.monochrome = w.monochrome;
-    g->areaGrid.region = w.region;
+    std::tie(g->screenState.bitsPerPixel, g->viewState.monochrome, g->areaGrid.region) =
+        std::tuple(w.bitsPerPixel, w.monochrome, w.region);
     ComputeFrameLight(*g);
     return g;
 }
@@ -50,7 +47,6 @@ TEST(SeaColour, FollowsHourWeatherAreaAndDisplay) {
         {"fog", {.fog = 1}, Rgb(63, 63, 63)},
         {"thunderstorm", {.storm = 2}, Rgb(63, 63, 63)},
         {"distant thunder", {.storm = 1}, Rgb(0, 127, 127)},
-        {"night under the moon", {.hour = 22}, Rgb(16, 16, 16)},
         {"moonless night", {.hour = 22, .moonlight = 0}, Rgb(0, 0, 0)},
         {"night on a few colours", {.hour = 2, .bitsPerPixel = 8}, Rgb(0, 0, 0)},
         {"black and white by day", {.monochrome = 1}, Rgb(16, 16, 16)},
@@ -65,16 +61,12 @@ TEST(SeaColour, FollowsHourWeatherAreaAndDisplay) {
         drawSea(c.dc, *g, 0, 0, 200, 200);
         EXPECT_EQ(c.at(100, 150), sea) << what;
     }
-    Weathering passage;
-    passage.region = 5;
-    auto g = GameIn(passage);
-    g->ownBoat.x = -16000;  // west of the stream's west edge at -15500
-    EXPECT_EQ(SeaBrush(*g), 17);
-    g->ownBoat.x = -10000;
-    EXPECT_EQ(SeaBrush(*g), 16);
-    g->ownBoat.x = 0;
-    g->passageState.onBank = 1;
-    EXPECT_EQ(SeaBrush(*g), 9);
+    // West of the stream's west edge at -15500, in the stream, on the bank.
+    for (auto [x, onBank, brush] : {std::tuple{-16000.0, 0, 17}, {-10000.0, 0, 16}, {0.0, 1, 9}}) {
+        auto g = GameIn({.region = 5});
+        std::tie(g->ownBoat.x, g->passageState.onBank) = std::pair(x, onBank);
+        EXPECT_EQ(SeaBrush(*g), brush) << x;
+    }
 }
 
 int32_t RowOf(Game& g, test::At p, int32_t kind = kProjectPlain) {
@@ -91,15 +83,14 @@ TEST(Projection, RowsByDistanceSideAndKind) {
         double bearing, distance;
         int32_t viewMode, kind, row;
     } cases[] = {
-        {30.02, 500, 2, kProjectPlain, 120},  {-30.02, 500, 2, kProjectPlain, 113}, {0, 10, 2, kProjectPlain, 2196},
-        {0, 0, 2, kProjectPlain, 2196},       {0, 999, 2, kProjectPlain, 92},      {0, 1000, 2, kProjectPlain, 91},
-        {0, 999, 1, kProjectPlain, 91},       {0, 1000, 1, kProjectPlain, 90},
+        {30.02, 500, 2, kProjectPlain, 120}, {-30.02, 500, 2, kProjectPlain, 113}, {0, 0, 2, kProjectPlain, 2196},
+        {0, 999, 2, kProjectPlain, 92},      {0, 1000, 2, kProjectPlain, 91},      {0, 999, 1, kProjectPlain, 91},
+        {0, 1000, 1, kProjectPlain, 90},
         // 15 units away, inside the field: far below the view; kind 5 keeps it
         // to 85 degrees, no lower than horizon + height / 6 = 193 beyond 80;
         // other kinds put it on the horizon beyond 80, kind 6 beyond 60.
-        {79.5, 15, 2, kProjectPlain, 2196},   {82.5, 15, 2, kProjectPlain, 72},    {82.5, 15, 2, kProjectShore, 193},
-        {-82.5, 15, 2, kProjectShore, 193},   {85.5, 15, 2, kProjectShore, 193},   {86.5, 15, 2, kProjectShore, 72},
-        {59.5, 15, 2, kProjectAside, 2196},   {61.5, 15, 2, kProjectAside, 72},    {-61.5, 15, 2, kProjectAside, 72},
+        {79.5, 15, 2, kProjectPlain, 2196},  {82.5, 15, 2, kProjectPlain, 72},     {-85.5, 15, 2, kProjectShore, 193},
+        {86.5, 15, 2, kProjectShore, 72},    {59.5, 15, 2, kProjectAside, 2196},   {-61.5, 15, 2, kProjectAside, 72},
     };
     for (const auto& c : cases) {
         auto g = test::ViewGame();
@@ -118,25 +109,22 @@ TEST(Camera, ViewSwingsToLeewardOfTheBowAndFollowsTheLookAndTheCompass) {
         const char* what;
         int32_t sailsUp, tack, viewMode, docked, lookOffset, view;
     } cases[] = {
-        {"no sail", 0, 1, 2, 0, 0, 95},           {"sail, starboard tack", 1, 1, 2, 0, 0, 92},
-        {"sail, port tack", 1, -1, 2, 0, 0, 108}, {"close-up", 1, 1, 1, 0, 0, 94},
-        {"docked", 1, 1, 2, 1, 0, 100},           {"look right", 0, 1, 2, 0, 30, 125},
-        {"look aft", 0, 1, 2, 0, 180, 275},       {"look right 13 times", 0, 1, 2, 0, 390, 125},
+        {"sail, starboard tack", 1, 1, 2, 0, 0, 92}, {"sail, port tack", 1, -1, 2, 0, 0, 108},
+        {"close-up", 1, 1, 1, 0, 0, 94},             {"docked", 1, 1, 2, 1, 0, 100},
+        {"look right", 0, 1, 2, 0, 30, 125},         {"look aft", 0, 1, 2, 0, 180, 275},
     };
     for (const auto& c : cases) {
         auto g = test::ViewGame();
         OwnBoat& b = g->ownBoat;
         std::tie(b.heading, b.sailsUp, b.tack, b.docked) = std::tuple(100, c.sailsUp, c.tack, c.docked);
-        g->viewState.viewMode = c.viewMode;
-        g->viewState.lookOffset = c.lookOffset;
+        std::tie(g->viewState.viewMode, g->viewState.lookOffset) = std::pair(c.viewMode, c.lookOffset);
         updateViewHeading(*g);
         EXPECT_EQ(g->viewState.viewHeading, c.view) << c.what;
     }
     auto g = test::ViewGame();  // beyond a full turn the offset resets after its frame
-    g->ownBoat.heading = 100;
-    g->viewState.lookOffset = 390;
+    std::tie(g->ownBoat.heading, g->viewState.lookOffset) = std::pair(100, 390);
     updateViewHeading(*g);
-    EXPECT_EQ(g->viewState.lookOffset, 0);
+    EXPECT_EQ(std::pair(g->viewState.viewHeading, g->viewState.lookOffset), std::pair(125, 0));
     g->ownBoat.heading = 2;  // a northward base stays unwrapped
     updateViewHeading(*g);
     EXPECT_EQ(g->viewState.viewHeading, -3);
@@ -158,17 +146,15 @@ TEST(LandPixel, ReadsTheLandColoursBack) {
     for (auto [brush, night, bits, land] : {std::tuple{24, 0, 32, 1}, {25, 0, 32, 1}, {14, 0, 32, 0}, {0, 0, 32, 1},
                                             {0, 1, 32, 0}, {40, 0, 32, 0}, {14, 0, 8, 0}, {41, 1, 32, 0}}) {
         auto g = test::ViewGame();
-        g->viewState.night = night;
-        g->screenState.bitsPerPixel = bits;
+        std::tie(g->viewState.night, g->screenState.bitsPerPixel) = std::pair(night, bits);
         test::Canvas c(50, 50);  // black unless filled
         if (brush != 0) FillWith(c, brush);
         EXPECT_EQ(LandPixelAt(c.dc, *g, 20, 20), land) << brush << " " << night << " " << bits;
     }
     auto g = test::ViewGame();
-    test::Canvas black(50, 50);
-    for (auto [x, y] : {std::pair{-3, 20}, {20, -1}, {60, 20}}) EXPECT_EQ(LandPixelAt(black.dc, *g, x, y), 0);
+    test::Canvas c(50, 50);  // black reads as land, but not outside the picture
+    for (auto [x, y] : {std::pair{-3, 20}, {20, -1}, {60, 20}}) EXPECT_EQ(LandPixelAt(c.dc, *g, x, y), 0);
     g->screenState.bitsPerPixel = 8;  // few colours look four rows down
-    test::Canvas c(50, 50);
     FillWith(c, 14);
     c.dc.SetPixel(21, 24, Rgb(0, 128, 0));
     EXPECT_EQ(std::pair(LandPixelAt(c.dc, *g, 20, 20), LandPixelAt(c.dc, *g, 20, 19)), std::pair(1, 0));
@@ -179,9 +165,7 @@ TEST(LandPixel, ReadsTheLandColoursBack) {
 int LandPixels(int32_t ahead, int32_t r) {
     auto g = test::ViewGame();
     AreaGrid& a = g->areaGrid;
-    a.areaCode = 2;
-    a.islandCount = 1;
-    std::tie(a.islandX[1], a.islandY[1], a.islandRadius[1]) = std::tuple(0, -ahead, r);
+    std::tie(a.areaCode, a.islandCount, a.islandX[1], a.islandY[1], a.islandRadius[1]) = std::tuple(2, 1, 0, -ahead, r);
     for (int k = 0; k <= 36; ++k) {
         const double t = (k % 36) * 10 * 3.14159265358979 / 180.0;
         a.islandOutline[1][k][0] = static_cast<int32_t>(r * std::sin(t));
@@ -203,36 +187,30 @@ TEST(Islands, StandOutOfTheSeaAheadWithinFifteenMiles) {
 
 TEST(HullSides, BothShowNearlyBowOnOrSternOn) {
     for (auto [rel, starboard, port] : {std::tuple{0, true, true}, {170, true, true}, {-170, true, true},
-                                        {180, true, true}, {90, true, false}, {-90, false, true}, {169, true, false},
-                                        {-169, false, true}, {1, true, false}, {-1, false, true}})
+                                        {169, true, false}, {-169, false, true}, {1, true, false}, {-1, false, true}})
         EXPECT_EQ(std::pair(StarboardSideShows(rel), PortSideShows(rel)), std::pair(starboard, port)) << rel;
 }
 
-// The own monohull, red-hulled, drawn alone on the sea at a relative heading.
+// The own monohull, red-hulled, drawn alone on the sea seen from abeam.
 struct Drawn {
     std::unique_ptr<Game> g = test::ViewGame();
     test::Canvas c{1024, 488};
-    Drawn(int32_t rel, int32_t sailsUp, int32_t transparent, void (*set)(Game&) = [](Game&) {}) {
-        c.dc.SelectStockPen(gfx::Stock::Null);
-        c.dc.SelectBrush(14);
-        c.dc.Rectangle(0, 0, 1024, 488);
-        g->cruiseOptions.hullColour = 1;
-        g->viewState.viewHeading = 0;
+    Drawn(int32_t sailsUp, int32_t transparent) {
+        FillWith(c, 14);
+        std::tie(g->cruiseOptions.hullColour, g->viewState.viewHeading, g->viewState.transparentSails) =
+            std::tuple(1, 0, transparent);
         std::tie(g->ownBoat.heading, g->ownBoat.sailsUp, g->ownBoat.sheetAngle, g->ownBoat.tack) =
-            std::tuple(rel < 0 ? rel + 360 : rel, sailsUp, 30, 1);
-        g->viewState.transparentSails = transparent;
-        set(*g);
+            std::tuple(90, sailsUp, 30, 1);
         drawSailboat(c.dc, *g, 1, 0, 512, 440, kBoatMonohull);
     }
     int count(gfx::Color colour) const { return c.count(colour); }
 };
 
 TEST(Sails, TransparentSailsAreOutlinesOnlyAndNoSailSetDrawsNone) {
-    const Drawn filled(90, 1, 0), outlined(90, 1, 1), bare(90, 0, 0), bareOutlined(90, 0, 1);
+    const Drawn filled(1, 0), outlined(1, 1), bare(0, 0), bareOutlined(0, 1);
     EXPECT_GT(filled.count(gfx::kWhite), 2000);
-    EXPECT_EQ(outlined.count(gfx::kWhite), 0);
+    EXPECT_EQ(std::pair(outlined.count(gfx::kWhite), bare.count(gfx::kWhite)), std::pair(0, 0));
     EXPECT_GT(outlined.count(gfx::kBlack), filled.count(gfx::kBlack));
-    EXPECT_EQ(bare.count(gfx::kWhite), 0);
     EXPECT_EQ(bare.count(gfx::kBlack), bareOutlined.count(gfx::kBlack));
 }
 
@@ -244,58 +222,49 @@ bool Shows(const Game& g, int32_t x, int32_t y, const std::string& text) {
 
 std::unique_ptr<Game> UnderWay() {
     auto g = test::ViewGame();
-    g->boatDesign.draft = 6;
-    g->ownBoat.depth = 40;
+    std::tie(g->boatDesign.draft, g->ownBoat.depth) = std::pair(6, 40);
     return g;
 }
 
+// Anchor 1 going down on a hundred feet of line.
+void PayingOut(Game& g) { g.anchors.anchor[1][1] = 2, g.anchorState.payingOut = 1, g.anchorState.lineLength1 = 100; }
+
 TEST(Alerts, EachShowsInItsSituationAndNoneInOpenWater) {
     EXPECT_TRUE(CurrentAlerts(*UnderWay()).empty());
+    const char* const shoal = "       浅瀬                ";
+    const char* const irons = " 風位に立った。ﾊﾞｯｸしている    ";
     const struct {
         std::function<void(Game&)> set;
         int32_t x, y;
         const char* text;
+        bool shown = true;
     } cases[] = {
-        {[](Game& g) { g.ownBoat.depth = 8; }, 400, 21, "       浅瀬                "},
+        {[](Game& g) { g.ownBoat.depth = 8; }, 400, 21, shoal},
         {[](Game& g) { g.ownBoat.depth = 5; }, 400, 21, "       座礁！           "},
         {[](Game& g) { g.hazards.contact = 1; }, 400, 21, " 桟橋に衝突。艇が損傷した。Nｷｰを押せ      "},
         {[](Game& g) { g.hazards.contact = 2; }, 400, 21, " 杭に衝突。艇が損傷した。Nｷｰを押せ。        "},
-        {[](Game& g) { g.ownBoat.speed = -3, g.ownBoat.sailsUp = 1, g.ownBoat.trueWindAngle = 20; }, 400, 21,
-         " 風位に立った。ﾊﾞｯｸしている    "},
+        {[](Game& g) { g.ownBoat.speed = -3, g.ownBoat.sailsUp = 1, g.ownBoat.trueWindAngle = 20; }, 400, 21, irons},
         {[](Game& g) { g.ownBoat.anchorStatusShown = 1; }, 0, 21, " 全ｱﾝｶｰ収納     "},
         {[](Game& g) { g.ownBoat.anchorStatusShown = 1, g.anchors.anchor[1][1] = 3, g.anchorState.lineLength1 = 150; },
          1, 21, " ｱﾝｶｰ1投錨完了   ﾗｲﾝ  150 ft "},
         {[](Game& g) { g.ownBoat.anchorStatusShown = 1, g.anchors.anchor[1][2] = -1; }, 0, 35, " ｱﾝｶｰ2が利いてない "},
         // Setting: the banner shows without the display, never more than the line.
-        {[](Game& g) {
-             g.anchors.anchor[1][1] = 2, g.anchorState.payingOut = 1, g.anchorState.lineLength1 = 100;
-             g.anchorState.distance = 4;
-         },
-         0, 21, " ｱﾝｶｰﾗｲﾝの長さ   40 ft "},
-        {[](Game& g) {
-             g.anchors.anchor[1][1] = 2, g.anchorState.payingOut = 1, g.anchorState.lineLength1 = 100;
-             g.cruiseOptions.anchor1Chain = 1, g.anchorState.distance = 30;
-         },
-         0, 21, " ｱﾝｶｰﾁｪｰﾝの長さ   100 ft "},
+        {[](Game& g) { PayingOut(g), g.anchorState.distance = 4; }, 0, 21, " ｱﾝｶｰﾗｲﾝの長さ   40 ft "},
+        {[](Game& g) { PayingOut(g), g.cruiseOptions.anchor1Chain = 1, g.anchorState.distance = 30; }, 0, 21,
+         " ｱﾝｶｰﾁｪｰﾝの長さ   100 ft "},
+        // No shoal warning at nine feet, with the alarm off or out of order, or
+        // at anchor; not in irons with the wind 50 degrees off.
+        {[](Game& g) { g.ownBoat.depth = 9; }, 400, 21, shoal, false},
+        {[](Game& g) { g.ownBoat.depth = 6, g.cruiseOptions.depthAlarm = 0; }, 400, 21, shoal, false},
+        {[](Game& g) { g.ownBoat.depth = 7, g.failures.failed[2] = 1; }, 400, 21, shoal, false},
+        {[](Game& g) { g.ownBoat.depth = 7, g.ownBoat.anchored = 1; }, 400, 21, shoal, false},
+        {[](Game& g) { g.ownBoat.speed = -3, g.ownBoat.sailsUp = 1, g.ownBoat.trueWindAngle = 50; }, 400, 21, irons,
+         false},
     };
     for (const auto& c : cases) {
         auto g = UnderWay();
         c.set(*g);
-        EXPECT_TRUE(Shows(*g, c.x, c.y, c.text)) << c.text;
-    }
-    // No shoal warning at nine feet, with the alarm off or out of order, or at anchor.
-    const std::function<void(Game&)> quiet[] = {
-        [](Game& g) { g.ownBoat.depth = 9; },
-        [](Game& g) { g.ownBoat.depth = 6, g.cruiseOptions.depthAlarm = 0; },
-        [](Game& g) { g.ownBoat.depth = 7, g.failures.failed[2] = 1; },
-        [](Game& g) { g.ownBoat.depth = 7, g.ownBoat.anchored = 1; },
-        [](Game& g) { g.ownBoat.speed = -3, g.ownBoat.sailsUp = 1, g.ownBoat.trueWindAngle = 50; },
-    };
-    for (const auto& q : quiet) {
-        auto g = UnderWay();
-        q(*g);
-        EXPECT_FALSE(Shows(*g, 400, 21, "       浅瀬                "));
-        EXPECT_FALSE(Shows(*g, 400, 21, " 風位に立った。ﾊﾞｯｸしている    "));
+        EXPECT_EQ(Shows(*g, c.x, c.y, c.text), c.shown) << c.text;
     }
 }
 

