@@ -74,7 +74,9 @@ TEST(Grounding, AgroundHalfAKnotHardAgroundACreepAndLyingOver) {
     for (auto [type, before, after, heel] :
          {std::tuple{1, 60.0, 1.0, 14}, {1, -20.0, -1.0, 14}, {2, 60.0, 1.0, 7}, {3, 60.0, 1.0, 7}}) {
         auto h = SailingGame(type);
-        std::tie(h->waveMotion.pitch, h->ownBoat.speedExact, h->ownBoat.depth) = std::tuple(2, before, 1);
+        // A foot and more short of the draft is hard aground.
+        std::tie(h->waveMotion.pitch, h->ownBoat.speedExact, h->ownBoat.depth) =
+            std::tuple(2, before, h->boatDesign.draft - 2);
         UpdateSpeed(*h);
         EXPECT_EQ(std::tuple(h->ownBoat.hardAground, h->ownBoat.speedExact, h->ownBoat.heel), std::tuple(1, after, heel))
             << type;

@@ -156,7 +156,7 @@ TEST(Nmea, DestinationsAreHostColonPort) {
              {"127.0.0.1:65536", nullptr, 0}, {"127.0.0.1:10110x", nullptr, 0}, {"256.0.0.1:10110", nullptr, 0},
              {"10.0.1:10110", nullptr, 0}, {"my host:10110", nullptr, 0}, {"-plotter:10110", nullptr, 0},
              {"plotter..lan:10110", nullptr, 0}, {"::1:10110", nullptr, 0}, {"[::1]10110", nullptr, 0},
-             {"[nohex]:10110", nullptr, 0},
+             {"[nohex]:10110", nullptr, 0}, {"127..0.1:10110", nullptr, 0},
          }) {
         std::string host = "kept";
         int32_t port = 7;

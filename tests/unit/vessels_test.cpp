@@ -14,6 +14,7 @@
 #include "sim/ships.h"
 #include "sim/vessels.h"
 #include "vessels_fixture.h"
+#include "world/real_area.h"
 
 namespace vel {
 namespace {
@@ -130,6 +131,20 @@ TEST(Tender, AgroundTheBoatLiesToItOnlyOnAShortLine) {
     }
 }
 
+// Once anchor 1 holds, the tender drops anchor 2 a fifth of the rode out along
+// its bearing (19 units of 100 ft: the degree factor leaves sin 90 just under 1),
+// and on the taut line it sets.
+TEST(Tender, DropsAnchorTwoAlongItsBearing) {
+    for (auto [bearing, dx, dy] : {std::tuple{90, 19.0, 0.0}, {180, 0.0, 19.0}}) {
+        auto g = HoldingOnAnchorOne(100);
+        std::tie(g->ownBoat.anchorRode, g->ownBoat.tenderAnchorBearing) = std::pair(100, bearing);
+        UpdateAnchors(*g);
+        EXPECT_EQ(std::tuple(g->anchors.anchor[1][2], g->anchors.xanch[1][2], g->anchors.yanch[1][2]),
+                  std::tuple(3, dx, 12.0 + dy))
+            << bearing;
+    }
+}
+
 constexpr int32_t kBerthX = 1000, kBerthY = 500;
 
 std::unique_ptr<Game> NearThePier(int32_t eastOfBerth, int32_t speed, int32_t heading) {
@@ -179,6 +194,22 @@ TEST(Pier, StrikingItKeepsTheBoatAndCastOffIsReArmedBetweenSixtyAndOneHundredTwe
     buoy->failures.failed[1] = 1;
     RepairAtPier(*buoy);
     EXPECT_EQ(buoy->failures.failed[1], 1);
+}
+
+// A real area's dock (running east-west here): within 12 units, under 3.1
+// knots over the ground, the heading within 40 degrees of the dock's line.
+TEST(RealDock, LiesAlongsideOnlyCloseSlowAndAlongTheDock) {
+    for (auto [dx, sog, heading, alongside] : {std::tuple{12, 30, 90, 1}, {13, 30, 90, 0}, {0, 31, 90, 0},
+                                               {0, 30, 51, 1}, {0, 30, 50, 0}, {0, 30, 129, 1}, {0, 30, 130, 0},
+                                               {0, 30, 231, 1}, {0, 30, 230, 0}, {0, 30, 309, 1}, {0, 30, 310, 0}}) {
+        auto g = CalmGame();
+        g->cruiseOptions.isRealArea = 1;
+        BuildDock(g->areaGrid, 1000, 2000, 1);
+        PutBoat(*g, 1000 + dx, 2000);
+        std::tie(g->ownBoat.speedOverGroundTenths, g->ownBoat.heading) = std::pair(sog, heading);
+        UpdateAlongside(*g);
+        EXPECT_EQ(g->ownBoat.alongside, alongside) << dx << " " << sog << " " << heading;
+    }
 }
 
 constexpr int32_t kBuoyX = 2000, kBuoy1Y = 1000, kBuoy2Y = 1200;
