@@ -53,4 +53,10 @@ struct DepthFacts {
 // nullptr for the generated areas; the two directions of a passage share.
 const DepthFacts* DepthFactsFor(int32_t areaCode);
 
+namespace depthdata {
+extern const DepthFacts kDepth11, kDepth12, kDepth20, kDepth30;  // the real areas
+extern const DepthFacts kDepthFloridaBahamas;  // areas 5 and 6
+extern const DepthFacts kDepthGulfOfMaine;     // areas 7 and 8
+}  // namespace depthdata
+
 }  // namespace vel
