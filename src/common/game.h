@@ -6,6 +6,7 @@
 
 #include "common/records.h"
 #include "common/rng.h"
+#include "common/shore_map.h"
 
 namespace vel {
 
@@ -51,6 +52,9 @@ struct Game {
     TrigTables trigTables;
     RandomTable randomTable;
     NmeaOutput nmeaOutput;
+    // The true shoreline and charted depths of a passage or real area,
+    // kept from one cruise to the next while the area stays the same.
+    ShoreMap shoreMap;
 
     Rng rng;
     // Set by --seed, the harness and tests: the cruise start seeds with this instead

@@ -8,12 +8,14 @@
 #include "sim/vessels.h"
 #include "sim/weather.h"
 #include "world/coastline.h"
+#include "world/depth_facts.h"
 #include "world/harbour.h"
 #include "world/islands.h"
 #include "world/marks.h"
 #include "world/passages.h"
 #include "world/real_area.h"
 #include "world/rocks.h"
+#include "world/shore.h"
 #include "world/tides.h"
 
 namespace vel {
@@ -136,6 +138,10 @@ void BuildArea(Game& g) {
     CruiseOptions& o = g.cruiseOptions;
     AreaGrid& a = g.areaGrid;
     const bool generated = o.isPassage == 0 && o.isRealArea == 0;
+    // The true shore and charted depths first: everything after is placed
+    // on them.
+    LoadShoreMap(g.shoreMap, generated ? 0 : o.areaCode);
+    LoadDepthFacts(g.shoreMap, generated ? 0 : o.areaCode);
     if (o.isPassage == 0) {
         g.weather.moonlight = 1;
         o.troubleNoMoonlight = 0;

@@ -53,6 +53,16 @@ struct DepthFacts {
 // nullptr for the generated areas; the two directions of a passage share.
 const DepthFacts* DepthFactsFor(int32_t areaCode);
 
+struct ShoreMap;
+
+// Projects the area's charted depths into the map (empties them where the
+// area has none).
+void LoadDepthFacts(ShoreMap& m, int32_t areaCode);
+
+// Feet below mean low water at (x, y) from the true shore and the charted
+// depths, before rocks; 0 on land and beyond the area's data.
+double TrueDepth(const ShoreMap& m, int32_t x, int32_t y);
+
 namespace depthdata {
 extern const DepthFacts kDepth11, kDepth12, kDepth20, kDepth30;  // the real areas
 extern const DepthFacts kDepthFloridaBahamas;  // areas 5 and 6

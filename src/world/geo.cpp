@@ -27,6 +27,19 @@ constexpr GeoProjection kProjections[] = {
     {30, 24.1670, -76.3180, 416},                        // the Exumas
 };
 
+// Each box holds the area's waters with a margin; the south of the Gulf of
+// Maine stays open sea well past the passage chart's edge.
+struct AreaShoreBox {
+    int32_t areaCode;
+    ShoreBox box;
+};
+constexpr AreaShoreBox kShoreBoxes[] = {
+    {5, {-29000, -18000, 24000, 21500, 64}},  {6, {-29000, -18000, 24000, 21500, 64}},
+    {7, {-29000, -21500, 25000, 30000, 64}},  {8, {-29000, -21500, 25000, 30000, 64}},
+    {11, {-24000, -16000, 24000, 10000, 64}}, {12, {-9000, -14000, 10000, 12000, 64}},
+    {20, {-20000, -12000, 20000, 14000, 64}}, {30, {-24000, -26000, 24000, 22000, 64}},
+};
+
 constexpr double kRad = std::numbers::pi / 180.0;
 
 double MercatorY(double latDeg) { return std::log(std::tan(std::numbers::pi / 4.0 + latDeg * kRad / 2.0)); }
@@ -39,6 +52,12 @@ double UnitsPerDegree(const GeoProjection& p) { return 60.0 * std::cos(p.lat0 * 
 const GeoProjection* ProjectionForArea(int32_t areaCode) {
     for (const GeoProjection& p : kProjections)
         if (p.areaCode == areaCode) return &p;
+    return nullptr;
+}
+
+const ShoreBox* ShoreBoxFor(int32_t areaCode) {
+    for (const AreaShoreBox& b : kShoreBoxes)
+        if (b.areaCode == areaCode) return &b.box;
     return nullptr;
 }
 

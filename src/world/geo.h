@@ -28,6 +28,16 @@ struct AreaPoint {
 // nullptr for the generated areas: they have no latitude and longitude.
 const GeoProjection* ProjectionForArea(int32_t areaCode);
 
+// The rectangle of area units the area's shoreline data covers, and the
+// side of the grid cells that index it. Beyond it lies the grey frame:
+// land to every query.
+struct ShoreBox {
+    int32_t x0, y0, x1, y1;
+    int32_t cell;
+};
+// nullptr for the generated areas.
+const ShoreBox* ShoreBoxFor(int32_t areaCode);
+
 AreaPoint AreaFromLatLon(const GeoProjection& p, LatLon g);
 LatLon LatLonFromArea(const GeoProjection& p, AreaPoint a);
 

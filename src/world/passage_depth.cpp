@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "common/helpers.h"
+#include "world/depth_facts.h"
 #include "world/passages.h"
 
 namespace vel {
@@ -116,7 +117,20 @@ double PassageRadiusToward(const AreaGrid& a, int32_t i, double dx, double dy) {
     return std::max(a.islandSectorRadius[i][p.k], 1);
 }
 
+// The true shore and the charted depths; rocks as cones of `rockSlope` feet
+// per unit of Manhattan distance, left off the chart.
+namespace {
+
+int32_t TruePassageDepth(const Game& g, int32_t x, int32_t y, int32_t kind, double rockSlope) {
+    double depth = Part(TrueDepth(g.shoreMap, x, y));
+    if (kind != 2) depth = Rocks(g.rockList, x, y, rockSlope, depth);
+    return Trunc(depth);
+}
+
+}  // namespace
+
 int32_t PassageDepthSouth(const Game& g, int32_t x, int32_t y, int32_t kind) {
+    if (g.shoreMap.table) return TruePassageDepth(g, x, y, kind, 0.1);
     const AreaGrid& a = g.areaGrid;
     const int32_t count = std::clamp(a.islandCount, 0, kIslandSlots - 1);
     const bool westOfStream = x < a.gulfWestX;
@@ -157,6 +171,7 @@ int32_t PassageDepthSouth(const Game& g, int32_t x, int32_t y, int32_t kind) {
 }
 
 int32_t PassageDepthNorth(const Game& g, int32_t x, int32_t y, int32_t kind) {
+    if (g.shoreMap.table) return TruePassageDepth(g, x, y, kind, 0.075);
     const AreaGrid& a = g.areaGrid;
     const int32_t count = std::clamp(a.islandCount, 0, kIslandSlots - 1);
     double depth = kDeep;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/helpers.h"
+#include "world/depth_facts.h"
 #include "world/real_data.h"
 #include "world/terrain.h"
 
@@ -163,6 +164,17 @@ int32_t CellOf(int32_t x, int32_t y) {
     return static_cast<int32_t>(j * kRealCellsAcross + i);
 }
 
+// Each rock of the area's list is a cone rising 1 ft in 5 units to the
+// surface.
+double RockDepth(const RockList& r, int32_t x, int32_t y, double d) {
+    const int32_t n = std::clamp(r.realCount, 0, static_cast<int32_t>(r.x.size()));
+    for (int32_t j = 0; j < n; ++j) {
+        const double m = std::fabs(static_cast<double>(x) - r.x[j]) + std::fabs(static_cast<double>(y) - r.y[j]);
+        d = std::min(d, m * 0.2);
+    }
+    return d;
+}
+
 double Minima(const Game& g, int32_t x, int32_t y, int32_t mode, int32_t withExtra) {
     const AreaGrid& a = g.areaGrid;
     const RealSlopes& s = SlopesFor(a.areaCode);
@@ -181,14 +193,7 @@ double Minima(const Game& g, int32_t x, int32_t y, int32_t mode, int32_t withExt
         for (int32_t i = 1; i <= c.islands; ++i) d = FeatureDepth(a, s, c, i, x, y, mode, withExtra, d);
         for (int32_t k = 1; k <= c.shoalsAll; ++k) d = FeatureDepth(a, s, c, 1000 + k, x, y, mode, withExtra, d);
     }
-    if (mode != 2) {
-        const RockList& r = g.rockList;
-        const int32_t n = std::clamp(r.realCount, 0, static_cast<int32_t>(r.x.size()));
-        for (int32_t j = 0; j < n; ++j) {
-            const double m = std::fabs(static_cast<double>(x) - r.x[j]) + std::fabs(static_cast<double>(y) - r.y[j]);
-            d = std::min(d, m * 0.2);
-        }
-    }
+    if (mode != 2) d = RockDepth(g.rockList, x, y, d);
     return d;
 }
 
@@ -333,6 +338,11 @@ double ProfileCeiling(const AreaGrid& a, double x0, double y0, double size, doub
 
 double RealDepth(const Game& g, int32_t x, int32_t y, int32_t mode, int32_t withExtra) {
     const AreaGrid& a = g.areaGrid;
+    if (g.shoreMap.table) {
+        double d = TrueDepth(g.shoreMap, x, y);
+        if (mode != 2) d = RockDepth(g.rockList, x, y, d);
+        return d;
+    }
     double d = Minima(g, x, y, mode, withExtra);
     d = ApplyPatches(a, d, x, y, withExtra);
     if (a.areaCode == 30) d = std::min(d, InDeepSound(x, y) ? 1000.0 : 15.0);

@@ -13,6 +13,7 @@
 #include "geodata/passages.h"
 #include "geodata/real_areas.h"
 #include "geodata/shoreline.h"
+#include "geodata/true_shore.h"
 
 namespace vel::geodata {
 namespace {
@@ -45,6 +46,7 @@ constexpr Command kCommands[] = {
     {"lines", LinesCommand, "lines AREA [HALF_UNITS]"},
     {"passage", PassageCommand, "passage REGION (5 or 6)"},
     {"real", RealCommand, "real AREA (11, 12, 20 or 30)"},
+    {"shore", ShoreCommand, "shore AREA (5, 7, 11, 12, 20 or 30)"},
 };
 
 }  // namespace

@@ -28,12 +28,13 @@ std::string Box(const GeoBox& b) {
 
 }  // namespace
 
-std::vector<Shoreline> ReadShorelines(const GeoBox& box, const GeoProjection& p) {
-    // -A0/1/1: every area, level 1 only (the sea's own shore, no lakes).
+std::vector<Shoreline> ReadShorelines(const GeoBox& box, const GeoProjection& p, bool allLevels) {
+    // -A0/1/1: every area, level 1 only (the sea's own shore, no lakes);
+    // -A0/1/4 every level.
     // gmt connect joins the pieces that the data set cuts at its bins.
     const std::string text =
         // GMT leaves a history file in its working folder: not in the tree.
-        Run("cd \"${TMPDIR:-/tmp}\" && gmt coast " + Box(box) + " -Df -A0/1/1 -W -M | gmt connect -T0.00001 2>/dev/null");
+        Run("cd \"${TMPDIR:-/tmp}\" && gmt coast " + Box(box) + " -Df " + (allLevels ? "-A0/1/4" : "-A0/1/1") + " -W -M | gmt connect -T0.00001 2>/dev/null");
     std::vector<Shoreline> lines;
     std::istringstream in(text);
     std::string row;

@@ -19,10 +19,11 @@ struct Shoreline {
     bool closed = false;
 };
 
-// The land/sea shorelines (GSHHG level 1, full resolution) that cross `box`,
-// pieces cut at the data set's bins joined again. Throws std::runtime_error
-// when GMT or its full-resolution shorelines are missing.
-std::vector<Shoreline> ReadShorelines(const GeoBox& box, const GeoProjection& p);
+// The land/sea shorelines (GSHHG level 1, full resolution; with `allLevels`
+// also lakes, islands in lakes and ponds in those) that cross `box`, pieces
+// cut at the data set's bins joined again. Throws std::runtime_error when GMT
+// or its full-resolution shorelines are missing.
+std::vector<Shoreline> ReadShorelines(const GeoBox& box, const GeoProjection& p, bool allLevels = false);
 
 // Shorelines of at least `minPoints` points, longest first.
 std::vector<Shoreline> Longest(std::vector<Shoreline> lines, std::size_t minPoints);
