@@ -151,6 +151,24 @@ void DC::Polygon(const Point* points, int count) {
     impl_->painter.drawPolygon(poly, Qt::OddEvenFill);
 }
 
+void DC::PolyPolygon(const Point* points, const int* counts, int rings) {
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    for (int r = 0; r < rings; ++r) {
+        const int n = counts[r];
+        if (n >= 2) {
+            QPolygon poly(n);
+            for (int i = 0; i < n; ++i) poly.setPoint(i, points[i].x, points[i].y);
+            path.addPolygon(poly);
+            path.closeSubpath();
+        }
+        points += std::max(n, 0);
+    }
+    impl_->applyPen();
+    impl_->applyBrush();
+    impl_->painter.drawPath(path);
+}
+
 void DC::Polyline(const Point* points, int count) {
     if (count < 2) return;
     QPolygon poly(count);

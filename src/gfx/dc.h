@@ -57,6 +57,9 @@ public:
     void RoundRect(int left, int top, int right, int bottom, int ellipseW, int ellipseH);
     void Ellipse(int left, int top, int right, int bottom);
     void Polygon(const Point* points, int count);
+    // Several closed rings filled as one shape, alternately: a ring inside
+    // another is a hole (a lake in land), one inside that land again.
+    void PolyPolygon(const Point* points, const int* counts, int rings);
     void Polyline(const Point* points, int count);
     void MoveTo(int x, int y);
     void LineTo(int x, int y);

@@ -7,6 +7,7 @@
 #include "common/helpers.h"
 #include "shell/chart_nav.h"
 #include "views/passage_chart.h"
+#include "views/true_land.h"
 
 namespace vel {
 namespace {
@@ -250,6 +251,12 @@ void DrawShoreBands(gfx::DC& dc, const Game& g, const ChartFrame& f) {
 
 void DrawIslands(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     const AreaGrid& a = g.areaGrid;
+    if (g.shoreMap.table) {
+        if (a.isPassage != 1) return;  // the real areas draw theirs among their own layers
+        SelectLand(dc, f);
+        DrawTrueLand(dc, g, f);
+        return;
+    }
     const gfx::Color ringColour = f.mono ? gfx::kBlack : gfx::kWhite;
     const int32_t margin = Trunc(ShoalRingOffset(kShoalRings, f.zoom) * f.s) + 2;
     for (int32_t i = 1; i <= IslandsToDraw(a); ++i) {

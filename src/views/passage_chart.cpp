@@ -7,6 +7,7 @@
 #include "common/helpers.h"
 #include "views/chart_status.h"
 #include "views/place_labels.h"
+#include "views/true_land.h"
 
 namespace vel {
 namespace {
@@ -59,6 +60,7 @@ std::optional<PassageLimits> PassageLimitsFor(const AreaGrid& a) {
 
 void DrawPassageBank(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     const AreaGrid& a = g.areaGrid;
+    if (a.isPassage == 1 && g.shoreMap.table) return DrawShoalFacts(dc, g, f);
     const std::optional<PassageLimits> lim = PassageLimitsFor(a);
     if (!lim || a.region != 5 || f.mono || g.screenState.bitsPerPixel <= 8) return;
     const int32_t west = a.gulfEastX, east = g.passageState.bankEastX;

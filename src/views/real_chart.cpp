@@ -8,14 +8,14 @@
 #include "views/place_labels.h"
 #include "views/real_land.h"
 #include "views/real_marks.h"
+#include "views/true_land.h"
+#include "world/depth_facts.h"
 
 namespace vel {
 namespace {
 
 constexpr int kLandBrush = 22;   // (127,127,0)
 constexpr int kGreyBrush = 40;   // (127,127,127)
-constexpr int kShoalBrush = 2;   // (127,200,255): shallow water, paler than the sea
-constexpr int32_t kShoalDotSpacing = 4;
 constexpr int32_t kNoLimit = -99999;
 
 // Land is filled without a rim: stroking every outline costs more than the
@@ -122,26 +122,15 @@ void DrawIslandShapes(gfx::DC& dc, const Game& g, const ChartFrame& f) {
 
 // Pale water inside a dotted danger line.
 void DrawShoals(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    if (g.shoreMap.table) return DrawShoalFacts(dc, g, f);
     const AreaGrid& a = g.areaGrid;
-    const gfx::Color dot = f.mono ? gfx::kBlack : gfx::kWhite;
     gfx::Point pts[kRealOutlinePoints];
     ScreenBox b;
     for (int32_t i = 1; i <= ChartedShoalCount(a); ++i) {
         if (!ShoalDrawn(a, i) || !OutlineOnScreen(a.shoalOutline[i], f, pts, b)) continue;
-        dc.SelectStockPen(gfx::Stock::Null);
-        if (f.mono)
-            dc.SelectStockBrush(gfx::Stock::White);
-        else
-            dc.SelectBrush(kShoalBrush);
+        SelectShoal(dc, f);
         dc.Polygon(pts, kRealOutlinePoints - 1);
-        for (int32_t k = 1; k < kRealOutlinePoints; ++k) {
-            const gfx::Point p = pts[k - 1], q = pts[k];
-            const int32_t dots = std::max(1, Trunc(std::hypot(q.x - p.x, q.y - p.y) / kShoalDotSpacing));
-            for (int32_t d = 0; d < dots; ++d) {
-                const gfx::Point s{p.x + (q.x - p.x) * d / dots, p.y + (q.y - p.y) * d / dots};
-                if (f.contains(s)) dc.SetPixel(s.x, s.y, dot);
-            }
-        }
+        DottedRing(dc, pts, kRealOutlinePoints - 1, f);
     }
 }
 
@@ -229,8 +218,13 @@ AreaLimits LimitsOf(const AreaGrid& a) {
 void DrawRealAreaLayers(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     if (g.areaGrid.isRealArea != 1) return;
     DrawShoals(dc, g, f);
-    DrawCoasts(dc, g, f);
-    DrawIslandShapes(dc, g, f);
+    if (g.shoreMap.table) {
+        SelectLand(dc, f);
+        DrawTrueLand(dc, g, f);
+    } else {
+        DrawCoasts(dc, g, f);
+        DrawIslandShapes(dc, g, f);
+    }
     DrawRealRocks(dc, g, f);
     DrawDocks(dc, g, f);
     DrawMarkSymbols(dc, g, f);

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "common/helpers.h"
+#include "world/depth_facts.h"
 #include "world/real_terrain.h"
+#include "world/shore.h"
 
 namespace vel {
 namespace {
@@ -70,6 +72,12 @@ bool ShoalDrawn(const AreaGrid& a, int32_t i) {
 
 ChartSurface ChartSurfaceAt(const Game& g, int32_t x, int32_t y) {
     const AreaGrid& a = g.areaGrid;
+    if (g.shoreMap.table) {
+        if (ShoreAt(g.shoreMap, x, y).land) return ChartSurface::Land;
+        for (const ProjectedFact& f : g.shoreMap.facts)
+            if (IsPaleShoal(f) && InsideFact(f, x, y)) return ChartSurface::Shoal;
+        return ChartSurface::Water;
+    }
     ShoreProfile profiles[2];
     const int32_t n = ShoreProfiles(a, profiles);
     for (int32_t k = 0; k < n; ++k)

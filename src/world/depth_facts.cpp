@@ -12,8 +12,16 @@ namespace {
 
 constexpr double kMetresPerMile = 1852.0;
 
-// How the bottom falls away where no table of the area's own says more.
-constexpr DepthFacts kPlainSlope{0, 3, 20, 100, 6, {}, {}};
+struct AreaDepths {
+    int32_t areaCode;
+    const DepthFacts* facts;
+};
+const AreaDepths kTables[] = {
+    {5, &depthdata::kDepthFloridaBahamas}, {6, &depthdata::kDepthFloridaBahamas},
+    {7, &depthdata::kDepthGulfOfMaine},    {8, &depthdata::kDepthGulfOfMaine},
+    {11, &depthdata::kDepth11},            {12, &depthdata::kDepth12},
+    {20, &depthdata::kDepth20},            {30, &depthdata::kDepth30},
+};
 
 double PointSegment(double px, double py, double ax, double ay, double bx, double by) {
     const double dx = bx - ax, dy = by - ay, len = dx * dx + dy * dy;
@@ -43,8 +51,9 @@ double Corridor(const std::vector<double>& xy, double px, double py) {
 }  // namespace
 
 const DepthFacts* DepthFactsFor(int32_t areaCode) {
-    // Until an area has its own charted table it slopes plainly off the shore.
-    return ProjectionForArea(areaCode) ? &kPlainSlope : nullptr;
+    for (const AreaDepths& a : kTables)
+        if (a.areaCode == areaCode) return a.facts;
+    return nullptr;
 }
 
 void LoadDepthFacts(ShoreMap& m, int32_t areaCode) {
@@ -93,6 +102,19 @@ void LoadDepthFacts(ShoreMap& m, int32_t areaCode) {
     }
 }
 
+bool IsPaleShoal(const ProjectedFact& f) {
+    return static_cast<DepthRule>(f.rule) == DepthRule::AtMost && f.feet <= kPaleShoalFeet;
+}
+
+bool InsideFact(const ProjectedFact& f, double x, double y) {
+    switch (static_cast<DepthShape>(f.shape)) {
+        case DepthShape::Circle: return std::hypot(x - f.xy[0], y - f.xy[1]) <= f.reach;
+        case DepthShape::Corridor: return Corridor(f.xy, x, y) <= f.reach;
+        case DepthShape::Zone: return InPolygon(f.xy, x, y);
+    }
+    return false;
+}
+
 double TrueDepth(const ShoreMap& m, int32_t x, int32_t y) {
     const ShoreSample s = ShoreAt(m, x, y);
     if (s.land) return 0.0;
@@ -124,8 +146,7 @@ double TrueDepth(const ShoreMap& m, int32_t x, int32_t y) {
             d = std::min(d, f.feet + m.feetPerUnit * beyond);
             continue;
         }
-        const bool inside = shape == DepthShape::Zone ? InPolygon(f.xy, px, py) : Corridor(f.xy, px, py) <= f.reach;
-        if (!inside) continue;
+        if (!InsideFact(f, px, py)) continue;
         d = atMost ? std::min<double>(d, f.feet) : std::max<double>(d, f.feet);
     }
     return std::max(d, 0.0);

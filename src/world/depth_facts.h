@@ -54,6 +54,7 @@ struct DepthFacts {
 const DepthFacts* DepthFactsFor(int32_t areaCode);
 
 struct ShoreMap;
+struct ProjectedFact;
 
 // Projects the area's charted depths into the map (empties them where the
 // area has none).
@@ -62,6 +63,12 @@ void LoadDepthFacts(ShoreMap& m, int32_t areaCode);
 // Feet below mean low water at (x, y) from the true shore and the charted
 // depths, before rocks; 0 on land and beyond the area's data.
 double TrueDepth(const ShoreMap& m, int32_t x, int32_t y);
+
+// Whether a charted fact is shoal water the chart paints pale: a shoal or
+// bank no deeper than a keel draws, and (x, y) inside it.
+inline constexpr int32_t kPaleShoalFeet = 20;
+bool IsPaleShoal(const ProjectedFact& f);
+bool InsideFact(const ProjectedFact& f, double x, double y);
 
 namespace depthdata {
 extern const DepthFacts kDepth11, kDepth12, kDepth20, kDepth30;  // the real areas

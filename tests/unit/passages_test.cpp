@@ -174,20 +174,6 @@ TEST(PassageDepth, NorthLandmassesEndInATwoFootFringe) {
     }
 }
 
-TEST(PassageDepth, CapsOfTheStreamTheBankAndTheShallows) {
-    auto south = Passage(5);
-    EXPECT_EQ(DepthAt(*south, -11000, -3000, 1), 999);  // the stream
-    EXPECT_EQ(DepthAt(*south, 0, 3000, 1), 15);         // the bank, south of the line y = 0.194 x
-    EXPECT_EQ(DepthAt(*south, 0, -1000, 1), 999);       // north of it
-    EXPECT_EQ(DepthAt(*south, -17000, 0, 1), 20);       // inshore of the stream
-    EXPECT_EQ(DepthAt(*south, -23000, 0, 1), 0);        // Florida
-    auto north = Passage(7);
-    EXPECT_EQ(DepthAt(*north, -8000, 5000, 1), 999);    // the open Gulf of Maine
-    EXPECT_EQ(DepthAt(*north, 20000, -8000, 1), 0);     // Nova Scotia
-    const DepthBox& lurcher = PassageTables(6)->shallows[2];
-    EXPECT_EQ(DepthAt(*north, (lurcher.xMin + lurcher.xMax) / 2, (lurcher.yMin + lurcher.yMax) / 2, 1), lurcher.cap);
-}
-
 TEST(PassageDepth, AnyPointOfAnyPassageAnswersWithinRange) {
     const int32_t coords[] = {-32768, -32767, -21000, -15501, -6500, -1, 0, 1, 7000, 19970, 21000, 32767};
     for (int32_t code : {5, 7}) {
@@ -248,12 +234,8 @@ TEST(PassageCurrents, TidalStreamsOnTheBankAndInTheGulfOfMaine) {
     struct Case {
         int32_t code, x, y, speed, from, phase;
     };
-    // Region 5 at a strongest stream of 10 (8.66 now) over 15 ft of bank:
-    // 8.66 x 15 x 0.02 = 2.6 before the zone's factor; region 6 at 20 (17.3).
+    // Region 6 at a strongest stream of 20 (17.3 now).
     const Case cases[] = {
-        {5, 5500, 5000, 2, 90, 0},        // the deep tongue: 1.0
-        {5, 8000, 5000, 7, 90, 0},        // elsewhere on the bank 3.0
-        {5, 3000, 5000, 7, 270, 0},       // west of x = 5000 the flood comes from the west
         {7, -12000, -5000, 10, 190, 0},   // west of x = -10000, south of -10000: 0.6
         {7, -8000, 5000, 17, 170, 0},
         {7, -20000, 5000, 3, 190, 0},     // the open gulf to the south-west: 0.2
