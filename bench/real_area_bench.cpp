@@ -48,6 +48,7 @@ void BM_RealCruiseStart(benchmark::State& state) {
         g->cruiseOptions.areaCode = area.code;
         g->cruiseOptions.region = area.region;
         g->rng.srand(++seed);
+        g->shoreMap = ShoreMap{};  // as the first cruise in the area: the shoreline decoded afresh
         StartCruise(*g);
         benchmark::DoNotOptimize(g->areaGrid.realDockX);
     }

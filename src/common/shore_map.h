@@ -26,7 +26,7 @@ struct ShoreMap {
     const TrueShoreTable* table = nullptr;
     std::vector<uint8_t> cls;        // per cell: kWater, kLand or kCoast
     std::vector<int32_t> coastAt;    // per cell: its entry in table->coast, or -1
-    std::vector<float> reach;        // per cell: from its centre to the nearest land or coast cell's centre
+    std::vector<float> reach;        // per block of cells: from its centre to the nearest block holding shore
     // The area's charted depths (world/depth_facts.cpp fills these).
     int32_t depthAreaCode = 0;
     double shoreFeet = 0, feetPerUnit = 0, capFeet = 0, soundingReach = 0;

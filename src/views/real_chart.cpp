@@ -10,6 +10,7 @@
 #include "views/real_marks.h"
 #include "views/true_land.h"
 #include "world/depth_facts.h"
+#include "world/shore_table.h"
 
 namespace vel {
 namespace {
@@ -190,7 +191,14 @@ struct AreaLimits {
 constexpr int32_t kInlandMargin = 2000;
 constexpr int32_t kBankMargin = 3000;
 
-AreaLimits LimitsOf(const AreaGrid& a) {
+AreaLimits LimitsOf(const Game& g) {
+    const AreaGrid& a = g.areaGrid;
+    // With the true shoreline the data ends at its box: beyond, every query
+    // reads land.
+    if (g.shoreMap.table) {
+        const TrueShoreTable& t = *g.shoreMap.table;
+        return {t.x0, t.y0, t.x0 + t.nx * t.cell, t.y0 + t.ny * t.cell};
+    }
     AreaLimits l;
     ShoreProfile p[2];
     const int32_t n = ShoreProfiles(a, p);
@@ -233,7 +241,7 @@ void DrawRealAreaLayers(gfx::DC& dc, const Game& g, const ChartFrame& f) {
 
 void DrawRealAreaFrames(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     if (g.areaGrid.isRealArea != 1) return;
-    const AreaLimits l = LimitsOf(g.areaGrid);
+    const AreaLimits l = LimitsOf(g);
     dc.SelectStockPen(gfx::Stock::Black);
     dc.SelectBrush(kGreyBrush);
     const gfx::Point nw = f.toScreen(l.west, l.north), se = f.toScreen(l.east, l.south);

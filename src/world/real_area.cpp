@@ -277,7 +277,7 @@ void LoadRealArea(Game& g) {
     LoadRocks(g, *proj, *facts);
     LoadMarks(g, *proj, *facts);
     PlaceHills(g);
-    BuildRealDepthIndex(a);
+    if (!g.shoreMap.table) BuildRealDepthIndex(a);
 }
 
 }  // namespace vel

@@ -8,6 +8,8 @@
 namespace vel {
 namespace {
 
+constexpr int32_t kReachBlock = 2;
+
 struct AreaTable {
     int32_t areaCode;
     const TrueShoreTable* table;
@@ -30,9 +32,14 @@ void DecodeCells(const TrueShoreTable& t, ShoreMap& m) {
         const long run = std::strtol(p, &end, 10);
         p = end;
         const uint8_t c = kind == 'W' ? kShoreWater : kind == 'C' ? kShoreCoast : kShoreLand;
-        for (long k = 0; k < run && cell < n; ++k, ++cell) {
+        const std::size_t stop = std::min(n, cell + static_cast<std::size_t>(std::max(run, 0L)));
+        if (c != kShoreCoast) {
+            std::fill(m.cls.begin() + cell, m.cls.begin() + stop, c);
+            cell = stop;
+            continue;
+        }
+        for (; cell < stop; ++cell) {
             m.cls[cell] = c;
-            if (c != kShoreCoast) continue;
             if (coast + 2 > t.coast.size()) {
                 m.cls[cell] = kShoreLand;  // a short table: what it cannot describe is land
                 continue;
@@ -43,15 +50,18 @@ void DecodeCells(const TrueShoreTable& t, ShoreMap& m) {
     }
 }
 
-// Two passes of a chamfer transform over the cell centres, one cell and a
-// diagonal as the steps: near enough to the true distance for a sloping
-// bottom, and done in a few milliseconds.
+// Two passes of a chamfer transform over the centres of blocks of
+// kReachBlock x kReachBlock cells, one block and a diagonal as the steps: near
+// enough to the true distance for a sloping bottom, and done in a
+// millisecond or two. A block holding any land or coast is the shore.
 void DistanceField(const TrueShoreTable& t, ShoreMap& m) {
-    const int32_t nx = t.nx, ny = t.ny;
-    const float big = std::numeric_limits<float>::max() / 4, s = float(t.cell), d = s * 1.41421356f;
-    m.reach.assign(m.cls.size(), big);
-    for (std::size_t k = 0; k < m.cls.size(); ++k)
-        if (m.cls[k] != kShoreWater) m.reach[k] = 0;
+    const int32_t nx = (t.nx + kReachBlock - 1) / kReachBlock, ny = (t.ny + kReachBlock - 1) / kReachBlock;
+    const float big = std::numeric_limits<float>::max() / 4, s = float(t.cell * kReachBlock), d = s * 1.41421356f;
+    m.reach.assign(std::size_t(nx) * ny, big);
+    for (int32_t j = 0; j < t.ny; ++j)
+        for (int32_t i = 0; i < t.nx; ++i)
+            if (m.cls[std::size_t(j) * t.nx + i] != kShoreWater)
+                m.reach[std::size_t(j / kReachBlock) * nx + i / kReachBlock] = 0;
     const auto at = [&](int32_t i, int32_t j) -> float& { return m.reach[std::size_t(j) * nx + i]; };
     for (int32_t j = 0; j < ny; ++j)
         for (int32_t i = 0; i < nx; ++i) {
@@ -145,14 +155,16 @@ ShoreSample ShoreAt(const ShoreMap& m, int32_t x, int32_t y) {
         case kShoreCoast: return CoastCell(*t, m.coastAt[k], int32_t(i), int32_t(j), x, y);
         default: break;
     }
-    // Open water: the distance between the surrounding cell centres.
-    const double fx = double(dx) / t->cell - 0.5, fy = double(dy) / t->cell - 0.5;
+    // Open water: the distance between the surrounding block centres.
+    const int32_t side = t->cell * kReachBlock;
+    const int32_t bx = (t->nx + kReachBlock - 1) / kReachBlock, by = (t->ny + kReachBlock - 1) / kReachBlock;
+    const double fx = double(dx) / side - 0.5, fy = double(dy) / side - 0.5;
     const int32_t i0 = int32_t(std::floor(fx)), j0 = int32_t(std::floor(fy));
     const double u = fx - i0, v = fy - j0;
     const auto at = [&](int32_t a, int32_t b) {
-        a = std::clamp(a, 0, t->nx - 1);
-        b = std::clamp(b, 0, t->ny - 1);
-        return double(m.reach[std::size_t(b) * t->nx + a]);
+        a = std::clamp(a, 0, bx - 1);
+        b = std::clamp(b, 0, by - 1);
+        return double(m.reach[std::size_t(b) * bx + a]);
     };
     const double top = at(i0, j0) * (1 - u) + at(i0 + 1, j0) * u;
     const double bottom = at(i0, j0 + 1) * (1 - u) + at(i0 + 1, j0 + 1) * u;
