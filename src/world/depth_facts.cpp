@@ -67,6 +67,14 @@ void LoadDepthFacts(ShoreMap& m, int32_t areaCode) {
         m.depthAreaCode = 0;
         return;
     }
+    LoadDepthFacts(m, *f, *p);
+}
+
+void LoadDepthFacts(ShoreMap& m, const DepthFacts& table, const GeoProjection& proj) {
+    m.soundings.clear();
+    m.facts.clear();
+    const DepthFacts* f = &table;
+    const GeoProjection* p = &proj;
     const double upm = p->unitsPerMile;
     m.shoreFeet = f->shoreFeet;
     m.feetPerUnit = f->feetPerMile / upm;

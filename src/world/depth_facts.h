@@ -59,6 +59,8 @@ struct ProjectedFact;
 // Projects the area's charted depths into the map (empties them where the
 // area has none).
 void LoadDepthFacts(ShoreMap& m, int32_t areaCode);
+struct GeoProjection;
+void LoadDepthFacts(ShoreMap& m, const DepthFacts& f, const GeoProjection& p);
 
 // Feet below mean low water at (x, y) from the true shore and the charted
 // depths, before rocks; 0 on land and beyond the area's data.

@@ -130,8 +130,9 @@ const TrueShoreTable* ShoreTableFor(int32_t areaCode) {
     return nullptr;
 }
 
-void LoadShoreMap(ShoreMap& m, int32_t areaCode) {
-    const TrueShoreTable* t = ShoreTableFor(areaCode);
+void LoadShoreMap(ShoreMap& m, int32_t areaCode) { LoadShoreTable(m, ShoreTableFor(areaCode)); }
+
+void LoadShoreTable(ShoreMap& m, const TrueShoreTable* t) {
     if (t == m.table) return;
     m.table = t;
     m.cls.clear();

@@ -18,6 +18,7 @@ const TrueShoreTable* ShoreTableFor(int32_t areaCode);
 // Loads the area's shoreline, or empties the map where the area has none.
 // Keeps what is loaded when the table is the same.
 void LoadShoreMap(ShoreMap& m, int32_t areaCode);
+void LoadShoreTable(ShoreMap& m, const TrueShoreTable* t);
 
 struct ShoreSample {
     bool land;
