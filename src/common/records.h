@@ -333,13 +333,6 @@ using HillInts = Arr<int32_t, 64>;
 using LandmarkInts = Arr<int32_t, 6>;
 using DockOutlineInts = Arr<int32_t, 10>;
 using StartCircleInts = Arr<int32_t, 3>;
-// The real areas' depth index: a grid of 1000-unit cells over +-26000, each
-// listing the islands (i) and shoals (1000 + k) that can be the shallowest
-// there; a start of -1 means "ask every one".
-inline constexpr int kRealCellsAcross = 52;
-inline constexpr int kRealCellSize = 1000;
-using RealCellStarts = Arr<int32_t, kRealCellsAcross * kRealCellsAcross + 1>;
-using RealCellItems = Arr<int32_t, 40000>;
 #define VEL_AREA_GRID(F)                                                       \
     F(int32_t, areaCode)                                                       \
     F(int32_t, region)                                                         \
@@ -448,9 +441,7 @@ using RealCellItems = Arr<int32_t, 40000>;
     F(RealIslandDoubles, realCos)                                              \
     F(RealIslandDoubles, realSin)                                              \
     F(ShoalDoubles, shoalCos)                                                  \
-    F(ShoalDoubles, shoalSin)                                                  \
-    F(RealCellStarts, realCellStart)                                           \
-    F(RealCellItems, realCellItems)
+    F(ShoalDoubles, shoalSin)
 VEL_RECORD(AreaGrid, VEL_AREA_GRID)
 
 // ---- Rocks of the current area ---------------------------------------------

@@ -36,9 +36,4 @@ const char* PassageLegend(int32_t areaCode);
 int32_t PassageDepthSouth(const Game& g, int32_t x, int32_t y, int32_t kind);
 int32_t PassageDepthNorth(const Game& g, int32_t x, int32_t y, int32_t kind);
 
-// Distance from the centre of slot i to its outline toward the offset (dx
-// east, dy south): the outline point at the same angle around the slot's
-// ellipse. Any offset, any slot, never zero.
-double PassageRadiusToward(const AreaGrid& a, int32_t i, double dx, double dy);
-
 }  // namespace vel

@@ -277,7 +277,6 @@ void LoadRealArea(Game& g) {
     LoadRocks(g, *proj, *facts);
     LoadMarks(g, *proj, *facts);
     PlaceHills(g);
-    if (!g.shoreMap.table) BuildRealDepthIndex(a);
 }
 
 }  // namespace vel

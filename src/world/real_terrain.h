@@ -1,16 +1,16 @@
 #pragma once
-// Depth in the real areas: shore profiles, island and shoal ellipses, rocks
-// and hand-placed patches; the shoal-ahead probe over them; and the Exumas'
-// deep-sound and west-bank tests.
+// Depth in the real areas: the true shore and the charted depths, and the
+// rocks; the shoal-ahead probe over them; and the Exumas' deep-sound and
+// west-bank tests.
 #include <cstdint>
 
 #include "common/game.h"
 
 namespace vel {
 
-// Depth in feet at (x, y). mode 2: as charted (group A islands and the
-// shoals up to shoalCount only, no rocks); withExtra != 0 adds the extra
-// islands. Any point of the plane answers, however far off the area.
+// Depth in feet at (x, y). mode 2: as charted (no rocks). The extra islands
+// of withExtra are part of the true shore already. Any point of the plane
+// answers, however far off the area (beyond its data: land).
 double RealDepth(const Game& g, int32_t x, int32_t y, int32_t mode, int32_t withExtra);
 
 // The shore's other coordinate at `at` along a profile of 300 equal steps
@@ -22,8 +22,5 @@ double ShoreProfileAt(const int32_t* run, const int32_t* value, double step, dou
 bool InDeepSound(int32_t x, int32_t y);
 bool OnWestBank(int32_t x, int32_t y);
 
-// Lists, per cell of the area's depth index, the islands and shoals that can
-// be the shallowest there. Run once the tables are loaded.
-void BuildRealDepthIndex(AreaGrid& a);
 
 }  // namespace vel

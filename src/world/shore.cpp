@@ -53,7 +53,8 @@ void DecodeCells(const TrueShoreTable& t, ShoreMap& m) {
 // Two passes of a chamfer transform over the centres of blocks of
 // kReachBlock x kReachBlock cells, one block and a diagonal as the steps: near
 // enough to the true distance for a sloping bottom, and done in a
-// millisecond or two. A block holding any land or coast is the shore.
+// millisecond or two. A block holding any land or coast is the shore, and
+// so is every block on the edge of the data.
 void DistanceField(const TrueShoreTable& t, ShoreMap& m) {
     const int32_t nx = (t.nx + kReachBlock - 1) / kReachBlock, ny = (t.ny + kReachBlock - 1) / kReachBlock;
     const float big = std::numeric_limits<float>::max() / 4, s = float(t.cell * kReachBlock), d = s * 1.41421356f;
@@ -62,6 +63,9 @@ void DistanceField(const TrueShoreTable& t, ShoreMap& m) {
         for (int32_t i = 0; i < t.nx; ++i)
             if (m.cls[std::size_t(j) * t.nx + i] != kShoreWater)
                 m.reach[std::size_t(j / kReachBlock) * nx + i / kReachBlock] = 0;
+    // Beyond the data lies the grey frame's land.
+    for (int32_t i = 0; i < nx; ++i) m.reach[i] = m.reach[std::size_t(ny - 1) * nx + i] = 0;
+    for (int32_t j = 0; j < ny; ++j) m.reach[std::size_t(j) * nx] = m.reach[std::size_t(j) * nx + nx - 1] = 0;
     const auto at = [&](int32_t i, int32_t j) -> float& { return m.reach[std::size_t(j) * nx + i]; };
     for (int32_t j = 0; j < ny; ++j)
         for (int32_t i = 0; i < nx; ++i) {

@@ -108,89 +108,31 @@ TEST(PassageStart, TheAreaCodeDecidesWhatIsBuilt) {
 
 // ---- Depth ---------------------------------------------------------------------------------------
 
-// A passage region with nothing in it but what a test puts there.
-std::unique_ptr<Game> EmptyPassage(int32_t region) {
-    auto g = test::EmptyArea(region == 5 ? 5 : 7, region);
-    g->areaGrid.isPassage = 1;
-    g->areaGrid.mainlandSide = 4;
-    return g;
-}
-
-TEST(PassageDepth, IslandsReefsAndRocksBySlopeOfTheirRegion) {
+// Rocks stand as cones in the true water, a foot per ten units of Manhattan
+// distance in the south and per 13.3 in the north; the chart leaves them out;
+// no point of the plane reads outside 0..999.
+TEST(PassageDepth, RocksAreConesTheChartLeavesOut) {
     struct Case {
-        int32_t region, slot, x, y, kind, depth;
+        int32_t code, x, y;
+        int32_t at30;  // 30 units east of the rock
     };
-    // Round islands of radius 200 at (5000, 8000), on the bank of region 5
-    // (capped at 15 ft); a rock at (5000, 12000).
-    const Case cases[] = {
-        {5, 12, 5000, 8250, 1, 7},    // 50 off the shore at 0.15
-        {5, 12, 5000, 8150, 1, 0},    // inside
-        {5, 21, 5000, 8000, 1, 1},    // a reef reads a foot deeper
-        {5, 21, 5000, 8000, 2, 6},    // and charted six deeper
-        {5, 21, 5000, 8250, 2, 13},   // 7.5 + 6
-        {6, 21, 5000, 8000, 1, 0},    // no reefs in the north
-        {5, 12, 5000, 8500, 1, 15},   // 45 ft, capped on the bank
-        {5, 12, -7000, 8000, 1, 999}, // west of the stream's east edge islands above 11 do not count
-        {5, 12, 5120, 12000, 1, 12},  // rock: 120 Manhattan at 0.1
-        {5, 12, 5120, 12000, 2, 15},  // the chart has no rocks
-        {6, 12, 5000, 8250, 1, 7},
-        {6, 17, 5000, 8250, 1, 20},   // the steep islands: 0.4
-        {6, 18, 5000, 8300, 1, 40},
-        {6, 12, 5120, 12000, 1, 9},   // rock at 0.075
-        {6, 12, 5000, 9000, 1, 999},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "region " << c.region << " slot " << c.slot << " (" << c.x << ", " << c.y
-                                        << ") kind " << c.kind);
-        auto g = EmptyPassage(c.region);
-        RoundIsland(g->areaGrid, c.slot, 5000, 8000, 200);
-        g->areaGrid.islandReach[c.slot] = 200;
+    for (const Case c : {Case{5, -11000, -3000, 3}, Case{7, -8000, 5000, 2}}) {
+        SCOPED_TRACE(testing::Message() << "area " << c.code);
+        auto g = Passage(c.code);
+        const int32_t open = DepthAt(*g, c.x, c.y, 1);
+        ASSERT_GT(open, 10);
         g->rockList.count = 1;
-        g->rockList.x[1] = 5000;
-        g->rockList.y[1] = 12000;
-        EXPECT_EQ(DepthAt(*g, c.x, c.y, c.kind), c.depth);
-    }
-}
-
-// Landmasses 3..10 of the north region read from their outline radius at
-// 0.1 (0.3 for slot 9), and a fringe just off the shore reads 2 ft.
-TEST(PassageDepth, NorthLandmassesEndInATwoFootFringe) {
-    struct Case {
-        int32_t slot, d, depth;
-    };
-    const Case cases[] = {{3, 900, 0}, {3, 1000, 0}, {3, 1010, 2}, {3, 1049, 2}, {3, 1060, 6},
-                          {9, 1010, 2}, {9, 1100, 30}, {9, 1300, 90}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "slot " << c.slot << " at " << c.d);
-        auto g = EmptyPassage(6);
-        AreaGrid& a = g->areaGrid;
-        a.islandCount = c.slot;
-        a.isLandmass[c.slot] = 1;
-        a.islandAspect[c.slot] = 1.0;
-        a.islandReach[c.slot] = 1000;
-        for (int32_t v = 0; v < kLandmassVertices; ++v) a.islandSectorRadius[c.slot][v] = 1000;
-        EXPECT_EQ(DepthAt(*g, 0, c.d, 1), c.depth);
-        EXPECT_EQ(DepthAt(*g, -c.d, 0, 1), c.depth);
-    }
-}
-
-TEST(PassageDepth, AnyPointOfAnyPassageAnswersWithinRange) {
-    const int32_t coords[] = {-32768, -32767, -21000, -15501, -6500, -1, 0, 1, 7000, 19970, 21000, 32767};
-    for (int32_t code : {5, 7}) {
-        auto g = Passage(code);
-        for (int32_t x : coords)
-            for (int32_t y : coords)
-                for (int32_t kind : {0, 1, 2, 9}) {
-                    const int32_t d = DepthAt(*g, x, y, kind);
-                    ASSERT_GE(d, 0) << code << " (" << x << ", " << y << ")";
-                    ASSERT_LE(d, 999) << code << " (" << x << ", " << y << ")";
-                }
-        // Slots out of range, an unbuilt slot, a zero offset: a finite radius.
-        for (int32_t i : {-1, 0, 37, kIslandSlots, 1000})
-            EXPECT_GE(PassageRadiusToward(g->areaGrid, i, 0.0, 0.0), 1.0);
-        g->areaGrid.islandAspect[30] = 0.0;
-        EXPECT_GE(PassageRadiusToward(g->areaGrid, 30, 0.0, 0.0), 1.0);
-        EXPECT_TRUE(std::isfinite(PassageRadiusToward(g->areaGrid, 30, 1e9, -1e9)));
+        g->rockList.x[1] = c.x;
+        g->rockList.y[1] = c.y;
+        EXPECT_EQ(DepthAt(*g, c.x, c.y, 1), 0);
+        EXPECT_EQ(DepthAt(*g, c.x + 30, c.y, 0), c.at30);
+        EXPECT_EQ(DepthAt(*g, c.x, c.y, 2), open);
+        for (int32_t x : {-32768, -1, 0, 32767})
+            for (int32_t kind : {0, 1, 2, 9}) {
+                const int32_t d = DepthAt(*g, x, c.y, kind);
+                EXPECT_GE(d, 0);
+                EXPECT_LE(d, 999);
+            }
     }
 }
 

@@ -20,11 +20,12 @@ struct Truth {
     double distance;
 };
 
-// Even-odd over every ring edge and the nearest edge: what the index must
-// reproduce without visiting them all.
+// Even-odd over every ring edge and the nearest edge or edge of the data
+// (beyond which lies land): what the index must reproduce without visiting
+// them all.
 Truth BruteForce(const TrueShoreTable& t, double px, double py) {
     bool land = false;
-    double best = std::numeric_limits<double>::infinity();
+    double best = std::min({px - t.x0, t.x0 + double(t.nx) * t.cell - px, py - t.y0, t.y0 + double(t.ny) * t.cell - py});
     for (std::size_t r = 0; r + 1 < t.rings.size(); ++r) {
         for (int32_t k = t.rings[r]; k + 1 < t.rings[r + 1]; ++k) {
             const double ax = t.xy[2 * k], ay = t.xy[2 * k + 1], bx = t.xy[2 * k + 2], by = t.xy[2 * k + 3];
