@@ -34,7 +34,7 @@ TEST_P(PassageFrames, CoverTheChartOutsideThePassageWatersOnly) {
     const ChartFrame frame = MainChartFrame(f.g);
     const PassageLimits lim = *PassageLimitsFor(f.g.areaGrid);
     auto dc = f.freshDc();
-    DrawPassageFrames(*dc, f.g, frame);
+    DrawGreyFrames(*dc, PassageFrameRects(f.g, frame));
     dc.reset();
     struct Probe {
         int32_t x, y;
