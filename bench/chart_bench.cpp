@@ -113,6 +113,7 @@ struct PassageScene {
     gfx::Palette palette{768};
     std::unique_ptr<gfx::Surface> surface;
     std::unique_ptr<gfx::DC> dc;
+    gfx::TextWidthCache widths;  // as the frame driver keeps them
 
     PassageScene(int32_t areaCode, bool currents) {
         ScreenState& s = g->screenState;
@@ -130,6 +131,7 @@ struct PassageScene {
         g->chartView.showCurrents = currents ? 1 : 0;
         surface = std::make_unique<gfx::Surface>(s.width, s.height);
         dc = std::make_unique<gfx::DC>(*surface, palette, gfx::FontPixelSizeFor(768));
+        dc->UseWidthCache(&widths);
     }
 };
 

@@ -17,6 +17,7 @@ namespace vel {
 // A screen rectangle, right and bottom exclusive.
 struct LabelBox {
     int32_t left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const LabelBox&) const = default;
     bool overlaps(const LabelBox& o) const {
         return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
     }

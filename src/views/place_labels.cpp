@@ -75,6 +75,11 @@ void AskAreaNames(LabelPlacer& p, const gfx::DC& dc, const Game& g, const ChartF
 
 // Every aid of the passages is a light, and is labelled as the lights are.
 void AskAidLabels(LabelPlacer& p, const gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    // The Florida light on the first rock is named at every zoom.
+    if (RockIsPassageLight(g.areaGrid, 1) && g.chartView.showMarkNames == 1) {
+        const gfx::Point at = f.toScreen(g.rockList.x[1], g.rockList.y[1]);
+        if (f.contains(at)) Ask(p, dc, at, "Fl", gfx::kBlack, LabelRank::Light, LabelAnchor::Symbol);
+    }
     const bool passage = g.areaGrid.isPassage == 1;
     const bool shown = passage ? PlaceNameShown(g, f, NameStyle::LightLabel) : g.chartView.showMarkNames == 1;
     if (!shown) return;
@@ -82,10 +87,6 @@ void AskAidLabels(LabelPlacer& p, const gfx::DC& dc, const Game& g, const ChartF
         const bool light = a.what == ChartAid::Lighthouse || (a.what == ChartAid::Aid && a.kind->lit == 1);
         const gfx::Point at = a.what == ChartAid::Pier ? gfx::Point{a.corner.x, a.at.y} : a.at;
         Ask(p, dc, at, a.label, gfx::kBlack, light ? LabelRank::Light : LabelRank::Mark, LabelAnchor::Symbol);
-    }
-    if (RockIsPassageLight(g.areaGrid, 1) && g.chartView.showMarkNames == 1) {
-        const gfx::Point at = f.toScreen(g.rockList.x[1], g.rockList.y[1]);
-        if (f.contains(at)) Ask(p, dc, at, "Fl", gfx::kBlack, LabelRank::Light, LabelAnchor::Symbol);
     }
 }
 

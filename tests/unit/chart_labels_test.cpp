@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/frame.h"
-#include "gfx/dc.h"
 #include "shell/chart_nav.h"
 #include "views/chart.h"
 #include "views/chart_status.h"
@@ -31,14 +30,10 @@ const Area kAreas[] = {
     {"Exumas", {30, 0}},
 };
 
-struct Seen {
-    int32_t placed = 0;
-};
-
 // Whatever the placer was told, its labels stand inside the frame, below
 // the status strip, off the grey frames, the buttons and the notices, off
 // one another, and a name is not written twice in one place.
-void ExpectClear(const Game& g, const gfx::DC& dc, const ChartFrame& f, const std::string& where, Seen& seen) {
+void ExpectClear(const Game& g, const gfx::DC& dc, const ChartFrame& f, const std::string& where, std::size_t& seen) {
     const LabelPlacer p = ChartLabels(dc, g, f);
     const std::vector<PlacedLabel>& l = p.placedLabels();
     std::vector<LabelBox> covered = f.mini ? MiniChartButtonBoxes(g, f.left, f.top) : ChartStatusBoxes(dc, g);
@@ -59,26 +54,24 @@ void ExpectClear(const Game& g, const gfx::DC& dc, const ChartFrame& f, const st
     }
     // The same zoom and pan give the same picture.
     const LabelPlacer again = ChartLabels(dc, g, f);
-    ASSERT_EQ(again.placedLabels().size(), l.size()) << where;
-    for (std::size_t i = 0; i < l.size(); ++i) EXPECT_EQ(again.placedLabels()[i].box.left, l[i].box.left) << where;
-    seen.placed += static_cast<int32_t>(l.size());
+    for (std::size_t i = 0; i < l.size() && i < again.placedLabels().size(); ++i)
+        EXPECT_TRUE(again.placedLabels()[i].box == l[i].box) << where;
+    EXPECT_EQ(again.placedLabels().size(), l.size()) << where;
+    seen += l.size();
 }
 
 class EveryAreaChart : public ::testing::TestWithParam<Area> {};
 
 TEST_P(EveryAreaChart, LabelsStandClearOfOneAnotherTheStripTheNoticesAndTheFrame) {
-    auto g = test::StartedCruise(GetParam().choice, 11, 5, [](Game& g) {
-        ComputeScreenMetrics(g.screenState, Display{1150, 768, 32, 20});
-        g.screenState.widthD = g.screenState.width;
-        g.screenState.heightD = g.screenState.height;
-    });
+    auto g = test::StartedCruise(GetParam().choice, 11, 5,
+                                 [](Game& g) { ComputeScreenMetrics(g.screenState, Display{1150, 768, 32, 20}); });
     ScreenState& s = g->screenState;
     s.phase = 2;
     s.chartShown = 1;
     gfx::Palette palette{768};
     gfx::Surface surface(s.width, s.height);
     gfx::DC dc(surface, palette, gfx::FontPixelSizeFor(768));
-    Seen seen;
+    std::size_t seen = 0;
     // The whole area and three steps in (the lights' characteristics show
     // from the third in the real areas), about the centre and the boat.
     for (int32_t step = 0; step < 4; ++step) {
@@ -97,7 +90,7 @@ TEST_P(EveryAreaChart, LabelsStandClearOfOneAnotherTheStripTheNoticesAndTheFrame
         ChartFrame mini = MiniChartFrame(*g, 0, 437, 378, 721);
         ExpectClear(*g, dc, mini, std::string(GetParam().name) + " mini " + std::to_string(q), seen);
     }
-    EXPECT_GT(seen.placed, 10);
+    EXPECT_GT(seen, 10u);
 }
 
 INSTANTIATE_TEST_SUITE_P(All17, EveryAreaChart, ::testing::ValuesIn(kAreas),
@@ -114,8 +107,7 @@ TEST(LabelPlacer, RankDecidesAndALabelWithNoRoomIsLeftOut) {
     const std::vector<PlacedLabel>& l = p.place();
     ASSERT_EQ(l.size(), 2u);
     EXPECT_EQ(l[0].text, "Camden");
-    EXPECT_EQ(l[0].box.left, 100);
-    EXPECT_EQ(l[0].box.top, 42);
+    EXPECT_TRUE(l[0].box.left == 100 && l[0].box.top == 42) << "at its point, the first place tried";
     EXPECT_FALSE(l[1].box.overlaps(l[0].box));
 
     LabelPlacer tight({0, 0, 120, 40}, 16);

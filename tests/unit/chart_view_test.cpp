@@ -6,8 +6,6 @@
 #include "views/chart.h"
 #include "views/chart_layers.h"
 #include "views/chart_status.h"
-#include "views/lights.h"
-#include "views/place_labels.h"
 #include "world/terrain.h"
 
 namespace vel {
@@ -77,25 +75,6 @@ TEST(ChartStatus, DepthUnderThePointerReadsTheRocks) {
     f.g.chartView.mouseWorldY = -600;
     EXPECT_EQ(ChartPointerDepth(f.g), 1);
     EXPECT_GT(DepthAt(f.g, 2011, -600, 2), 20) << "the chart's own colouring leaves the rock out";
-}
-
-TEST(ChartAids, ALabelThatWouldOverprintAnotherMovesBelowIt) {
-    ViewFixture f;
-    // A tower and the tank 50 units apart, 2.4 pixels at this zoom: (564, 364) and (566, 364).
-    f.g.areaGrid.areaCode = 1;
-    f.g.areaGrid.landmarkX[0] = 1100;
-    f.g.areaGrid.landmarkX[2] = 1150;
-    PrepareChartFrame(f.g);
-    auto dc = f.freshDc(test::kWater);
-    const LabelPlacer p = ChartLabels(*dc, f.g, MainChartFrame(f.g));
-    const int32_t line = dc->LineHeight();
-    dc.reset();
-    const std::vector<PlacedLabel> labels = p.placedLabels();
-    ASSERT_EQ(labels.size(), 2u);
-    EXPECT_EQ(labels[0].box.left, 564 + 7) << "the first label in its usual place, right of its tower";
-    EXPECT_EQ(labels[0].box.bottom, 364 + 2);
-    EXPECT_GE(labels[1].box.top, labels[0].box.bottom) << "the second below it";
-    EXPECT_LT(labels[1].box.top, 364 + line);
 }
 
 // From the start's placing until time first runs the help line says to
