@@ -26,6 +26,7 @@ constexpr const char* kHelpNarrow = "ｽﾞｰﾑｲﾝはその場所の中心�
 constexpr const char* kHelpWide = "ｽﾞｰﾑｲﾝはその場所の中心で右ｸﾘｯｸする。ｽﾞｰﾑｱｳﾄは X を押す。海図は矢印キーで動かす。                ";
 
 constexpr const char* kPressSpace = "ｽﾀｰﾄ地点が決まった。ｽﾍﾟｰｽﾊﾞｰを押すと3D図(ｾｰﾘﾝｸﾞﾋﾞｭｰ)になり、時間が動き出す。     ";
+constexpr const char* kPressSpaceNarrow = "ｽﾍﾟｰｽﾊﾞｰを押すと3D図になり、時間が動き出す。     ";
 
 constexpr const char* kStartNarrow = "始めるためにｽﾀｰﾄ地点にﾎﾟｲﾝﾀｰを移動し、左ｸﾘｯｸする。         ";
 constexpr const char* kStartWide = "始めるためにｽﾀｰﾄ地点にﾎﾟｲﾝﾀｰを移動し、左ｸﾘｯｸする。ｽﾞｰﾑｲﾝはその場所で右ｸﾘｯｸする。ｽﾞｰﾑｱｳﾄはXを押す。                      ";
@@ -82,7 +83,8 @@ bool ChartFullyZoomedOut(const Game& g) {
 StatusText ChartHelpLine(const Game& g) {
     const int32_t w = g.screenState.width;
     // Once the start is placed nothing else on the chart says what comes next.
-    if (g.screenState.startPlaced == 1 && g.simClock.elapsed == 0.0) return {w / 5, 24, kPressSpace};
+    if (g.screenState.startPlaced == 1 && g.simClock.elapsed == 0.0)
+        return {w / 5, 24, w < 901 ? kPressSpaceNarrow : kPressSpace};
     if (g.chartView.centreOnBoat == 1) return {w / 5, 24, kHelpCentred};
     if (ChartFullyZoomedOut(g)) return {w / 4, 24, kHelpFullView};
     return {w / 4, 24, w < 901 ? kHelpNarrow : kHelpWide};
@@ -127,13 +129,14 @@ std::string RangeBearingText(const Game& g) {
 
 namespace {
 
-// Southern New England's stands clear of the islands along its south.
-std::optional<LabelBox> DisclaimerBox(const gfx::DC& dc, const Game& g) {
+// The disclaimer's card; Southern New England's stands clear of the islands
+// along its south.
+std::optional<LabelBox> DisclaimerCard(const gfx::DC& dc, const Game& g) {
     if (g.areaGrid.isRealArea != 1 || !ChartFullyZoomedOut(g)) return std::nullopt;
     const ScreenState& s = g.screenState;
     const bool sne = g.areaGrid.areaCode == kSouthernNewEngland;
     const int32_t x = sne ? s.width / 10 : s.width / 20, y = sne ? s.height / 4 : s.height - 100;
-    return LabelBox{x, y, x + dc.TextWidth(kDisclaimer), y + dc.LineHeight()};
+    return LabelBox{x - 3, y - 2, x + dc.TextWidth(kDisclaimer) + 3, y + dc.LineHeight() + 2};
 }
 
 }  // namespace
@@ -142,25 +145,27 @@ std::vector<LabelBox> ChartStatusBoxes(const gfx::DC& dc, const Game& g) {
     const ScreenState& s = g.screenState;
     const int32_t strip = s.height / 15;
     const LabelBox view = SailingViewBox(dc, g);
-    std::vector<LabelBox> out{{0, 0, s.width, strip + 1}, {0, 0, view.right + 1, view.bottom + 1}, {0, 0, s.width / 8 + 1, 74}};
+    std::vector<LabelBox> out{
+        {0, 0, s.width, strip + 1}, {0, 0, view.right + 1, view.bottom + 1}, {0, 0, s.width / 8 + 1, 74}};
     if (s.startPlaced == 0 && s.helpPage == 0 && g.areaGrid.isPassage == 1) {
         const int32_t x = s.width / 8 + 8, y = strip + 4;
-        out.push_back({x, y, x + dc.TextWidth(PassageBonusInstruction(g.areaGrid.areaCode, s.width)), y + dc.LineHeight()});
+        const int32_t w = dc.TextWidth(PassageBonusInstruction(g.areaGrid.areaCode, s.width));
+        out.push_back({x, y, x + w, y + dc.LineHeight()});
     }
-    if (const std::optional<LabelBox> d = DisclaimerBox(dc, g)) out.push_back({d->left - 3, d->top - 2, d->right + 3, d->bottom + 2});
+    if (const std::optional<LabelBox> d = DisclaimerCard(dc, g)) out.push_back(*d);
     return out;
 }
 
 // On a white card: magenta alone is lost over the olive land.
 void DrawDisclaimer(gfx::DC& dc, const Game& g) {
-    const std::optional<LabelBox> d = DisclaimerBox(dc, g);
+    const std::optional<LabelBox> d = DisclaimerCard(dc, g);
     if (!d) return;
     dc.SelectStockPen(gfx::Stock::Black);
     dc.SelectStockBrush(gfx::Stock::White);
-    dc.Rectangle(d->left - 3, d->top - 2, d->right + 3, d->bottom + 2);
+    dc.Rectangle(d->left, d->top, d->right, d->bottom);
     dc.SetBkMode(gfx::BkMode::Transparent);
     dc.SetTextColor(gfx::Rgb(255, 0, 255));
-    dc.TextOut(d->left, d->top, kDisclaimer);
+    dc.TextOut(d->left + 3, d->top + 2, kDisclaimer);
 }
 
 bool HandleChartStatusClick(Game& g) {

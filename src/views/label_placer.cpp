@@ -75,8 +75,8 @@ const std::vector<PlacedLabel>& LabelPlacer::place() {
     for (auto& cell : cells_) cell.clear();
     Offset tries[6];
     for (const Pending& p : pending_) {
-        if (std::any_of(placed_.begin(), placed_.end(), [&](const PlacedLabel& l) { return SaidBeside(l, p.r, lineHeight_); }))
-            continue;
+        const auto said = [&](const PlacedLabel& l) { return SaidBeside(l, p.r, lineHeight_); };
+        if (std::any_of(placed_.begin(), placed_.end(), said)) continue;
         const int32_t n = Candidates(p.r, p.width, lineHeight_, tries);
         for (int32_t k = 0; k < n; ++k) {
             const int32_t x = p.r.at.x + tries[k].dx, y = p.r.at.y + tries[k].dy;

@@ -140,7 +140,8 @@ std::vector<ChartAid> ChartAids(const Game& g, const ChartFrame& f) {
         for (int32_t k = 0; k < kLandmarks; ++k) {
             if (a.landmarkX[k] == 0 && a.landmarkY[k] == 0) continue;
             const gfx::Point p = f.toScreen(a.landmarkX[k], a.landmarkY[k]);
-            if (f.contains(p)) out.push_back({ChartAid::Landmark, p, p, nullptr, k == kTank ? kTankLabel : kTowerLabel});
+            const char* label = k == kTank ? kTankLabel : kTowerLabel;
+            if (f.contains(p)) out.push_back({ChartAid::Landmark, p, p, nullptr, label});
         }
         const auto [minX, maxX] = std::minmax_element(a.pierCornerX.begin(), a.pierCornerX.end());
         const auto [minY, maxY] = std::minmax_element(a.pierCornerY.begin(), a.pierCornerY.end());
