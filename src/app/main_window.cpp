@@ -46,13 +46,14 @@ struct MenuBuild {
 // Leaving the maximised state, a window manager gives back the size the
 // window was shown with before: the whole usable screen for its inside, so
 // that the title bar pushes the status bar off the bottom. Once the window
-// manager has placed it, the window is brought back onto the screen.
+// manager has placed it (at once, or a moment later: it answers in its own
+// time), the window is brought back onto the screen.
 void MainWindow::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     if (e->type() != QEvent::WindowStateChange) return;
     const auto* change = static_cast<QWindowStateChangeEvent*>(e);
-    if ((change->oldState() & Qt::WindowMaximized) && !isMaximized() && !isFullScreen())
-        QTimer::singleShot(0, this, [this] { keepOnScreen(); });
+    if (!(change->oldState() & Qt::WindowMaximized) || isMaximized() || isFullScreen()) return;
+    for (const int ms : {0, 250}) QTimer::singleShot(ms, this, [this] { keepOnScreen(); });
 }
 
 void MainWindow::keepOnScreen() {
