@@ -157,7 +157,8 @@ void PanKey(Game& g) {
 }
 void RangeBearingTool(Game& g) { Toggle(g.chartView.rangeBearingTool); }
 // O is the key the menu gives the small chart: it shows it by the menu's own
-// command, and hides it again by the hide command beside it.
+// command, and hides it again by the hide command beside it. Not before the
+// start is placed, where it would close the chart on an unplaced boat.
 void SmallChartKey(Game& g) {
     constexpr int32_t kSmallChart = 32917, kNoSmallChart = 32893;
     const ScreenState& s = g.screenState;
@@ -180,7 +181,7 @@ constexpr KeyRow kKeyMap[] = {
     {vk::Shift, Always, AdvanceWaypoint},
     {vk::Plus, CompassView, Binoculars},
     {K('N'), InCruise, ChartNext},
-    {K('O'), InCruise, SmallChartKey},
+    {K('O'), StartPlaced, SmallChartKey},
     {vk::F1, Always, SteerPort},
     {vk::F2, Always, SteerStarboard},
     {vk::Space, Always, SpaceBar, true},
