@@ -85,6 +85,7 @@ FrameResult FrameDriver::run(Game& g, FrameHost& host, const Display& display) {
     FrameResult out;
     out.picture = std::make_unique<gfx::Surface>(s.width, s.height);
     gfx::DC dc(*out.picture, palette_, gfx::FontPixelSizeFor(s.fullHeight));
+    dc.UseWidthCache(&textWidths_);
     Pacer pacer(host.tickCount());
 
     int32_t cx = 0, cy = 0;
