@@ -120,6 +120,15 @@ std::string CallSign(int32_t mmsi) {
     return s;
 }
 
+// Seven digits, the last of which checks the others, as every ship's IMO
+// number does; the first is 9 like those of the ships built since the 1990s.
+int32_t ImoNumber(int32_t mmsi) {
+    const int32_t n = 900000 + static_cast<int32_t>(Avalanche(static_cast<uint32_t>(mmsi) ^ 0x5bd1e995u) % 100000);
+    int32_t sum = 0;
+    for (int32_t k = n, weight = 2; k > 0; k /= 10, ++weight) sum += k % 10 * weight;
+    return n * 10 + sum % 10;
+}
+
 // Where the ships are bound: with a heading of 0..179, then 180..359.
 const char* Destination(int32_t areaCode, int32_t heading) {
     struct Ports {
@@ -208,6 +217,7 @@ AisStatic AisStaticData(const Game& g, int32_t slot) {
         // times as long as she is broad.
         s.name = Pick(kShipNames, s.mmsi);
         s.shipType = kCargo;
+        s.imo = ImoNumber(s.mmsi);
         std::tie(s.toBow, s.toStern, s.toPort, s.toStarboard, s.draught) = std::tuple(120, 30, 12, 12, 8.5);
         s.destination = Destination(g.areaGrid.areaCode, g.vessels.heading[slot]);
         return s;
@@ -251,7 +261,8 @@ AisBits AisMessage1(const AisPosition& p) {
 AisBits AisMessage5(const AisStatic& s) {
     AisBits b;
     PutHead(b, 5, s.mmsi);
-    Put(b, 0, 2 + 30);  // AIS version, IMO number
+    Put(b, 0, 2);  // AIS version
+    Put(b, s.imo, 30);
     PutText(b, s.callSign, 7);
     PutText(b, s.name, 20);
     Put(b, s.shipType, 8);
@@ -336,25 +347,31 @@ std::vector<std::string> CollectAis(Game& g, uint32_t tickCount) {
         t.staticPart = {};
     }
     if (static_cast<uint32_t>(tickCount - static_cast<uint32_t>(t.lastSentAt)) < kNmeaMinIntervalMs) return {};
-    // The most overdue report goes first; a position before static data.
+    // When more is due than the rate lets out (at high simulator speeds),
+    // the report latest for its own interval goes first, a position before
+    // static data: the ships' positions, which the plotter's CPA needs
+    // most, are never held up behind the fleet's names.
     const double range = kAisRangeMiles * g.areaGrid.unitsPerMile;
-    int64_t best = INT64_MAX;
+    double best = -1.0;
     int32_t slot = -1;
+    bool position = false;
     for (int32_t s = 1; s < kAisSlots; ++s) {
         if (!Present(g, s)) continue;
         Identify(g, s, now);
         const int32_t e = EntryOf(s);
         if (std::hypot(g.objectList.fbx[e] - g.ownBoat.x, g.objectList.fby[e] - g.ownBoat.y) > range) continue;
-        for (const int64_t key : {2 * int64_t{t.nextPosition[s]}, 2 * int64_t{t.nextStatic[s]} + 1})
-            if (key <= 2 * int64_t{now} + 1 && key < best) {
-                best = key;
-                slot = s;
-            }
+        const double every = IsShipSlot(s) ? kAisShipPositionEvery : kAisClassBPositionEvery;
+        for (const bool isPosition : {true, false}) {
+            const int32_t due = isPosition ? t.nextPosition[s] : t.nextStatic[s];
+            const double late = (now - due) / (isPosition ? every : kAisStaticEvery);
+            if (due > now || late <= best) continue;
+            std::tie(best, slot, position) = std::tuple(late, s, isPosition);
+        }
     }
     if (slot < 0) return {};
     t.lastSentAt = tickCount;
     const bool classA = IsShipSlot(slot);
-    if (best % 2 == 0) {
+    if (position) {
         const AisPosition at = PositionOf(g, *p, slot, now);
         const bool moving = at.sog > kClassBMovingKnots;
         t.nextPosition[slot] = now + (classA ? kAisShipPositionEvery : moving ? kAisClassBMovingEvery : kAisClassBPositionEvery);

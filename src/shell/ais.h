@@ -36,6 +36,7 @@ struct AisPosition {
 struct AisStatic {
     int32_t mmsi = 0;
     std::string name, callSign, destination;
+    int32_t imo = 0;  // class A only; 0: none
     int32_t shipType = 0;
     int32_t toBow = 0, toStern = 0, toPort = 0, toStarboard = 0;  // metres from the GPS antenna
     double draught = 0.0;                                         // metres
@@ -43,7 +44,7 @@ struct AisStatic {
 
 // Class A position report, under way using engine, rate of turn unknown.
 AisBits AisMessage1(const AisPosition& p);
-// Class A static and voyage data; no IMO number, no ETA.
+// Class A static and voyage data; no ETA.
 AisBits AisMessage5(const AisStatic& s);
 // Class B position report of a carrier-sense unit.
 AisBits AisMessage18(const AisPosition& p);
