@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstdint>
 #include <iterator>
 #include <tuple>
@@ -23,7 +22,7 @@ constexpr int32_t kFleetSlot = 6;  // slot of fleet vessel 0
 constexpr double kClassBMovingKnots = 2.0;
 // A time unit lasts 61.2 / unitsPerMile minutes: units per time unit to knots.
 constexpr double kKnotsPerUnitsPerTimeUnit = 60.0 / 61.2;
-constexpr double kRad = 180.0 / 3.14159265358979323846;
+constexpr double kDegreesPerRadian = 180.0 / 3.14159265358979323846;
 
 // Ship type codes of the standard's list.
 constexpr int32_t kFishing = 30, kSailing = 36, kPleasureCraft = 37, kCargo = 70;
@@ -182,12 +181,12 @@ AisPosition PositionOf(Game& g, const GeoProjection& p, int32_t slot, int32_t no
     AisPosition r{t.mmsi[slot], at.lat, at.lon};
     r.second = now % 60;
     if (IsShipSlot(slot)) {
-        // The ship's way, as the tick moves it: east and north, in tenths.
-        const int32_t heading = g.vessels.heading[slot];
+        // The ship's way as the tick moves her, in area units a time unit.
+        const int32_t heading = (g.vessels.heading[slot] % 360 + 360) % 360;
         const double v = 0.001 * ShipSpeed(g.cruiseOptions);
         const double east = g.trigTables.sin100[heading] * v, north = g.trigTables.cos100[heading] * v;
         r.sog = std::hypot(east, north) * kKnotsPerUnitsPerTimeUnit;
-        r.cog = std::fmod(std::atan2(east, north) * kRad + 360.0, 360.0);
+        r.cog = std::fmod(std::atan2(east, north) * kDegreesPerRadian + 360.0, 360.0);
         r.heading = heading;
     } else {
         // The fleet makes no way of its own: what shows is its sheer about
@@ -197,7 +196,7 @@ AisPosition PositionOf(Game& g, const GeoProjection& p, int32_t slot, int32_t no
         if (t.lastAt[slot] >= 0 && now > t.lastAt[slot]) {
             const double east = x - t.lastX[slot], north = t.lastY[slot] - y;
             r.sog = std::hypot(east, north) / g.areaGrid.unitsPerMile * 3600.0 / (now - t.lastAt[slot]);
-            if (r.sog >= 0.05) r.cog = std::fmod(std::atan2(east, north) * kRad + 360.0, 360.0);
+            if (r.sog >= 0.05) r.cog = std::fmod(std::atan2(east, north) * kDegreesPerRadian + 360.0, 360.0);
         }
         t.lastX[slot] = x;
         t.lastY[slot] = y;

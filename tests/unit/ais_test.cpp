@@ -125,13 +125,13 @@ std::map<int64_t, std::map<int64_t, int>> Drive(Game& g, uint32_t& tick, double 
 TEST(Ais, SchedulesByBoatTimeAtMostTenDatagramsAWallSecondOnlyInRange) {
     auto g = Traffic();
     uint32_t tick = 5000;
-    auto sent = Drive(*g, tick, 1800, 0.3);  // speed 15
+    auto sent = Drive(*g, tick, 1800, 0.3);  // 15 times real time
     const int64_t ship = g->aisTraffic.mmsi[1], boat = g->aisTraffic.mmsi[9];
     ASSERT_EQ(std::pair(sent.size(), ship / 1000000), std::pair(2ul, 311l)) << "ship 2, 30 miles off, is not sent";
     EXPECT_EQ(sent[ship], (std::map<int64_t, int>{{1, 180}, {5, 5}}));
     EXPECT_EQ(sent[boat], (std::map<int64_t, int>{{18, 10}, {24, 5}, {25, 5}}));
-    // Boat time racing: the rate holds and neither vessel starves.
-    sent = Drive(*g, tick, 6000, 6.0);
+    // Speed 15 (3 time units a tick, 26.5 s here): the rate holds, neither starves.
+    sent = Drive(*g, tick, 26500, 26.5);
     const int all = sent[ship][1] + sent[ship][5] + sent[boat][18] + sent[boat][24] + sent[boat][25];
     EXPECT_EQ(std::pair(all, sent[boat][18] > 5), std::pair(200, true));
     // Off, then on from the menu: nothing while off, then the static data again at once.
