@@ -92,13 +92,13 @@ int32_t CountryDigits(const Game& g, double x, uint32_t h) {
 }
 
 // Invented names, one list per kind of vessel.
-constexpr const char* kShipNames[] = {
-    "ATLANTIC MERIDIAN", "CAPE HALLORAN", "NORTHERN VANTAGE", "MARE SERENO", "STELLA CORVINA", "OCEAN TENACITY",
-    "BLUE HERON BAY", "WESTERN RELIANCE", "ISLA GRANDE", "HARBOUR CREST", "KAREN TIDEWATER", "GULF PIONEER"};
-constexpr const char* kYachtNames[] = {"WINDWARD",  "BLUE MOON", "SOLSTICE",    "PELICAN", "SANDPIPER", "MORNING STAR",
-                                       "ISLAND TIME", "KESTREL", "SEA SMOKE",   "HALCYON", "TERN",      "WHISPER"};
-constexpr const char* kFishingNames[] = {"MISS KATHLEEN", "OCEAN HARVEST", "SEA HUNTER",  "LADY MARIE",
-                                         "CAPE SABLE",    "BANKS PRIDE",   "ELLA MAY",    "NORTHERN DAWN"};
+constexpr const char* kShipNames[] = {"ATLANTIC MERIDIAN", "CAPE HALLORAN",  "NORTHERN VANTAGE", "MARE SERENO",
+                                      "STELLA CORVINA",    "OCEAN TENACITY", "BLUE HERON BAY",   "WESTERN RELIANCE",
+                                      "ISLA GRANDE",       "HARBOUR CREST",  "KAREN TIDEWATER",  "GULF PIONEER"};
+constexpr const char* kYachtNames[] = {"WINDWARD",    "BLUE MOON", "SOLSTICE",  "PELICAN", "SANDPIPER", "MORNING STAR",
+                                       "ISLAND TIME", "KESTREL",   "SEA SMOKE", "HALCYON", "TERN",      "WHISPER"};
+constexpr const char* kFishingNames[] = {"MISS KATHLEEN", "OCEAN HARVEST", "SEA HUNTER", "LADY MARIE",
+                                         "CAPE SABLE",    "BANKS PRIDE",   "ELLA MAY",   "NORTHERN DAWN"};
 
 template <std::size_t N>
 const char* Pick(const char* const (&names)[N], int32_t mmsi) {
@@ -157,7 +157,8 @@ bool Present(const Game& g, int32_t slot) {
 // point is another fleet.
 int32_t IdentityOf(const Game& g, int32_t slot) {
     if (IsShipSlot(slot)) return g.vessels.placements[slot];
-    return static_cast<int32_t>(Mix(static_cast<uint32_t>(g.areaGrid.harbourX), static_cast<uint32_t>(g.areaGrid.harbourY)));
+    return static_cast<int32_t>(
+        Mix(static_cast<uint32_t>(g.areaGrid.harbourX), static_cast<uint32_t>(g.areaGrid.harbourY)));
 }
 
 void Identify(Game& g, int32_t slot, int32_t now) {
@@ -266,9 +267,9 @@ AisBits AisMessage5(const AisStatic& s) {
     PutText(b, s.name, 20);
     Put(b, s.shipType, 8);
     PutSize(b, s);
-    Put(b, 0, 4 + 5);   // ETA month and day not available
-    Put(b, 24, 5);      // hour
-    Put(b, 60, 6);      // minute
+    Put(b, 0, 4 + 5);  // ETA month and day not available
+    Put(b, 24, 5);     // hour
+    Put(b, 60, 6);     // minute
     Put(b, std::clamp<int64_t>(std::llround(s.draught * 10.0), 0, 255), 8);
     PutText(b, s.destination, 20);
     Put(b, 0, 2);  // DTE ready, spare
@@ -317,7 +318,8 @@ std::string AivdmSentences(const AisBits& bits, char channel, int32_t sequence) 
         payload += static_cast<char>(v < 40 ? v + 48 : v + 56);
     }
     const std::size_t fill = (6 - bits.size() % 6) % 6;
-    const std::size_t count = std::max<std::size_t>(1, (payload.size() + kPayloadPerSentence - 1) / kPayloadPerSentence);
+    const std::size_t count =
+        std::max<std::size_t>(1, (payload.size() + kPayloadPerSentence - 1) / kPayloadPerSentence);
     std::string out;
     for (std::size_t n = 1; n <= count; ++n) {
         std::string body = "AIVDM," + std::to_string(count) + "," + std::to_string(n) + ",";
@@ -373,7 +375,9 @@ std::vector<std::string> CollectAis(Game& g, uint32_t tickCount) {
     if (position) {
         const AisPosition at = PositionOf(g, *p, slot, now);
         const bool moving = at.sog > kClassBMovingKnots;
-        t.nextPosition[slot] = now + (classA ? kAisShipPositionEvery : moving ? kAisClassBMovingEvery : kAisClassBPositionEvery);
+        t.nextPosition[slot] = now + (classA   ? kAisShipPositionEvery
+                                      : moving ? kAisClassBMovingEvery
+                                               : kAisClassBPositionEvery);
         return {Send(t, classA ? AisMessage1(at) : AisMessage18(at))};
     }
     const AisStatic s = AisStaticData(g, slot);

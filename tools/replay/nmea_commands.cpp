@@ -51,8 +51,8 @@ int AisTargetCommand(Session& s, Args a) {
     if (!ParseInts(a, {&slot}) || slot < 1 || slot >= kAisSlots || s.game->aisTraffic.mmsi[slot] == 0)
         return Bad(s, "ais-target takes the slot of a vessel the AIS output has named (ship i: i, fleet j: 6 + j)");
     const AisStatic d = AisStaticData(*s.game, slot);
-    *s.out << d.mmsi << " " << d.callSign << " " << d.imo << " " << d.shipType << " " << d.toBow << " " << d.toStern << " " << d.toPort
-           << " " << d.toStarboard << " " << d.name << "\n";
+    *s.out << d.mmsi << " " << d.callSign << " " << d.imo << " " << d.shipType << " " << d.toBow << " " << d.toStern
+           << " " << d.toPort << " " << d.toStarboard << " " << d.name << "\n";
     return kOk;
 }
 
