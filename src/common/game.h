@@ -52,6 +52,7 @@ struct Game {
     TrigTables trigTables;
     RandomTable randomTable;
     NmeaOutput nmeaOutput;
+    AisTraffic aisTraffic;
     // The true shoreline and charted depths of a passage or real area,
     // kept from one cruise to the next while the area stays the same.
     ShoreMap shoreMap;
@@ -95,6 +96,7 @@ struct Game {
         v(TrigTables::recordName, g.trigTables);
         v(RandomTable::recordName, g.randomTable);
         v(NmeaOutput::recordName, g.nmeaOutput);
+        v(AisTraffic::recordName, g.aisTraffic);
     }
 };
 
