@@ -131,7 +131,7 @@ struct Trouble {
 Trouble TroubleOf(FileRead r) {
     switch (r) {
         case FileRead::NotRegular: return {"not a regular file", "通常のファイルではありません"};
-        case FileRead::TooLarge: return {"larger than a settings file can be", "設定ファイルとしては大きすぎます"};
+        case FileRead::TooLarge: return {"too large for a settings file", "大きすぎます"};
         default: return {"cannot be read", "読めません"};
     }
 }
@@ -211,9 +211,12 @@ std::vector<uint8_t> KeptFile::read() {
     const std::string detail = why.empty() ? "" : " (" + why + ")";
     std::fprintf(stderr, "velmara: %s %s%s; using the defaults and leaving it alone\n", path_.c_str(), t.english,
                  detail.c_str());
-    problem_ = path_ + " は" + t.japanese + detail + "。既定の値で続け、このファイルには書きません";
+    // The status bar is one line: the file's name says which; stderr has the path.
+    problem_ = name() + " は" + t.japanese + detail + "。既定値で続け、書き換えません";
     return bytes;
 }
+
+std::string KeptFile::name() const { return path_.substr(path_.rfind('/') + 1); }
 
 bool KeptFile::save(std::span<const uint8_t> bytes, std::string& why) const {
     // Named once already, at start.

@@ -33,6 +33,7 @@ public:
         : path_(std::move(path)), limit_(limit) {}
 
     const std::string& path() const { return path_; }
+    std::string name() const;
 
     // The file's bytes, empty when there is none to use. A file that is
     // there but cannot be used is named once on stderr, and problem() holds

@@ -128,9 +128,9 @@ void MainWindow::openDialog(const Command& c) {
             if (std::string status = RunNmeaDialog(this, game_); !status.empty()) {
                 std::string why;
                 if (nmeaFile_.leftAlone())
-                    status += " (" + nmeaFile_.path() + " は開始時に読めなかったので書き換えません)";
+                    status += " (" + nmeaFile_.name() + " は開始時に読めなかったので書き換えません)";
                 else if (!SaveNmeaSettingsFile(game_, nmeaFile_, why))
-                    status += " (" + nmeaFile_.path() + " に保存できません: " + why + ")";
+                    status += " (" + nmeaFile_.name() + " に保存できません: " + why + ")";
                 statusBar()->showMessage(QString::fromStdString(status));
             }
             break;

@@ -81,7 +81,7 @@ std::string LoadNmeaSettingsFile(Game& g, KeptFile& file) {
     if (!refused) return file.problem();
     std::fprintf(stderr, "velmara: %s: the NMEA destination is refused; nothing is sent until it is changed\n",
                  file.path().c_str());
-    return file.path() + ": " + *refused + "。出力先を設定し直すまで送信しません";
+    return file.name() + ": " + *refused + "。設定し直すまで送信しません";
 }
 
 bool SaveNmeaSettingsFile(const Game& g, const KeptFile& file, std::string& why) {

@@ -191,7 +191,7 @@ std::string Shown(std::string_view s) {
 // Why the host cannot be sent to, or nothing. 0.0.0.0 and :: name no host:
 // a datagram to them lands on this machine, if anywhere.
 std::optional<std::string> HostProblem(std::string_view h, bool bracketed) {
-    const std::string nowhere = "NMEA出力先 " + Shown(h) + " は送信先にできないアドレスです (どこも指しません)";
+    const std::string nowhere = "NMEA出力先 " + Shown(h) + " はどこも指さないため送信先にできません";
     if (bracketed) {
         std::array<uint16_t, 8> a{};
         if (!Ipv6(h, a)) return "NMEA出力先の IPv6 アドレスが正しくありません: " + Shown(h);

@@ -229,7 +229,7 @@ TEST(KeptFiles, WhateverIsFoundStartUpGoesOnAtOnceSaysSoAndLosesNothing) {
                 ::close(::open(path.c_str(), O_WRONLY | O_NONBLOCK));
             EXPECT_TRUE(returned) << "start-up waited";
             const std::string told = load.get();
-            EXPECT_EQ(told.find(path) != std::string::npos, e.told) << told;
+            EXPECT_EQ(told.find(kept.name) != std::string::npos, e.told) << told;
 
             std::string why;
             bool saved = false;
