@@ -9,6 +9,7 @@
 #include <QWindowStateChangeEvent>
 #include <QStatusBar>
 #include <string_view>
+#include <tuple>
 
 #include "app/dialogs.h"
 #include "app/nmea_dialog.h"
@@ -20,16 +21,36 @@
 
 namespace vel {
 
-MainWindow::MainWindow(Game& game, std::string settingsPath, int startupScreenHeight)
-    : game_(game), settingsPath_(std::move(settingsPath)) {
+MainWindow::MainWindow(Game& game, KeptFile settingsFile, int startupScreenHeight)
+    : game_(game),
+      settingsFile_(std::move(settingsFile)),
+      nmeaFile_(NmeaSettingsPath(settingsFile_.path())),
+      windowFile_(WindowStatePath(settingsFile_.path())) {
     setWindowTitle(QStringLiteral("Velmara"));
     view_ = new ViewWidget(game_, startupScreenHeight, this);
     setCentralWidget(view_);
-    statusBar()->showMessage(QString());
-    LoadNmeaSettingsFile(game_, NmeaSettingsPath(settingsPath_));
+    restored_ = LoadWindowState(windowFile_);
+    // Whatever could not be used at start, on one line.
+    std::string told;
+    for (const std::string& m : {settingsFile_.problem(), LoadNmeaSettingsFile(game_, nmeaFile_), windowFile_.problem()})
+        if (!m.empty()) told += (told.empty() ? "" : "  /  ") + m;
+    statusBar()->showMessage(QString::fromStdString(told));
     view_->nmea().setReport([this](const std::string& m) { statusBar()->showMessage(QString::fromStdString(m)); });
     buildMenus();
     view_->setFocus();
+}
+
+void MainWindow::showRestored(const QScreen* screen) {
+    QSize size(restored_.width, restored_.height);
+    // Without a window manager "maximised" means nothing: start at the
+    // screen's usable size so the picture is never drawn postage-stamp small.
+    if (size.isEmpty() && screen) size = screen->availableGeometry().size();
+    if (screen) size = size.boundedTo(screen->availableGeometry().size());
+    if (!size.isEmpty()) resize(size);
+    if (restored_.maximised)
+        showMaximized();
+    else
+        show();
 }
 
 namespace {
@@ -133,9 +154,13 @@ void MainWindow::openDialog(const Command& c) {
         case Dialog::Radius: RunDialog(this, game_, DialogId::RadiusChoice); break;
         case Dialog::About: ShowAbout(this); break;
         case Dialog::NmeaDestination:
-            if (const std::string status = RunNmeaDialog(this, game_); !status.empty()) {
+            if (std::string status = RunNmeaDialog(this, game_); !status.empty()) {
+                std::string why;
+                if (nmeaFile_.leftAlone())
+                    status += " (" + nmeaFile_.name() + " は開始時に読めなかったので書き換えません)";
+                else if (!SaveNmeaSettingsFile(game_, nmeaFile_, why))
+                    status += " (" + nmeaFile_.name() + " に保存できません: " + why + ")";
                 statusBar()->showMessage(QString::fromStdString(status));
-                SaveNmeaSettingsFile(game_, NmeaSettingsPath(settingsPath_));
             }
             break;
         case Dialog::None: break;
@@ -152,13 +177,30 @@ void MainWindow::closeUnattended() {
     close();
 }
 
+bool MainWindow::saveFiles(std::string& path, std::string& why) const {
+    WindowState shown;
+    shown.maximised = isMaximized();
+    const QSize size = shown.maximised ? normalGeometry().size() : this->size();
+    std::tie(shown.width, shown.height) = std::pair(size.width(), size.height());
+    // A file that could not be read at start was told of then and stays as it is.
+    bool ok = true;
+    const auto note = [&](const KeptFile& f, bool saved, const std::string& reason) {
+        if (saved || f.leftAlone() || !ok) return;
+        std::tie(ok, path, why) = std::tuple(false, f.path(), reason);
+    };
+    std::string reason;
+    note(settingsFile_, SaveSettingsFile(game_, settingsFile_, &reason), reason);
+    note(nmeaFile_, SaveNmeaSettingsFile(game_, nmeaFile_, reason), reason);
+    note(windowFile_, SaveWindowState(windowFile_, shown, reason), reason);
+    return ok;
+}
+
 void MainWindow::closeEvent(QCloseEvent* e) {
     // A failed save is told on stderr in any case; a user at the window may
     // also free space or fix the folder and try again.
-    std::string why;
-    while (!SaveSettingsFile(game_, settingsPath_, &why) && !unattended_ && AskRetrySave(this, settingsPath_, why)) {
+    std::string path, why;
+    while (!saveFiles(path, why) && !unattended_ && AskRetrySave(this, path, why)) {
     }
-    SaveNmeaSettingsFile(game_, NmeaSettingsPath(settingsPath_));
     e->accept();
 }
 

@@ -18,8 +18,10 @@ std::string RunNmeaDialog(QWidget* parent, Game& game) {
     dialog.setWindowTitle(QString::fromUtf8("NMEA出力先"));
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(new QLabel(QString::fromUtf8("送信先 (ホスト:ポート)"), &dialog));
-    auto* edit = new QLineEdit(QString::fromStdString(NmeaDestinationText(game.nmeaOutput.host, game.nmeaOutput.port)),
-                               &dialog);
+    // A destination the file held but the game refused is shown to be mended.
+    const NmeaOutput& o = game.nmeaOutput;
+    const std::string now = o.refusedDestination.empty() ? NmeaDestinationText(o.host, o.port) : o.refusedDestination;
+    auto* edit = new QLineEdit(QString::fromStdString(now), &dialog);
     edit->setMinimumWidth(260);
     layout->addWidget(edit);
     layout->addWidget(new QLabel(QString::fromUtf8("チャートプロッターの多くは UDP のポート 10110 で受けます"), &dialog));

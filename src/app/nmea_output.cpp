@@ -3,7 +3,7 @@
 #include <QHostInfo>
 #include <cstdio>
 
-#include "app/settings_file.h"
+#include "app/kept_file.h"
 #include "shell/nmea.h"
 
 namespace vel {
@@ -33,16 +33,23 @@ void NmeaSender::aim(const std::string& host, int32_t port) {
     lookupId_ = QHostInfo::lookupHost(name, &socket_, [this](const QHostInfo& info) {
         lookupId_ = -1;
         const QList<QHostAddress> found = info.addresses();
+        // A name may stand for an address that reaches no host (0.0.0.0).
+        QList<QHostAddress> usable;
         for (const QHostAddress& a : found)
+            if (a != QHostAddress::AnyIPv4 && a != QHostAddress::AnyIPv6) usable.push_back(a);
+        for (const QHostAddress& a : usable)
             if (a.protocol() == QAbstractSocket::IPv4Protocol) {
                 address_ = a;
                 return;
             }
-        if (!found.isEmpty()) {
-            address_ = found.front();
+        if (!usable.isEmpty()) {
+            address_ = usable.front();
             return;
         }
-        tell("NMEA出力: ホスト " + host_ + " が見つかりません (" + info.errorString().toStdString() + ")");
+        if (!found.isEmpty())
+            tell("NMEA出力: ホスト " + host_ + " は送信先にできないアドレス (0.0.0.0 か ::) を指しています");
+        else
+            tell("NMEA出力: ホスト " + host_ + " が見つかりません (" + info.errorString().toStdString() + ")");
     });
 }
 
@@ -67,21 +74,18 @@ void NmeaSender::send(const std::string& host, int32_t port, const std::vector<s
 
 std::string NmeaSettingsPath(const std::string& settingsPath) { return settingsPath + ".nmea"; }
 
-void LoadNmeaSettingsFile(Game& g, const std::string& path) {
-    // The file is a few lines; anything longer is not ours to read whole.
-    std::vector<uint8_t> bytes;
-    std::string why;
-    if (ReadRegularFile(path, 4096, bytes, why) != FileRead::Ok) return;
-    DecodeNmeaSettings(g.nmeaOutput, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+std::string LoadNmeaSettingsFile(Game& g, KeptFile& file) {
+    const std::vector<uint8_t> bytes = file.read();
+    const std::optional<std::string> refused =
+        DecodeNmeaSettings(g.nmeaOutput, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (!refused) return file.problem();
+    std::fprintf(stderr, "velmara: %s: the NMEA destination is refused; nothing is sent until it is changed\n",
+                 file.path().c_str());
+    return file.name() + ": " + *refused + "。設定し直すまで送信しません";
 }
 
-bool SaveNmeaSettingsFile(const Game& g, const std::string& path) {
-    const std::string text = EncodeNmeaSettings(g.nmeaOutput);
-    std::string why;
-    const auto* data = reinterpret_cast<const uint8_t*>(text.data());
-    if (ReplaceFileSafely(path, std::span<const uint8_t>(data, text.size()), why)) return true;
-    std::fprintf(stderr, "velmara: could not save the NMEA settings to %s: %s\n", path.c_str(), why.c_str());
-    return false;
+bool SaveNmeaSettingsFile(const Game& g, const KeptFile& file, std::string& why) {
+    return file.save(EncodeNmeaSettings(g.nmeaOutput), why);
 }
 
 }  // namespace vel

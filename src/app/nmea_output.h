@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/kept_file.h"
 #include "common/game.h"
 
 namespace vel {
@@ -39,9 +40,10 @@ private:
 
 // "p.vel" → "p.vel.nmea": two settings files never share one.
 std::string NmeaSettingsPath(const std::string& settingsPath);
-// A missing or unreadable file leaves the defaults.
-void LoadNmeaSettingsFile(Game& g, const std::string& path);
-// False (and why on stderr) when the file could not be written.
-bool SaveNmeaSettingsFile(const Game& g, const std::string& path);
+// A missing or unusable file leaves the defaults. Returns what the player is
+// told at start: why the file or its destination cannot be used, or nothing.
+std::string LoadNmeaSettingsFile(Game& g, KeptFile& file);
+// False with the reason when the file could not be replaced.
+bool SaveNmeaSettingsFile(const Game& g, const KeptFile& file, std::string& why);
 
 }  // namespace vel

@@ -2,197 +2,39 @@
 
 #include <QDir>
 #include <QStandardPaths>
-#include <cerrno>
-#include <climits>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "shell/settings.h"
 
 namespace vel {
-namespace {
-
-std::string SystemReason(const char* step, int err) { return std::string(step) + ": " + std::strerror(err); }
-
-// Closes the descriptor when it goes out of scope.
-struct Fd {
-    int fd = -1;
-    ~Fd() {
-        if (fd >= 0) ::close(fd);
-    }
-    // The close that the caller checks: a late write error may only show here.
-    int release() {
-        const int rc = ::close(fd);
-        fd = -1;
-        return rc;
-    }
-};
-
-// Reads up to `want` bytes; a short count means the file ended.
-bool ReadUpTo(int fd, uint8_t* out, std::size_t want, std::size_t& got) {
-    got = 0;
-    while (got < want) {
-        const ssize_t n = ::read(fd, out + got, want - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) break;
-        got += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-bool WriteAll(int fd, const uint8_t* data, std::size_t size) {
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::write(fd, data + done, size - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (n == 0) errno = EIO;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// A link is written through, so that the link itself stays where the user put it.
-std::string ResolvedTarget(const std::string& path) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-    char resolved[PATH_MAX];
-    return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
-}
-
-mode_t NewFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-// The temporary file beside the target: written, flushed to the disk and
-// checked before it may take the target's place; removed on any failure.
-bool WriteTemporary(const std::string& tmp, int fd, std::span<const uint8_t> bytes, mode_t mode,
-                    std::string& why) {
-    Fd file{fd};
-    struct stat st {};
-    if (::fchmod(fd, mode) != 0) why = SystemReason("setting permissions", errno);
-    else if (!WriteAll(fd, bytes.data(), bytes.size())) why = SystemReason("writing", errno);
-    else if (::fsync(fd) != 0) why = SystemReason("flushing to disk", errno);
-    else if (::fstat(fd, &st) != 0) why = SystemReason("checking the size", errno);
-    else if (st.st_size != static_cast<off_t>(bytes.size()))
-        why = "writing: " + std::to_string(st.st_size) + " of " + std::to_string(bytes.size()) + " bytes written";
-    else if (file.release() != 0) why = SystemReason("closing", errno);
-    if (why.empty()) return true;
-    ::unlink(tmp.c_str());
-    return false;
-}
-
-bool SyncFolder(const std::string& folder, std::string& why) {
-    Fd dir{::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
-    // Some file systems cannot sync a folder at all; the rename stands there.
-    if (dir.fd < 0) return true;
-    if (::fsync(dir.fd) != 0 && errno != EINVAL) {
-        why = SystemReason("flushing the folder to disk", errno);
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 std::string DefaultSettingsPath() {
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/velmara";
     return QDir(dir).filePath(QStringLiteral("p.vel")).toStdString();
 }
 
-FileRead ReadRegularFile(const std::string& path, std::size_t limit, std::vector<uint8_t>& out, std::string& why) {
-    out.clear();
-    // Without O_NONBLOCK a FIFO would hold the program until someone writes to it.
-    Fd file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
-    if (file.fd < 0) {
-        if (errno == ENOENT) return FileRead::Missing;
-        why = std::strerror(errno);
-        return FileRead::Unreadable;
+void LoadSettingsFile(Game& g, KeptFile& file) {
+    const std::vector<uint8_t> bytes = file.read();
+    if (bytes.empty()) {
+        ApplyMissingSettings(g);
+        return;
     }
-    struct stat st {};
-    if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) return FileRead::NotRegular;
-    out.resize(limit);
-    std::size_t got = 0;
-    if (!ReadUpTo(file.fd, out.data(), limit, got)) {
-        why = std::strerror(errno);
-        out.clear();
-        return FileRead::Unreadable;
-    }
-    out.resize(got);
-    return FileRead::Ok;
+    DecodeSettings(g, std::span<const uint8_t>(bytes.data(), bytes.size()));
 }
 
 void LoadSettingsFile(Game& g, const std::string& path) {
-    std::vector<uint8_t> bytes;
-    std::string why;
-    switch (ReadRegularFile(path, kSettingsBytes, bytes, why)) {
-        case FileRead::Ok:
-            DecodeSettings(g, std::span<const uint8_t>(bytes.data(), bytes.size()));
-            return;
-        case FileRead::Missing:
-            break;
-        case FileRead::NotRegular:
-            std::fprintf(stderr, "velmara: %s is not a regular file; using the default settings and leaving it alone\n",
-                         path.c_str());
-            break;
-        case FileRead::Unreadable:
-            std::fprintf(stderr, "velmara: cannot read settings from %s (%s); using the defaults\n", path.c_str(),
-                         why.c_str());
-            break;
-    }
-    ApplyMissingSettings(g);
+    KeptFile file(path);
+    LoadSettingsFile(g, file);
 }
 
-bool ReplaceFileSafely(const std::string& path, std::span<const uint8_t> bytes, std::string& why) {
-    why.clear();
-    const std::string target = ResolvedTarget(path);
-    const std::string folder = FolderOf(target);
-    struct stat st {};
-    const bool exists = ::stat(target.c_str(), &st) == 0;
-    const mode_t mode = exists ? (st.st_mode & 07777) : NewFileMode();
-    if (exists && !S_ISREG(st.st_mode)) {
-        why = "not a regular file; left as it is";
-    } else if (!QDir().mkpath(QString::fromStdString(folder))) {
-        why = "cannot create the folder " + folder;
-    } else {
-        std::string tmp = target + ".XXXXXX";
-        const int fd = ::mkstemp(tmp.data());
-        if (fd < 0)
-            why = SystemReason("creating a temporary file", errno);
-        else if (WriteTemporary(tmp, fd, bytes, mode, why)) {
-            if (::rename(tmp.c_str(), target.c_str()) != 0) {
-                why = SystemReason("replacing the old file", errno);
-                ::unlink(tmp.c_str());
-            } else {
-                SyncFolder(folder, why);
-            }
-        }
-    }
-    return why.empty();
-}
-
-bool SaveSettingsFile(const Game& g, const std::string& path, std::string* whyOut) {
+bool SaveSettingsFile(const Game& g, const KeptFile& file, std::string* whyOut) {
     std::string why;
-    const std::vector<uint8_t> bytes = EncodeSettings(g);
-    if (ReplaceFileSafely(path, bytes, why)) return true;
-    std::fprintf(stderr, "velmara: could not save settings to %s: %s\n", path.c_str(), why.c_str());
+    if (file.save(EncodeSettings(g), why)) return true;
     if (whyOut) *whyOut = why;
     return false;
+}
+
+bool SaveSettingsFile(const Game& g, const std::string& path, std::string* why) {
+    return SaveSettingsFile(g, KeptFile(path), why);
 }
 
 }  // namespace vel

@@ -1,8 +1,10 @@
 #include "app/window_state.h"
 
-#include <QSettings>
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
+
+#include "shell/settings.h"
 
 namespace vel {
 namespace {
@@ -10,34 +12,41 @@ namespace {
 // Far beyond any screen: a larger number is damage, not a window.
 constexpr int kMaxSide = 1 << 15;
 
+int Side(std::string_view v) {
+    int n = 0;
+    const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), n);
+    return ec == std::errc() && end == v.data() + v.size() && n > 0 && n <= kMaxSide ? n : 0;
+}
+
 }  // namespace
 
 std::string WindowStatePath(const std::string& settingsPath) { return settingsPath + ".window"; }
 
-WindowState LoadWindowState(const std::string& path) {
-    QSettings f(QString::fromStdString(path), QSettings::IniFormat);
+std::string EncodeWindowState(const WindowState& s) {
+    return "# Velmara: the main window's size when not maximised\nwidth=" + std::to_string(s.width) +
+           "\nheight=" + std::to_string(s.height) + "\nmaximised=" + (s.maximised ? "1" : "0") + "\n";
+}
+
+WindowState DecodeWindowState(std::string_view text) {
     WindowState s;
-    bool okW = false, okH = false;
-    const int w = f.value("window/width").toInt(&okW);
-    const int h = f.value("window/height").toInt(&okH);
-    if (okW && okH && w > 0 && h > 0 && w <= kMaxSide && h <= kMaxSide) {
-        s.width = w;
-        s.height = h;
-    }
-    const QVariant m = f.value("window/maximised");
-    if (m.isValid()) s.maximised = m.toBool();
+    ForEachKeyValue(text, [&s](std::string_view key, std::string_view value) {
+        if (key == "width") s.width = Side(value);
+        if (key == "height") s.height = Side(value);
+        // Older files wrote true and false.
+        if (key == "maximised" && (value == "0" || value == "false")) s.maximised = false;
+        if (key == "maximised" && (value == "1" || value == "true")) s.maximised = true;
+    });
+    if (s.width == 0 || s.height == 0) s.width = s.height = 0;
     return s;
 }
 
-bool SaveWindowState(const std::string& path, const WindowState& state) {
-    QSettings f(QString::fromStdString(path), QSettings::IniFormat);
-    f.setValue("window/width", state.width);
-    f.setValue("window/height", state.height);
-    f.setValue("window/maximised", state.maximised);
-    f.sync();
-    if (f.status() == QSettings::NoError) return true;
-    std::fprintf(stderr, "velmara: could not save the window size to %s\n", path.c_str());
-    return false;
+WindowState LoadWindowState(KeptFile& file) {
+    const std::vector<uint8_t> bytes = file.read();
+    return DecodeWindowState(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+bool SaveWindowState(const KeptFile& file, const WindowState& state, std::string& why) {
+    return file.save(EncodeWindowState(state), why);
 }
 
 WindowRect FitOnScreen(const WindowRect& frame, const WindowRect& available) {

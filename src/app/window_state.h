@@ -1,7 +1,10 @@
 #pragma once
 // The main window's size and maximised state, remembered between runs in a
-// small file of our own beside the settings file, whose layout stays fixed.
+// small file of our own beside the settings file, in the NMEA file's format.
 #include <string>
+#include <string_view>
+
+#include "app/kept_file.h"
 
 namespace vel {
 
@@ -14,10 +17,13 @@ struct WindowState {
 // "p.vel" → "p.vel.window": two settings files never share one.
 std::string WindowStatePath(const std::string& settingsPath);
 
-// Missing, unreadable or implausible values give the defaults.
-WindowState LoadWindowState(const std::string& path);
+// "width", "height" and "maximised" lines; missing or implausible values
+// give the defaults.
+std::string EncodeWindowState(const WindowState& state);
+WindowState DecodeWindowState(std::string_view text);
 
-bool SaveWindowState(const std::string& path, const WindowState& state);
+WindowState LoadWindowState(KeptFile& file);
+bool SaveWindowState(const KeptFile& file, const WindowState& state, std::string& why);
 
 struct WindowRect {
     int x = 0, y = 0, width = 0, height = 0;

@@ -313,6 +313,12 @@ inline constexpr int kShoalSlots = 161;
 // Index 284 is the eastern closing point of the coastline.
 using CoastInts = Arr<int32_t, 285>;
 using CoveInts = Arr<int32_t, 3>;
+// The river's ship lane: the middle between the two ships' tracks, every
+// kRiverLaneStep units of x from kRiverLaneWest.
+inline constexpr int kRiverLanePoints = 211;
+inline constexpr int32_t kRiverLaneWest = -10500;
+inline constexpr int32_t kRiverLaneStep = 100;
+using RiverLaneInts = Arr<int32_t, kRiverLanePoints>;
 using IslandInts = Arr<int32_t, kIslandSlots>;
 using IslandDoubles = Arr<double, kIslandSlots>;
 // The sector radii use 36 of each 181-entry row, the landmass outlines all.
@@ -347,6 +353,7 @@ using StartCircleInts = Arr<int32_t, 3>;
     F(CoastInts, coastY)                                                       \
     F(int32_t, coastStep)                                                      \
     F(int32_t, riverBend)                                                      \
+    F(RiverLaneInts, riverLaneY)                                               \
     F(int32_t, straightBanks)                                                  \
     F(CoveInts, coveStart)                                                     \
     F(CoveInts, coveEnd)                                                       \
@@ -697,14 +704,17 @@ VEL_RECORD(TrigTables, VEL_TRIG_TABLES)
 VEL_RECORD(RandomTable, VEL_RANDOM_TABLE)
 
 // ---- NMEA 0183 output to a chart plotter -----------------------------------
-// The switch and destination persist beside the settings file; lastSecond is
-// the boat-time second of the last sentences sent, lastSentAt its tick count;
-// ais adds the other vessels as AIS targets.
+// The switch and destination persist beside the settings file. A destination
+// in the file that the game refuses stays in refusedDestination, and in the
+// file, until the player sets another; nothing is sent meanwhile. lastSecond
+// is the boat-time second of the last sentences sent, lastSentAt its tick
+// count; ais adds the other vessels as AIS targets.
 #define VEL_NMEA_OUTPUT(F)                                                     \
     F(int32_t, enabled)                                                        \
     F(int32_t, ais, 1)                                                         \
     F(std::string, host, "127.0.0.1")                                          \
     F(int32_t, port, 10110)                                                    \
+    F(std::string, refusedDestination)                                         \
     F(int32_t, lastSecond, -1)                                                 \
     F(int64_t, lastSentAt)
 VEL_RECORD(NmeaOutput, VEL_NMEA_OUTPUT)

@@ -334,7 +334,7 @@ std::string AivdmSentences(const AisBits& bits, char channel, int32_t sequence) 
 std::vector<std::string> CollectAis(Game& g, uint32_t tickCount) {
     AisTraffic& t = g.aisTraffic;
     const GeoProjection* p = ProjectionForArea(g.areaGrid.areaCode);
-    if (g.nmeaOutput.enabled != 1 || g.nmeaOutput.ais != 1 || !p) {
+    if (g.nmeaOutput.enabled != 1 || g.nmeaOutput.ais != 1 || !g.nmeaOutput.refusedDestination.empty() || !p) {
         t.active = 0;
         return {};
     }

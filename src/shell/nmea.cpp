@@ -1,5 +1,7 @@
 #include "shell/nmea.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <chrono>
 #include <cmath>
@@ -9,6 +11,7 @@
 
 #include "common/helpers.h"
 #include "shell/actions.h"
+#include "shell/settings.h"
 #include "world/geo.h"
 
 namespace vel {
@@ -78,51 +81,131 @@ std::string Sentence(std::string_view type, std::initializer_list<std::string> f
     return NmeaSentence(body);
 }
 
-std::string Trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-    return std::string(s);
-}
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsHex(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 bool IsAlnum(char c) { return IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool AllOf(std::string_view s, bool (*is)(char)) { return std::all_of(s.begin(), s.end(), is); }
 
 bool Number(std::string_view s, int32_t& v) {
-    if (s.empty() || s.size() > 9) return false;
-    for (char c : s)
-        if (!IsDigit(c)) return false;
+    if (s.empty() || s.size() > 9 || !AllOf(s, IsDigit)) return false;
     std::from_chars(s.data(), s.data() + s.size(), v);
     return true;
 }
 
-// Digits and dots only is an IPv4 address and must be a dotted quad;
-// anything else is a host name of letters, digits and inner hyphens.
-bool ValidHost(std::string_view h) {
-    if (h.empty() || h.size() > 253) return false;
-    if (h.find_first_not_of("0123456789.") == std::string_view::npos) {
-        int parts = 0;
-        for (std::size_t at = 0; at <= h.size(); ++parts) {
-            const std::size_t dot = std::min(h.find('.', at), h.size());
-            int32_t v = 0;
-            if (!Number(h.substr(at, dot - at), v) || v > 255 || dot - at > 3) return false;
-            at = dot + 1;
-        }
-        return parts == 4;
-    }
+// The labels between the dots.
+std::vector<std::string_view> Labels(std::string_view h) {
+    std::vector<std::string_view> out;
     for (std::size_t at = 0; at <= h.size();) {
         const std::size_t dot = std::min(h.find('.', at), h.size());
-        const std::string_view label = h.substr(at, dot - at);
-        if (label.empty() || label.size() > 63 || label.front() == '-' || label.back() == '-') return false;
-        for (char c : label)
-            if (!IsAlnum(c) && c != '-') return false;
+        out.push_back(h.substr(at, dot - at));
         at = dot + 1;
+    }
+    return out;
+}
+
+// Four decimal numbers 0..255 without leading zeros: the one form every
+// resolver reads the same way.
+bool DottedQuad(std::string_view h, std::array<uint8_t, 4>& q) {
+    const std::vector<std::string_view> parts = Labels(h);
+    if (parts.size() != 4) return false;
+    for (std::size_t i = 0; i < 4; ++i) {
+        int32_t v = 0;
+        const std::string_view p = parts[i];
+        if (p.size() > 3 || (p.size() > 1 && p.front() == '0') || !Number(p, v) || v > 255) return false;
+        q[i] = static_cast<uint8_t>(v);
     }
     return true;
 }
 
-bool ValidIpv6(std::string_view h) {
-    return h.size() >= 2 && h.size() <= 45 && h.find(':') != std::string_view::npos &&
-           h.find_first_not_of("0123456789abcdefABCDEF:.") == std::string_view::npos;
+// What the C library would take for an IPv4 address in another form
+// (127.1, 0x7f.1, 017700000001): every label a decimal, octal or hex number.
+bool NumericLabel(std::string_view l) {
+    if (l.size() >= 2 && l[0] == '0' && (l[1] == 'x' || l[1] == 'X')) return AllOf(l.substr(2), IsHex);
+    return !l.empty() && AllOf(l, IsDigit);
+}
+
+bool NumericLabels(std::string_view h) {
+    const std::vector<std::string_view> labels = Labels(h);
+    return std::all_of(labels.begin(), labels.end(), NumericLabel);
+}
+
+// Host names by the usual rules: labels of letters, digits and inner
+// hyphens, the last one not all digits.
+bool ValidHostName(std::string_view h) {
+    const std::vector<std::string_view> labels = Labels(h);
+    for (std::string_view label : labels)
+        if (label.empty() || label.size() > 63 || label.front() == '-' || label.back() == '-' ||
+            !AllOf(label, [](char c) { return IsAlnum(c) || c == '-'; }))
+            return false;
+    return !AllOf(labels.back(), IsDigit);
+}
+
+// Groups of one to four hex digits between colons, the last two of them
+// possibly written as a dotted quad.
+bool Ipv6Groups(std::string_view s, bool tail, std::vector<uint16_t>& out) {
+    for (std::size_t at = 0; !s.empty() && at <= s.size();) {
+        const std::size_t colon = std::min(s.find(':', at), s.size());
+        const std::string_view g = s.substr(at, colon - at);
+        std::array<uint8_t, 4> q{};
+        if (tail && colon == s.size() && DottedQuad(g, q)) {
+            out.push_back(static_cast<uint16_t>(q[0] << 8 | q[1]));
+            out.push_back(static_cast<uint16_t>(q[2] << 8 | q[3]));
+            return true;
+        }
+        if (g.empty() || g.size() > 4 || !AllOf(g, IsHex)) return false;
+        uint16_t v = 0;
+        std::from_chars(g.data(), g.data() + g.size(), v, 16);
+        out.push_back(v);
+        at = colon + 1;
+    }
+    return true;
+}
+
+// Eight groups, or fewer with one "::" standing for the zero groups between.
+bool Ipv6(std::string_view s, std::array<uint16_t, 8>& a) {
+    std::vector<uint16_t> head, tail;
+    const std::size_t gap = s.find("::");
+    if (gap == std::string_view::npos) {
+        if (!Ipv6Groups(s, true, head) || head.size() != 8) return false;
+    } else if (s.find("::", gap + 1) != std::string_view::npos || !Ipv6Groups(s.substr(0, gap), false, head) ||
+               !Ipv6Groups(s.substr(gap + 2), true, tail) || head.size() + tail.size() > 7) {
+        return false;
+    }
+    a = {};
+    std::copy(head.begin(), head.end(), a.begin());
+    std::copy(tail.begin(), tail.end(), a.end() - static_cast<std::ptrdiff_t>(tail.size()));
+    return true;
+}
+
+// A long entry is shown by its start: the status bar is one line.
+std::string Shown(std::string_view s) {
+    constexpr std::size_t kShown = 40;
+    return s.size() <= kShown ? std::string(s) : std::string(s.substr(0, kShown)) + "…";
+}
+
+// Why the host cannot be sent to, or nothing. 0.0.0.0 and :: name no host:
+// a datagram to them lands on this machine, if anywhere.
+std::optional<std::string> HostProblem(std::string_view h, bool bracketed) {
+    const std::string nowhere = "NMEA出力先 " + Shown(h) + " はどこも指さないため送信先にできません";
+    if (bracketed) {
+        std::array<uint16_t, 8> a{};
+        if (!Ipv6(h, a)) return "NMEA出力先の IPv6 アドレスが正しくありません: " + Shown(h);
+        const bool mapped = a[5] == 0xffff && a[6] >> 8 == 0;
+        if (std::all_of(a.begin(), a.begin() + 5, [](uint16_t g) { return g == 0; }) && (mapped || a == decltype(a){}))
+            return nowhere;
+        return std::nullopt;
+    }
+    if (h.empty()) return "NMEA出力先のホストがありません (例 127.0.0.1:10110)";
+    if (h.find(':') != std::string_view::npos) return "NMEA出力先の IPv6 アドレスは [ ] で囲んでください (例 [::1]:10110)";
+    if (h.size() > 253) return "NMEA出力先のホスト名が長すぎます (253 文字まで): " + Shown(h);
+    if (NumericLabels(h)) {
+        std::array<uint8_t, 4> q{};
+        if (!DottedQuad(h, q))
+            return "NMEA出力先の IPv4 アドレスは 0〜255 の数 4 つをドットで区切って書いてください: " + Shown(h);
+        return q[0] == 0 ? std::optional(nowhere) : std::nullopt;
+    }
+    if (!ValidHostName(h)) return "NMEA出力先のホスト名が正しくありません: " + Shown(h);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -186,7 +269,7 @@ std::vector<std::string> NmeaSentences(const Game& g) {
 
 std::vector<std::string> CollectNmea(Game& g, uint32_t tickCount) {
     NmeaOutput& o = g.nmeaOutput;
-    if (o.enabled != 1) return {};
+    if (o.enabled != 1 || !o.refusedDestination.empty()) return {};
     const int32_t second = BoatSecond(g.simClock);
     if (second == o.lastSecond) return {};
     const auto sinceLast = static_cast<uint32_t>(tickCount - static_cast<uint32_t>(o.lastSentAt));
@@ -199,29 +282,19 @@ std::vector<std::string> CollectNmea(Game& g, uint32_t tickCount) {
 }
 
 std::optional<std::string> ParseNmeaDestination(std::string_view text, std::string& host, int32_t& port) {
-    const std::string t = Trim(text);
-    const std::string example = " (例 127.0.0.1:10110)";
-    std::string_view h, p;
-    if (!t.empty() && t.front() == '[') {
-        const std::size_t close = t.find(']');
-        if (close == std::string::npos || close + 1 >= t.size() || t[close + 1] != ':')
-            return "NMEA出力先は [IPv6アドレス]:ポート の形で書いてください (例 [::1]:10110)";
-        h = std::string_view(t).substr(1, close - 1);
-        p = std::string_view(t).substr(close + 2);
-        if (!ValidIpv6(h)) return "NMEA出力先のアドレスが正しくありません: " + std::string(h);
-    } else {
-        const std::size_t colon = t.rfind(':');
-        if (colon == std::string::npos) return "NMEA出力先は ホスト:ポート の形で書いてください" + example;
-        h = std::string_view(t).substr(0, colon);
-        p = std::string_view(t).substr(colon + 1);
-        if (h.empty()) return "NMEA出力先のホストがありません" + example;
-        if (h.find(':') != std::string_view::npos)
-            return "NMEA出力先の IPv6 アドレスは [ ] で囲んでください (例 [::1]:10110)";
-        if (!ValidHost(h)) return "NMEA出力先のホスト名が正しくありません: " + std::string(h);
+    const std::string_view t = TrimBlanks(text);
+    const bool bracketed = t.starts_with('[');
+    const std::size_t colon = bracketed ? t.find("]:") + 1 : t.rfind(':');
+    if (colon == 0 || colon == std::string_view::npos) {
+        return bracketed ? "NMEA出力先は [IPv6アドレス]:ポート の形で書いてください (例 [::1]:10110)"
+                         : "NMEA出力先は ホスト:ポート の形で書いてください (例 127.0.0.1:10110)";
     }
+    const std::string_view h = bracketed ? t.substr(1, colon - 2) : t.substr(0, colon);
+    const std::string_view p = t.substr(colon + 1);
+    if (std::optional<std::string> why = HostProblem(h, bracketed)) return why;
     int32_t n = 0;
     if (!Number(p, n) || n < 1 || n > 65535)
-        return "NMEA出力先のポートは 1 から 65535 までの数です: " + std::string(p.empty() ? "(なし)" : p);
+        return "NMEA出力先のポートは 1 から 65535 までの数です: " + (p.empty() ? std::string("(なし)") : Shown(p));
     host = std::string(h);
     port = n;
     return std::nullopt;
@@ -233,29 +306,32 @@ std::string NmeaDestinationText(const std::string& host, int32_t port) {
 }
 
 std::string ChangeNmeaDestination(NmeaOutput& o, std::string_view text) {
-    if (const std::optional<std::string> why = ParseNmeaDestination(text, o.host, o.port))
-        return *why + " (" + NmeaDestinationText(o.host, o.port) + " のまま)";
+    if (const std::optional<std::string> why = ParseNmeaDestination(text, o.host, o.port)) {
+        const std::string kept = o.refusedDestination.empty() ? NmeaDestinationText(o.host, o.port)
+                                                              : Shown(o.refusedDestination) + "、送信なし";
+        return *why + " (" + kept + " のまま)";
+    }
+    o.refusedDestination.clear();
     return "NMEA出力先: " + NmeaDestinationText(o.host, o.port);
 }
 
 std::string EncodeNmeaSettings(const NmeaOutput& o) {
+    const std::string destination =
+        o.refusedDestination.empty() ? NmeaDestinationText(o.host, o.port) : o.refusedDestination;
     return "# Velmara: NMEA 0183 output to a chart plotter over UDP\noutput=" + std::to_string(o.enabled == 1 ? 1 : 0) +
-           "\ndestination=" + NmeaDestinationText(o.host, o.port) + "\nais=" + std::to_string(o.ais == 1 ? 1 : 0) + "\n";
+           "\ndestination=" + destination + "\nais=" + std::to_string(o.ais == 1 ? 1 : 0) + "\n";
 }
 
-void DecodeNmeaSettings(NmeaOutput& o, std::string_view text) {
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size());
-        const std::string line = Trim(text.substr(0, end));
-        text.remove_prefix(std::min(end + 1, text.size()));
-        const std::size_t eq = line.find('=');
-        if (line.empty() || line.front() == '#' || eq == std::string::npos) continue;
-        const std::string key = Trim(std::string_view(line).substr(0, eq));
-        const std::string value = Trim(std::string_view(line).substr(eq + 1));
+std::optional<std::string> DecodeNmeaSettings(NmeaOutput& o, std::string_view text) {
+    std::optional<std::string> refused;
+    ForEachKeyValue(text, [&](std::string_view key, std::string_view value) {
         if (key == "output" && (value == "0" || value == "1")) o.enabled = value == "1" ? 1 : 0;
-        if (key == "destination") ParseNmeaDestination(value, o.host, o.port);
         if (key == "ais" && (value == "0" || value == "1")) o.ais = value == "1" ? 1 : 0;
-    }
+        if (key != "destination") return;
+        refused = ParseNmeaDestination(value, o.host, o.port);
+        o.refusedDestination = refused ? std::string(value) : std::string();
+    });
+    return refused;
 }
 
 }  // namespace vel

@@ -38,11 +38,14 @@ std::vector<std::string> NmeaSentences(const Game& g);
 
 // The sentences due after a tick: once per new second of boat time and no
 // sooner than kNmeaMinIntervalMs after the last set (`tickCount` in ms).
-// Empty while the output is off.
+// Empty while the output is off or its destination refused.
 std::vector<std::string> CollectNmea(Game& g, uint32_t tickCount);
 
-// "HOST:PORT", an IPv6 host in brackets. On success fills host and port and
-// returns nothing; otherwise a message for the user, and host and port stay.
+// "HOST:PORT" for the dialog, the file and the harness alike: a port 1..65535;
+// a host of at most 253 characters, an IPv4 address only as a dotted quad,
+// an IPv6 address in brackets, a name by the usual host-name rules; never
+// 0.0.0.0 or ::. On success fills host and port and returns nothing;
+// otherwise a message for the player, and host and port stay.
 std::optional<std::string> ParseNmeaDestination(std::string_view text, std::string& host, int32_t& port);
 std::string NmeaDestinationText(const std::string& host, int32_t port);
 // What the destination dialog does with its text: the new destination, or
@@ -50,8 +53,10 @@ std::string NmeaDestinationText(const std::string& host, int32_t port);
 std::string ChangeNmeaDestination(NmeaOutput& o, std::string_view text);
 
 // The small settings file kept beside the main one: "output=0|1",
-// "destination=HOST:PORT" and "ais=0|1" lines. A missing or bad line keeps what was there.
+// "destination=HOST:PORT" and "ais=0|1" lines. A missing or bad line keeps
+// what was there; a refused destination is kept as written, and why it was
+// refused returned.
 std::string EncodeNmeaSettings(const NmeaOutput& o);
-void DecodeNmeaSettings(NmeaOutput& o, std::string_view text);
+std::optional<std::string> DecodeNmeaSettings(NmeaOutput& o, std::string_view text);
 
 }  // namespace vel

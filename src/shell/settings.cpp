@@ -201,4 +201,21 @@ void ValidateSettings(Game& g) {
     g.screenState.frozen = 0;
 }
 
+std::string_view TrimBlanks(std::string_view s) {
+    const std::size_t first = s.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) return {};
+    return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
+}
+
+void ForEachKeyValue(std::string_view text, const std::function<void(std::string_view, std::string_view)>& use) {
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        const std::string_view line = TrimBlanks(text.substr(0, end));
+        text.remove_prefix(std::min(end + 1, text.size()));
+        const std::size_t eq = line.find('=');
+        if (line.empty() || line.front() == '#' || eq == std::string_view::npos) continue;
+        use(TrimBlanks(line.substr(0, eq)), TrimBlanks(line.substr(eq + 1)));
+    }
+}
+
 }  // namespace vel

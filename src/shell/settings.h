@@ -3,7 +3,9 @@
 // Parsing and validation work on bytes so that they are testable without disk.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "common/game.h"
@@ -32,5 +34,13 @@ void ApplyMissingSettings(Game& g);
 
 // Repairs and derives fields after loading.
 void ValidateSettings(Game& g);
+
+// Without the spaces, tabs and carriage returns at either end.
+std::string_view TrimBlanks(std::string_view s);
+
+// The small text files kept beside the settings file (the NMEA output, the
+// window's size) hold "key=value" lines; blank lines, lines without '=' and
+// '#' comments are passed over. Key and value come trimmed.
+void ForEachKeyValue(std::string_view text, const std::function<void(std::string_view, std::string_view)>& use);
 
 }  // namespace vel

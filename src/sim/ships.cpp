@@ -7,6 +7,7 @@
 #include "sim/passage_traffic.h"
 #include "sim/real_traffic.h"
 #include "sim/sim_common.h"
+#include "world/river_lane.h"
 
 namespace vel {
 namespace {
@@ -14,20 +15,18 @@ namespace {
 constexpr double kConvoyGap = 90.0;
 constexpr double kLaneEnd = 10000.0;
 
-bool InRiver(const Game& g, double x) { return g.cruiseOptions.areaCode == 4 && x < 0.0; }
-
-// West of x = 0 the river bends toward one bank by three tenths of a unit
-// per unit; ships follow the bend.
-int32_t RiverHeading(const AreaGrid& a) { return (a.riverBend + 5) * 18; }
-int32_t RiverOffset(const AreaGrid& a, double x) { return -Trunc(-0.3 * x) * a.riverBend; }
+// The river's ships keep to its charted lane, each on its own starboard side
+// of the middle: a heading held on a fixed bearing would put them on the bank.
+bool InRiver(const Game& g) { return g.cruiseOptions.areaCode == 4; }
 
 int32_t LaneHeading(int32_t heading) { return heading >= 0 && heading < 180 ? 90 : 270; }
 
+// y is the offset from the lane's middle in the river.
 void PutShip(Game& g, int32_t i, double x, double y, int32_t heading) {
     ObjectList& list = g.objectList;
-    if (InRiver(g, x)) {
-        y += RiverOffset(g.areaGrid, x);
-        heading = RiverHeading(g.areaGrid);
+    if (InRiver(g)) {
+        y += RiverLaneY(g.areaGrid, x);
+        heading = RiverLaneHeading(g.areaGrid, x, heading < 180);
     }
     list.fbx[ShipEntry(i)] = x;
     list.fby[ShipEntry(i)] = y;
@@ -44,15 +43,20 @@ void KeepStation(Game& g) {
     list.fby[ShipEntry(2)] = list.fby[ShipEntry(1)] + kConvoyGap * std::cos(rad);
     list.kind[ShipEntry(2)] = 12;
     g.vessels.heading[2] = heading;
+    if (InRiver(g)) {
+        const double x = list.fbx[ShipEntry(2)];
+        list.fby[ShipEntry(2)] = RiverLaneY(g.areaGrid, x) + kRiverLaneOffset;
+        g.vessels.heading[2] = RiverLaneHeading(g.areaGrid, x, true);
+    }
 }
 
 void PlaceVirtualShip(Game& g, int32_t i) {
     if (i == 1) {
-        PutShip(g, 1, -6000 - random(g.rng, 2500), 100, 90);
+        PutShip(g, 1, -6000 - random(g.rng, 2500), kRiverLaneOffset, 90);
     } else if (g.vessels.convoy == 1) {
         KeepStation(g);
     } else {
-        PutShip(g, 2, 6000 + random(g.rng, 2500), -100, 270);
+        PutShip(g, 2, 6000 + random(g.rng, 2500), -kRiverLaneOffset, 270);
     }
 }
 
@@ -67,6 +71,16 @@ void ReplaceVirtualShips(Game& g, int32_t i) {
 }
 
 }  // namespace
+
+void SettleRiverShips(Game& g) {
+    if (!InRiver(g) || !IsVirtualArea(g.cruiseOptions)) return;
+    const ObjectList& list = g.objectList;
+    PutShip(g, 1, list.fbx[ShipEntry(1)], kRiverLaneOffset, 90);
+    if (g.vessels.convoy == 1)
+        KeepStation(g);
+    else
+        PutShip(g, 2, list.fbx[ShipEntry(2)], -kRiverLaneOffset, 270);
+}
 
 int32_t ShipSpeed(const CruiseOptions& o) { return 6 * o.difficulty + 70; }
 
@@ -100,11 +114,13 @@ void MoveShip(Game& g, int32_t i) {
     double& y = list.fby[ShipEntry(i)];
     int32_t& heading = g.vessels.heading[i];
     heading = LaneHeading(heading);
-    if (InRiver(g, x)) heading = RiverHeading(g.areaGrid);
+    const bool eastward = heading == 90;
+    if (InRiver(g)) heading = RiverLaneHeading(g.areaGrid, x, eastward);
     const int32_t v = ShipSpeed(g.cruiseOptions);
     const double step = g.simClock.timeStep;
     x += step * 0.001 * g.trigTables.sin100[heading] * v;
     y -= step * 0.001 * g.trigTables.cos100[heading] * v;
+    if (InRiver(g)) y = RiverLaneY(g.areaGrid, x) + (eastward ? kRiverLaneOffset : -kRiverLaneOffset);
     ReplaceVirtualShips(g, i);
 }
 

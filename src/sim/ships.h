@@ -12,6 +12,8 @@ int32_t ShipSpeed(const CruiseOptions& o);
 
 // (Re)places ship i at the start of its lane.
 void PlaceShip(Game& g, int32_t i);
+// Puts ships 1 and 2 of the generated river onto its lane, once charted.
+void SettleRiverShips(Game& g);
 // Ship i keeps to its lane and makes one tick's way; a ship past the end of
 // its lane comes round again.
 void MoveShip(Game& g, int32_t i);

@@ -4,6 +4,7 @@
 
 #include "common/helpers.h"
 #include "sim/anchoring.h"
+#include "sim/ships.h"
 #include "sim/tick.h"
 #include "sim/vessels.h"
 #include "sim/weather.h"
@@ -14,6 +15,7 @@
 #include "world/marks.h"
 #include "world/passages.h"
 #include "world/real_area.h"
+#include "world/river_lane.h"
 #include "world/rocks.h"
 #include "world/shore.h"
 #include "world/tides.h"
@@ -162,6 +164,11 @@ void BuildArea(Game& g) {
         PlaceRocks(g);
         PlaceMooringBuoys(g);
         PlaceFixedObjects(g);
+    }
+    // The river's lane threads what now lies in it.
+    if (generated && a.areaCode == 4) {
+        ChartRiverLane(g);
+        SettleRiverShips(g);
     }
     if (o.isPassage == 1) PlacePassageObjects(g);
     if (o.difficulty == 1) o.noBroaching = 1;

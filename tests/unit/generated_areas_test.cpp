@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "sim/ships.h"
 #include "world/harbour.h"
 #include "world/islands.h"
 #include "world/marks.h"
@@ -39,6 +40,20 @@ const Kind kKinds[] = {
 bool DryOrOnCoveFlat(const Game& g, int32_t x, int32_t y) {
     const int32_t d = DepthAt(g, x, y, 1);
     return d == 0 || (d == 2 && DepthAt(g, x, y, 2) == 2);
+}
+
+// Ships 1 and 2 sail their whole lanes and come round again, in water a
+// ship's depth deeper than the boats' anywhere along the way.
+void ExpectShipsAfloat(Game& g) {
+    g.simClock.timeStep = 3.0;
+    for (int tick = 0; tick < 700; ++tick)
+        for (int i = 1; i <= 2; ++i) {
+            MoveShip(g, i);
+            const double x = g.objectList.fbx[ShipEntry(i)], y = g.objectList.fby[ShipEntry(i)];
+            if (std::abs(x) > 10000) continue;
+            ASSERT_GE(DepthAt(g, Trunc(x), Trunc(y), 1), 12) << i << " at " << x << ", " << y;
+        }
+    EXPECT_GE(std::min(g.vessels.placements[1], g.vessels.placements[2]), 2);
 }
 
 class EveryGeneratedArea : public ::testing::TestWithParam<Kind> {};
@@ -113,6 +128,7 @@ TEST_P(EveryGeneratedArea, HoldsItsInvariantsOnEverySeed) {
                     const int32_t d = DepthAt(g, x, y, kind);
                     EXPECT_TRUE(d >= 0 && d <= 99) << x << ", " << y << " reads " << d;
                 }
+        if (a.areaCode == 4) ExpectShipsAfloat(*cruise);
         if (a.areaCode == 2) continue;  // no shore, no coves
         // Cove heads read exactly two feet; a cove too shallow to reach its
         // own limit has none. The head lies where the cove reaches deepest.

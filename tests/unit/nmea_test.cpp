@@ -151,13 +151,23 @@ TEST(Nmea, DestinationsAreHostColonPort) {
              {"  localhost:2000 ", "localhost", 2000},
              {"plotter-1.lan:65535", "plotter-1.lan", 65535},
              {"[::1]:10110", "::1", 10110},
+             {"[fe80::1:2]:1", "fe80::1:2", 1},
+             {"[::ffff:192.0.2.1]:5", "::ffff:192.0.2.1", 5},
+             {"[1:2:3:4:5:6:7:8]:5", "1:2:3:4:5:6:7:8", 5},
+             {"1e100.net:5", "1e100.net", 5},
              // Refused: the host and port stay as they were.
+             {"0x7f.1:5", nullptr, 0}, {"127.1:5", nullptr, 0}, {"0x7f000001:5", nullptr, 0},
+             {"127.000.0.1:5", nullptr, 0}, {"plotter.1:5", nullptr, 0}, {"0.0.0.0:10110", nullptr, 0},
+             {"0.1.2.3:10110", nullptr, 0}, {"[::]:1", nullptr, 0}, {"[::ffff:0.0.0.0]:1", nullptr, 0},
+             {"[1:2:3:4:5:6:7:8:9]:5", nullptr, 0}, {"[1::2::3]:5", nullptr, 0}, {"[12345::1]:5", nullptr, 0},
+             {"[::1%eth0]:5", nullptr, 0}, {"::1", nullptr, 0},
              {"127.0.0.1", nullptr, 0}, {":10110", nullptr, 0}, {"127.0.0.1:0", nullptr, 0},
              {"127.0.0.1:65536", nullptr, 0}, {"127.0.0.1:10110x", nullptr, 0}, {"256.0.0.1:10110", nullptr, 0},
              {"10.0.1:10110", nullptr, 0}, {"my host:10110", nullptr, 0}, {"-plotter:10110", nullptr, 0},
              {"plotter..lan:10110", nullptr, 0}, {"::1:10110", nullptr, 0}, {"[::1]10110", nullptr, 0},
              {"[nohex]:10110", nullptr, 0}, {"127..0.1:10110", nullptr, 0},
          }) {
+        SCOPED_TRACE(text);
         std::string host = "kept";
         int32_t port = 7;
         const std::optional<std::string> why = ParseNmeaDestination(text, host, port);
@@ -165,6 +175,15 @@ TEST(Nmea, DestinationsAreHostColonPort) {
             << text << ": " << why.value_or("");
         EXPECT_TRUE(!why || why->find("NMEA") != std::string::npos) << *why;
     }
+    // A host of 253 characters is the most a name may have; a longer one is
+    // refused, and shown only by its start.
+    std::string name;
+    for (int i = 0; i < 3; ++i) name += std::string(63, 'a') + ".";
+    name += std::string(61, 'b');
+    std::string host;
+    int32_t port = 0;
+    EXPECT_EQ(ParseNmeaDestination(name + ":1", host, port), std::nullopt);
+    EXPECT_LT(ParseNmeaDestination(name + "c:1", host, port).value_or("").size(), 200u);
 }
 
 // A bad entry in the dialog keeps the old destination, says why, and the
@@ -190,9 +209,18 @@ TEST(Nmea, SettingsFileKeepsSwitchAndDestinationAndSurvivesGarbage) {
     std::tie(saved.enabled, saved.host, saved.port, saved.ais) = std::tuple(1, "::1", 2000, 0);
     DecodeNmeaSettings(loaded, EncodeNmeaSettings(saved));
     EXPECT_EQ(std::tie(loaded.enabled, loaded.host, loaded.port, loaded.ais), std::tuple(1, "::1", 2000, 0));
-    DecodeNmeaSettings(defaults, "output=2\r\ndestination=nowhere\nais=yes\nnoise\n=\n\xff\xfe");
+    DecodeNmeaSettings(defaults, "output=2\r\nais=yes\nnoise\n=\n\xff\xfe");
     EXPECT_EQ(std::tie(defaults.enabled, defaults.host, defaults.port, defaults.ais),
               std::tuple(0, "127.0.0.1", kNmeaDefaultPort, 1));
+    // A refused destination is said, stays in the file, and holds the output
+    // until the player sets another.
+    auto g = Exumas();
+    EXPECT_TRUE(DecodeNmeaSettings(g->nmeaOutput, "output=1\ndestination=0.0.0.0:10110\n").has_value());
+    EXPECT_TRUE(CollectNmea(*g, 5000).empty());
+    EXPECT_NE(EncodeNmeaSettings(g->nmeaOutput).find("output=1\ndestination=0.0.0.0:10110\n"), std::string::npos);
+    ChangeNmeaDestination(g->nmeaOutput, "10.1.2.3:2000");
+    EXPECT_NE(EncodeNmeaSettings(g->nmeaOutput).find("destination=10.1.2.3:2000\n"), std::string::npos);
+    EXPECT_FALSE(CollectNmea(*g, 5000).empty());
 }
 
 TEST(NmeaSender, SendsOneDatagramPerSentenceAndReportsChangesOnly) {

@@ -58,7 +58,8 @@ TEST_P(ProgramSignal, ClosesNormallyAndSavesTheSettings) {
     EXPECT_EQ(std::pair(p.exitStatus(), p.exitCode()), std::pair(QProcess::NormalExit, 0))
         << p.readAllStandardError().toStdString();
     EXPECT_EQ(QFileInfo(settings).size(), 144);
-    EXPECT_GT(LoadWindowState(WindowStatePath(settings.toStdString())).width, 0);
+    KeptFile window(WindowStatePath(settings.toStdString()));
+    EXPECT_GT(LoadWindowState(window).width, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Exit, ProgramSignal,

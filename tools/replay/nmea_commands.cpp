@@ -24,6 +24,7 @@ int NmeaCommand(Session& s, Args a) {
     s.game->nmeaOutput.host = s.host.nmeaHost = host;
     s.game->nmeaOutput.port = s.host.nmeaPort = port;
     s.game->nmeaOutput.enabled = 1;
+    s.game->nmeaOutput.refusedDestination.clear();
     if (!s.host.nmeaSender) {
         s.host.nmeaSender = std::make_unique<NmeaSender>();
         std::ostream* out = s.out;
