@@ -74,7 +74,8 @@ constexpr GeoPt kDeerIslandThorofare[] = {{44.1400, -68.7100}, {44.1497, -68.686
                                           {44.1531, -68.6515}, {44.1500, -68.6300}};
 constexpr GeoPt kStoningtonDock[] = {{44.1527, -68.6640}};
 constexpr GeoPt kBoothbayBerth[] = {{43.8484, -69.6347}};
-constexpr GeoPt kSomesSound[] = {{44.2950, -68.3150}, {44.3200, -68.3150}, {44.3450, -68.3180}};
+constexpr GeoPt kSomesSound[] = {{44.3050, -68.3040}, {44.3150, -68.3075}, {44.3250, -68.3078},
+                                {44.3350, -68.3100}, {44.3500, -68.3135}};
 
 constexpr DepthFact kFacts[] = {
 {DepthShape::Circle, DepthRule::AtMost, 2, 300, kRoaringBullLedge},  // Roaring Bull Ledge
@@ -102,7 +103,7 @@ constexpr DepthFact kFacts[] = {
     {DepthShape::Corridor, DepthRule::AtLeast, 18, 100, kDeerIslandThorofare}, // Deer Island Thorofare
     {DepthShape::Circle, DepthRule::AtLeast, 10, 150, kStoningtonDock},        // Stonington, the dock
     {DepthShape::Circle, DepthRule::AtLeast, 10, 80, kBoothbayBerth},          // Boothbay Harbor, the marina berth
-    {DepthShape::Corridor, DepthRule::AtLeast, 60, 200, kSomesSound},          // Somes Sound, the fjord
+    {DepthShape::Corridor, DepthRule::AtLeast, 60, 150, kSomesSound},          // Somes Sound, the fjord
 };
 
 }  // namespace
