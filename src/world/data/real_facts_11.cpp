@@ -80,7 +80,7 @@ constexpr RealMarkFact kMarks[] = {
     {{41.3613, -71.4813}, 48},  // Point Judith light, horn
     {{41.4493, -71.3993}, 48},  // Beavertail light, horn
     {{41.4531, -71.2025}, 48},  // Sakonnet Point light
-    {{41.4460, -71.0230}, 31},  // Hen and Chickens bell
+    {{41.4460, -71.0140}, 31},  // Hen and Chickens bell
     {{41.3970, -71.0340}, 37},  // Buzzards Bay entrance light, horn
     {{41.3930, -70.9810}, 31},  // Sow and Pigs bell
     {{41.4400, -70.9200}, 27},  // Canapitsit Channel
@@ -108,7 +108,7 @@ constexpr RealMarkFact kMarks[] = {
     {{41.5000, -70.3500}, 27},  // Horseshoe Shoal
     {{41.6250, -70.2900}, 26},  // Hyannis approach
     {{41.5750, -70.2550}, 46},  // Bishop and Clerks light
-    {{41.4950, -70.0800}, 32},  // Handkerchief Shoal bell
+    {{41.4950, -70.0890}, 32},  // Handkerchief Shoal bell
     {{41.5450, -69.9850}, 31},  // Pollock Rip bell
     {{41.3950, -70.4800}, 27},  // Edgartown approach
     {{41.3090, -70.0900}, 26},  // Nantucket jetties
@@ -131,7 +131,7 @@ constexpr RealMarkFact kMarks[] = {
     {{41.2010, -71.5875}, 26},  // Great Salt Pond entrance
     {{41.1700, -71.5500}, 27},  // Old Harbor breakwater
     {{41.1100, -71.6700}, 31},  // Southwest Ledge bell
-    {{41.2550, -71.5700}, 31},  // North Reef bell
+    {{41.2640, -71.5740}, 31},  // North Reef bell
     {{41.2630, -72.3430}, 37},  // Saybrook breakwater light, horn
     {{41.2500, -72.3450}, 35},  // Connecticut River approach
     {{41.2117, -72.6536}, 46},  // Falkner Island light
