@@ -225,7 +225,7 @@ constexpr RealAnchorageBand kAnchorages[] = {
     {0, -40000, -4500, {43.8470, -69.6358}, 12, 16},  // Boothbay Harbor, on moorings
     {0, -4500, -2000, {44.2089, -69.0512}, 10, 14},   // Camden harbour, on moorings
     {0, -2000, -900, {44.1546, -68.8837}, 6, 10},     // Pulpit Harbor, North Haven, on moorings
-    {0, -900, 1000, {44.1495, -68.6630}, 12, 12},     // Stonington harbour, on moorings
+    {0, -900, 1000, {44.1033, -68.6742}, 30, 30},     // Merchant Row, off Stonington
     {0, 1000, 2600, {44.1400, -68.4430}, 10, 12},     // Burnt Coat Harbor, Swans Island, on moorings
     {0, 2600, 4000, {44.2891, -68.2750}, 6, 10},      // Northeast Harbor, on moorings
     {0, 4000, 6500, {44.3746, -68.0818}, 12, 16},     // Winter Harbor, on moorings
@@ -249,9 +249,9 @@ constexpr RealPatch kPatches[] = {
 }  // namespace
 
 extern const RealFacts kFacts20 = {
-    .dock = {44.1527, -68.6640},  // Stonington's waterfront, on the Deer Island Thorofare
+    .dock = {44.1352, -68.6749},  // Stonington, on the Deer Island Thorofare
     .dockOrientation = 1,
-    .pier = {43.8489, -69.6473},  // Boothbay Harbor: the berth off the west shore of the inner harbour
+    .pier = {43.8530, -69.6270},  // Boothbay Harbor
     .pierSeaSign = 1,
     .shoals = kShoals,
     .shoalExtra = 0,
