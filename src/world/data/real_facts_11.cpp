@@ -7,6 +7,10 @@
 // these waters (12300, 12353, 12354, 12372, 12373, 13205, 13218, 13221,
 // 13230, 13233, 13237) as generally known to local sailors, placed to about
 // a cable (0.1 nm). Not for navigation.
+// Floating marks, rocks, anchorages and the ship route are checked to lie in
+// water on the GSHHG full-resolution shoreline (the route's legs 0.2 nm clear
+// of it); a fixed light stands on the land that shoreline holds, or at its
+// charted position where the shoreline lacks its rock, ledge or caisson.
 // Shoal R is in area units (310 to the mile); rotation is the compass
 // bearing of the shoal's long axis.
 #include "world/real_data.h"

@@ -8,6 +8,10 @@
 // generally known to cruising sailors, placed to about a cable (0.1 nm). Not
 // for navigation. The countless drying ledges of this coast come from the
 // shoreline data's islets; the shoals here are the ones it does not show.
+// Floating marks, rocks, anchorages and the ship route are checked to lie in
+// water on the GSHHG full-resolution shoreline (the route's legs 0.2 nm clear
+// of it); a fixed light stands on the land that shoreline holds, or at its
+// charted position where the shoreline lacks its rock, ledge or caisson.
 // Shoal R is in area units (175 to the mile); rotation is the compass
 // bearing of the shoal's long axis.
 #include "world/real_data.h"
