@@ -7,6 +7,7 @@
 #include <span>
 
 #include "world/place_names.h"
+#include "world/real_data.h"
 
 namespace vel {
 
@@ -70,6 +71,10 @@ struct PassageRegion {
 
 extern const PassageRegion kFloridaBahamas;  // region 5
 extern const PassageRegion kMaineNovaScotia;  // region 6
+
+// The rocks region 6 places: charted rocks and ledges by hand, in latitude
+// and longitude (its stored list holds the shoreline's smallest islets, land).
+extern const std::span<const RealRockFact> kMaineNovaScotiaRocks;
 
 // Radius of vertex v before its stored factor: R with the deformation and
 // the bulge applied.

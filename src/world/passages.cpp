@@ -5,6 +5,7 @@
 
 #include "common/helpers.h"
 #include "world/aids.h"
+#include "world/geo.h"
 #include "world/islands.h"
 #include "world/marks.h"
 
@@ -54,9 +55,21 @@ void BuildLandmass(Game& g, int32_t i, const LandmassRecipe& m) {
 
 void PlaceStoredRocks(Game& g, const PassageRegion& data) {
     RockList& r = g.rockList;
-    const int32_t n = std::min<int32_t>(static_cast<int32_t>(data.rocks.size()), static_cast<int32_t>(r.x.size()) - 1);
-    r.count = n;
-    for (int32_t j = 1; j <= n; ++j) {
+    const int32_t slots = static_cast<int32_t>(r.x.size()) - 1;
+    const GeoProjection* p = ProjectionForArea(g.areaGrid.areaCode);
+    if (g.areaGrid.region == 6 && p) {
+        r.count = std::min<int32_t>(static_cast<int32_t>(kMaineNovaScotiaRocks.size()), slots);
+        for (int32_t j = 1; j <= r.count; ++j) {
+            const RealRockFact& c = kMaineNovaScotiaRocks[static_cast<std::size_t>(j - 1)];
+            const AreaXY at = ProjectFact(*p, c.at);
+            r.x[j] = at.x;
+            r.y[j] = at.y;
+            r.visible[j] = c.visible;
+        }
+        return;
+    }
+    r.count = std::min<int32_t>(static_cast<int32_t>(data.rocks.size()), slots);
+    for (int32_t j = 1; j <= r.count; ++j) {
         const StoredRock& s = data.rocks[static_cast<std::size_t>(j - 1)];
         r.x[j] = s.x;
         r.y[j] = s.y;

@@ -7,6 +7,10 @@
 // these waters (12300, 12353, 12354, 12372, 12373, 13205, 13218, 13221,
 // 13230, 13233, 13237) as generally known to local sailors, placed to about
 // a cable (0.1 nm). Not for navigation.
+// Floating marks, rocks, anchorages and the ship route are checked to lie in
+// water on the GSHHG full-resolution shoreline (the route's legs 0.2 nm clear
+// of it); a fixed light stands on the land that shoreline holds, or at its
+// charted position where the shoreline lacks its rock, ledge or caisson.
 // Shoal R is in area units (310 to the mile); rotation is the compass
 // bearing of the shoal's long axis.
 #include "world/real_data.h"
@@ -49,7 +53,7 @@ constexpr RealRockFact kRocks[] = {
     {{41.2380, -72.0600}, 0},  // Valiant Rock, the Race
     {{41.4405, -71.4237}, 1},  // Whale Rock, West Passage
     {{41.4750, -71.2320}, 1},  // Cormorant Rock, Sakonnet
-    {{41.4600, -71.1950}, 0},  // West Island Ledge
+    {{41.4560, -71.1880}, 0},  // West Island Ledge
     {{41.4290, -71.0450}, 0},  // Hen and Chickens, west rock
     {{41.3950, -70.9780}, 1},  // Sow and Pigs, outer rock
     {{41.4700, -70.6450}, 0},  // Hedge Fence rock, Vineyard Sound
@@ -62,7 +66,7 @@ constexpr RealRockFact kRocks[] = {
     {{41.6300, -70.6950}, 0},  // Cleveland Ledge
     {{41.4340, -71.3500}, 1},  // Seal Rock, Newport
     {{41.3570, -71.6200}, 0},  // Nebraska Shoal rock
-    {{41.2720, -71.9750}, 0},  // Wicopesset Ledge
+    {{41.2687, -71.9713}, 0},  // Wicopesset Ledge
     {{41.5920, -70.8660}, 1},  // Dumpling Rocks
 };
 
@@ -71,7 +75,7 @@ constexpr RealMarkFact kMarks[] = {
     {{41.3850, -71.3900}, 35},  // Narragansett Bay entrance
     {{41.3540, -71.4830}, 31},  // Point Judith bell
     {{41.3665, -71.5120}, 27},  // Harbor of Refuge, west gap
-    {{41.3730, -71.4900}, 26},  // Harbor of Refuge, east gap
+    {{41.3630, -71.4950}, 26},  // Harbor of Refuge, east gap
     {{41.4300, -71.2100}, 35},  // Sakonnet River entrance
     {{41.4180, -71.4000}, 32},  // Beavertail bell
     {{41.4620, -71.3700}, 26},  // East Passage, Castle Hill
@@ -80,11 +84,11 @@ constexpr RealMarkFact kMarks[] = {
     {{41.3613, -71.4813}, 48},  // Point Judith light, horn
     {{41.4493, -71.3993}, 48},  // Beavertail light, horn
     {{41.4531, -71.2025}, 48},  // Sakonnet Point light
-    {{41.4460, -71.0230}, 31},  // Hen and Chickens bell
+    {{41.4460, -71.0140}, 31},  // Hen and Chickens bell
     {{41.3970, -71.0340}, 37},  // Buzzards Bay entrance light, horn
     {{41.3930, -70.9810}, 31},  // Sow and Pigs bell
     {{41.4400, -70.9200}, 27},  // Canapitsit Channel
-    {{41.4300, -70.9300}, 26},  // Cuttyhunk Harbor entrance
+    {{41.4345, -70.9290}, 26},  // Cuttyhunk Harbor entrance
     {{41.4560, -70.8700}, 34},  // Quicks Hole, north
     {{41.4500, -70.8500}, 33},  // Quicks Hole, south
     {{41.5160, -70.9200}, 32},  // Dumpling Rocks bell
@@ -93,14 +97,14 @@ constexpr RealMarkFact kMarks[] = {
     {{41.6308, -70.6942}, 37},  // Cleveland Ledge light, horn
     {{41.6450, -70.6850}, 26},  // Cleveland Ledge channel
     {{41.6600, -70.6700}, 27},  // Hog Island channel
-    {{41.5157, -70.6551}, 48},  // Nobska Point light, horn
+    {{41.5164, -70.6565}, 48},  // Nobska Point light, horn
     {{41.5185, -70.6850}, 27},  // Woods Hole, the Hole
     {{41.5200, -70.6810}, 26},  // Woods Hole, the Hole
     {{41.5230, -70.6920}, 26},  // Woods Hole, Great Ledge
     {{41.5150, -70.6750}, 27},  // Woods Hole, Juniper Point
     {{41.4689, -70.7572}, 46},  // Tarpaulin Cove light
-    {{41.4560, -70.6600}, 32},  // Middle Ground, west bell
-    {{41.4600, -70.6150}, 26},  // West Chop
+    {{41.4650, -70.6900}, 32},  // Middle Ground, west bell
+    {{41.4870, -70.6040}, 26},  // West Chop
     {{41.4703, -70.5674}, 46},  // East Chop light
     {{41.4950, -70.5250}, 33},  // L'Hommedieu gong
     {{41.4700, -70.4850}, 35},  // Hedge Fence whistle
@@ -108,7 +112,7 @@ constexpr RealMarkFact kMarks[] = {
     {{41.5000, -70.3500}, 27},  // Horseshoe Shoal
     {{41.6250, -70.2900}, 26},  // Hyannis approach
     {{41.5750, -70.2550}, 46},  // Bishop and Clerks light
-    {{41.4950, -70.0800}, 32},  // Handkerchief Shoal bell
+    {{41.4950, -70.0890}, 32},  // Handkerchief Shoal bell
     {{41.5450, -69.9850}, 31},  // Pollock Rip bell
     {{41.3950, -70.4800}, 27},  // Edgartown approach
     {{41.3090, -70.0900}, 26},  // Nantucket jetties
@@ -127,11 +131,11 @@ constexpr RealMarkFact kMarks[] = {
     {{41.0709, -71.8572}, 48},  // Montauk Point light, horn
     {{41.0850, -71.8350}, 35},  // Montauk Point whistle
     {{41.0800, -71.9400}, 27},  // Montauk harbor jetty
-    {{41.1970, -71.5900}, 27},  // Great Salt Pond entrance
-    {{41.1990, -71.5870}, 26},  // Great Salt Pond entrance
+    {{41.2010, -71.5893}, 27},  // Great Salt Pond entrance
+    {{41.2010, -71.5875}, 26},  // Great Salt Pond entrance
     {{41.1700, -71.5500}, 27},  // Old Harbor breakwater
     {{41.1100, -71.6700}, 31},  // Southwest Ledge bell
-    {{41.2550, -71.5700}, 31},  // North Reef bell
+    {{41.2640, -71.5740}, 31},  // North Reef bell
     {{41.2630, -72.3430}, 37},  // Saybrook breakwater light, horn
     {{41.2500, -72.3450}, 35},  // Connecticut River approach
     {{41.2117, -72.6536}, 46},  // Falkner Island light
@@ -167,15 +171,15 @@ constexpr RealLightFact kLights[] = {
     {{41.3483, -70.8346}, 3, "Al R&W 15s 灯台"},     // Gay Head
     {{41.4140, -70.9500}, 0, "Fl 6s"},               // Cuttyhunk
     {{41.4689, -70.7572}, 0, "Fl 6s 灯台"},          // Tarpaulin Cove
-    {{41.5157, -70.6551}, 0, "Fl 6s 灯台"},          // Nobska Point
+    {{41.5164, -70.6565}, 0, "Fl 6s 灯台"},          // Nobska Point
     {{41.4809, -70.5996}, 0, "Oc 4s 灯台"},          // West Chop
     {{41.4703, -70.5674}, 2, "Iso G 6s 灯台"},       // East Chop
-    {{41.3909, -70.5030}, 1, "Fl R 6s 灯台"},        // Edgartown Harbor
+    {{41.3925, -70.5062}, 1, "Fl R 6s 灯台"},        // Edgartown Harbor
     {{41.4190, -70.4517}, 0, "Fl 6s 灯台"},          // Cape Poge
-    {{41.2899, -70.0903}, 1, "Oc R 4s 灯台"},        // Brant Point
+    {{41.2902, -70.0934}, 1, "Oc R 4s 灯台"},        // Brant Point
     {{41.3903, -70.0483}, 0, "Fl 5s 灯台"},          // Great Point
     {{41.2840, -69.9660}, 0, "Fl 7.5s 灯台"},        // Sankaty Head
-    {{41.6712, -69.9498}, 0, "Fl(2) 10s 灯台"},      // Chatham
+    {{41.6721, -69.9515}, 0, "Fl(2) 10s 灯台"},      // Chatham
     {{41.5595, -69.9936}, 3, "aband 灯台"},          // Monomoy Point
     {{41.3970, -71.0340}, 0, "Fl 2.5s"},             // Buzzards Bay Entrance
     {{41.5380, -70.9210}, 0, "Fl 6s"},               // Dumpling Rocks
@@ -255,16 +259,15 @@ constexpr RealNameFact kNames[] = {
     {{41.2950, -70.0900}, NameStyle::Anchorage, "Nantucket Harbor"},
 };
 
-// Boats lie at the anchorage nearest the boat's stretch of the coast.
-// The harbour points lie off the anchorages, in the water the model's
-// coarse shores leave open.
+// Boats lie at the anchorage nearest the boat's stretch of the coast, in
+// the harbour itself; the spacing keeps every boat in water.
 constexpr RealAnchorageBand kAnchorages[] = {
-    {0, -40000, -9500, {41.2984, -71.8933}, 50, 60},  // off Napatree Point
-    {0, -9500, -3000, {41.1860, -71.5503}, 40, 40},   // Block Island, off the Great Salt Pond
-    {0, -3000, 2500, {41.4701, -71.4020}, 60, 50},    // West Passage, off Dutch Harbor
-    {0, 2500, 8000, {41.4120, -70.9153}, 20, 20},     // off Cuttyhunk, on moorings
-    {0, 8000, 10400, {41.4627, -70.7476}, 60, 50},    // Tarpaulin Cove
-    {0, 10400, 40000, {41.4122, -70.4916}, 20, 24},   // off Edgartown, on moorings
+    {0, -40000, -9500, {41.3155, -71.8850}, 30, 30},  // in the lee of Napatree Point
+    {0, -9500, -3000, {41.1865, -71.5773}, 30, 30},   // Block Island, in the Great Salt Pond
+    {0, -3000, 2500, {41.4990, -71.3930}, 30, 30},    // Dutch Harbor, Jamestown
+    {0, 2500, 8000, {41.4350, -70.9257}, 20, 20},     // Cuttyhunk outer harbour, on moorings
+    {0, 8000, 10400, {41.4700, -70.7533}, 30, 30},    // Tarpaulin Cove
+    {0, 10400, 40000, {41.3895, -70.5050}, 10, 16},   // Edgartown inner harbour, on moorings
 };
 
 // From Long Island Sound through the Race, along Block Island and Rhode

@@ -8,6 +8,10 @@
 // generally known to cruising sailors, placed to about a cable (0.1 nm). Not
 // for navigation. The countless drying ledges of this coast come from the
 // shoreline data's islets; the shoals here are the ones it does not show.
+// Floating marks, rocks, anchorages and the ship route are checked to lie in
+// water on the GSHHG full-resolution shoreline (the route's legs 0.2 nm clear
+// of it); a fixed light stands on the land that shoreline holds, or at its
+// charted position where the shoreline lacks its rock, ledge or caisson.
 // Shoal R is in area units (175 to the mile); rotation is the compass
 // bearing of the shoal's long axis.
 #include "world/real_data.h"
@@ -37,13 +41,13 @@ constexpr RealRockFact kRocks[] = {
     {{44.1450, -68.7300}, 1},  // Halibut Rocks
     {{44.2000, -68.8200}, 0},  // Channel Rock, Fox Islands Thorofare
     {{44.0600, -68.9300}, 1},  // Lairey's Ledge
-    {{44.1200, -68.8900}, 0},  // Sunken ledge off Browns Head
+    {{44.1249, -68.8921}, 0},  // Sunken ledge off Browns Head
     {{43.9700, -69.1200}, 1},  // Whitehead ledge
-    {{44.2500, -68.3400}, 0},  // Long Ledge, Bass Harbor
-    {{44.3100, -68.1900}, 1},  // Thrumcap
+    {{44.2486, -68.3476}, 0},  // Long Ledge, Bass Harbor
+    {{44.3079, -68.1938}, 1},  // Thrumcap
     {{43.8600, -69.5400}, 0},  // Ram Island ledges, Boothbay
     {{43.6700, -70.0800}, 1},  // Green Islands, Casco Bay
-    {{44.5000, -67.6000}, 0},  // Moose Peak Ledge
+    {{44.4970, -67.6061}, 0},  // Moose Peak Ledge
     {{44.6600, -67.1700}, 1},  // Cutler's Little River Head rocks
     {{43.1800, -70.5700}, 1},  // York Ledge
     {{44.2900, -68.7700}, 0},  // Ram Island, Eggemoggin Reach
@@ -56,7 +60,7 @@ constexpr RealMarkFact kMarks[] = {
     {{43.6315, -70.1873}, 37},  // Ram Island Ledge light, horn
     {{43.6559, -70.0370}, 48},  // Halfway Rock light, horn
     {{43.7075, -69.7581}, 48},  // Seguin light, horn
-    {{43.7400, -69.7800}, 32},  // Kennebec approach bell
+    {{43.7330, -69.7790}, 32},  // Kennebec approach bell
     {{43.7796, -69.6500}, 48},  // The Cuckolds light, horn
     {{43.8000, -69.6200}, 31},  // Boothbay approach bell
     {{43.8037, -69.5994}, 46},  // Ram Island light, Boothbay
@@ -64,7 +68,7 @@ constexpr RealMarkFact kMarks[] = {
     {{43.7647, -69.3164}, 49},  // Monhegan light
     {{43.9170, -69.2612}, 49},  // Marshall Point light
     {{43.9300, -69.1800}, 33},  // Mosquito Island gong
-    {{43.9643, -69.0737}, 48},  // Two Bush Island light, horn
+    {{43.9650, -69.0721}, 48},  // Two Bush Island light, horn
     {{43.9500, -69.0300}, 35},  // Two Bush Channel whistle
     {{43.7833, -68.8550}, 48},  // Matinicus Rock light, horn
     {{44.0923, -69.0439}, 48},  // Owls Head light, horn
@@ -72,19 +76,19 @@ constexpr RealMarkFact kMarks[] = {
     {{44.1000, -69.0600}, 27},  // Rockland harbour
     {{44.2014, -69.0486}, 46},  // Curtis Island light, Camden
     {{44.2100, -69.0500}, 28},  // Camden harbour entrance
-    {{44.2817, -68.9428}, 46},  // Grindle Point light
-    {{44.1118, -68.9094}, 48},  // Browns Head light, horn
-    {{44.1200, -68.9000}, 26},  // Fox Islands Thorofare, west
-    {{44.1250, -68.8400}, 27},  // Fox Islands Thorofare, east
+    {{44.2790, -68.9459}, 46},  // Grindle Point light
+    {{44.1114, -68.9070}, 48},  // Browns Head light, horn
+    {{44.1261, -68.9006}, 26},  // Fox Islands Thorofare, west
+    {{44.1334, -68.8412}, 27},  // Fox Islands Thorofare, east
     {{44.1354, -68.8304}, 46},  // Goose Rocks light
-    {{44.0250, -68.8617}, 49},  // Heron Neck light
+    {{44.0260, -68.8608}, 49},  // Heron Neck light
     {{44.0145, -68.7263}, 48},  // Saddleback Ledge light, horn
-    {{44.1348, -68.7033}, 46},  // Mark Island light, Deer Island Thorofare
-    {{44.1400, -68.6800}, 26},  // Deer Island Thorofare
-    {{44.1420, -68.6500}, 27},  // Deer Island Thorofare
+    {{44.1340, -68.7018}, 46},  // Mark Island light, Deer Island Thorofare
+    {{44.1497, -68.6868}, 26},  // Deer Island Thorofare
+    {{44.1531, -68.6515}, 27},  // Deer Island Thorofare
     {{44.2176, -68.7677}, 46},  // Eagle Island light
-    {{44.2900, -68.7000}, 27},  // Eggemoggin Reach, west
-    {{44.3100, -68.6000}, 26},  // Eggemoggin Reach, east
+    {{44.3120, -68.7100}, 27},  // Eggemoggin Reach, west
+    {{44.2700, -68.6150}, 26},  // Eggemoggin Reach, east
     {{44.2486, -68.4978}, 46},  // Green Island light, Blue Hill Bay
     {{44.1342, -68.4470}, 46},  // Burnt Coat Harbor light
     {{44.1423, -68.2456}, 48},  // Great Duck Island light, horn
@@ -97,14 +101,14 @@ constexpr RealMarkFact kMarks[] = {
     {{44.3540, -68.1381}, 48},  // Egg Rock light, horn
     {{44.3700, -68.1800}, 26},  // Bar Harbor approach
     {{44.3673, -67.8644}, 48},  // Petit Manan light, horn
-    {{44.4747, -67.5322}, 48},  // Moose Peak light, horn
+    {{44.4757, -67.5354}, 48},  // Moose Peak light, horn
     {{44.5681, -67.3675}, 48},  // Libby Island light, horn
     {{44.6506, -67.1925}, 46},  // Little River light, Cutler
     {{44.5017, -67.1012}, 48},  // Machias Seal Island light, horn
     {{44.8150, -66.9511}, 48},  // West Quoddy Head light, horn
     {{44.8419, -66.9764}, 46},  // Lubec Channel light
     {{43.1215, -70.4762}, 48},  // Boon Island light, horn
-    {{43.1653, -70.5912}, 48},  // Cape Neddick light, horn
+    {{43.1653, -70.5937}, 48},  // Cape Neddick light, horn
     {{43.4567, -70.3289}, 49},  // Wood Island light
     {{43.0586, -70.6963}, 48},  // Whaleback light, horn
 };
@@ -123,20 +127,20 @@ constexpr RealLightFact kLights[] = {
     {{43.7647, -69.3164}, 0, "Fl 15s 灯台"},     // Monhegan
     {{43.9170, -69.2612}, 0, "F 灯台"},          // Marshall Point
     {{43.9786, -69.1242}, 0, "Oc 4s 灯台"},      // Whitehead
-    {{43.9643, -69.0737}, 0, "Fl 5s 灯台"},      // Two Bush Island
+    {{43.9650, -69.0721}, 0, "Fl 5s 灯台"},      // Two Bush Island
     {{43.7833, -68.8550}, 0, "Fl 10s 灯台"},     // Matinicus Rock
     {{44.0923, -69.0439}, 0, "F 灯台"},          // Owls Head
     {{44.1040, -69.0778}, 0, "Fl 5s 灯台"},      // Rockland Breakwater
     {{44.2014, -69.0486}, 2, "Oc G 4s 灯台"},    // Curtis Island
-    {{44.2817, -68.9428}, 0, "Fl 4s 灯台"},      // Grindle Point
+    {{44.2790, -68.9459}, 0, "Fl 4s 灯台"},      // Grindle Point
     {{44.4675, -68.8117}, 0, "F 灯台"},          // Fort Point
-    {{44.1118, -68.9094}, 0, "F 灯台"},          // Browns Head
-    {{44.0250, -68.8617}, 1, "F R 灯台"},        // Heron Neck
+    {{44.1114, -68.9070}, 0, "F 灯台"},          // Browns Head
+    {{44.0260, -68.8608}, 1, "F R 灯台"},        // Heron Neck
     {{44.0145, -68.7263}, 0, "Fl 6s 灯台"},      // Saddleback Ledge
     {{44.1354, -68.8304}, 1, "Fl R 6s 灯台"},    // Goose Rocks
-    {{44.1348, -68.7033}, 0, "Fl 6s 灯台"},      // Mark Island, Deer Island Thorofare
+    {{44.1340, -68.7018}, 0, "Fl 6s 灯台"},      // Mark Island, Deer Island Thorofare
     {{44.2176, -68.7677}, 0, "Fl 4s 灯台"},      // Eagle Island
-    {{44.3092, -68.7428}, 3, "aband 灯台"},      // Pumpkin Island
+    {{44.3069, -68.7395}, 3, "aband 灯台"},      // Pumpkin Island
     {{44.2486, -68.4978}, 2, "Fl G 4s"},         // Green Island, Blue Hill Bay
     {{44.1342, -68.4470}, 0, "Oc 4s 灯台"},      // Burnt Coat Harbor
     {{43.9686, -68.1281}, 0, "Fl 15s 灯台"},     // Mount Desert Rock
@@ -149,16 +153,16 @@ constexpr RealLightFact kLights[] = {
     {{44.3673, -67.8644}, 0, "Fl 10s 灯台"},     // Petit Manan
     {{44.4554, -67.8322}, 3, "aband 灯台"},      // Narraguagus
     {{44.4644, -67.7472}, 3, "aband 灯台"},      // Nash Island
-    {{44.4747, -67.5322}, 0, "Fl 20s 灯台"},     // Moose Peak
+    {{44.4757, -67.5354}, 0, "Fl 20s 灯台"},     // Moose Peak
     {{44.5681, -67.3675}, 0, "Fl(2) 20s 灯台"},  // Libby Island
     {{44.6506, -67.1925}, 0, "Fl 6s 灯台"},      // Little River
     {{44.5017, -67.1012}, 0, "Fl 3s 灯台"},      // Machias Seal Island
     {{44.8150, -66.9511}, 0, "Fl(2) 15s 灯台"},  // West Quoddy Head
     {{44.8419, -66.9764}, 0, "Fl 6s 灯台"},      // Lubec Channel
-    {{44.7641, -66.7325}, 0, "Fl 6s 灯台"},      // Swallowtail, Grand Manan
+    {{44.7657, -66.7325}, 0, "Fl 6s 灯台"},      // Swallowtail, Grand Manan
     {{44.6017, -66.9053}, 0, "Fl 10s 灯台"},     // Southwest Head, Grand Manan
     {{43.1215, -70.4762}, 0, "Fl 5s 灯台"},      // Boon Island
-    {{43.1653, -70.5912}, 1, "Iso R 6s 灯台"},   // Cape Neddick
+    {{43.1653, -70.5937}, 1, "Iso R 6s 灯台"},   // Cape Neddick
     {{43.4567, -70.3289}, 3, "Al W G 10s 灯台"}, // Wood Island
     {{43.3578, -70.4253}, 0, "F 灯台"},          // Goat Island, Kennebunkport
     {{43.0586, -70.6963}, 0, "Fl(2) 10s 灯台"},  // Whaleback
@@ -220,25 +224,25 @@ constexpr RealNameFact kNames[] = {
     {{44.1100, -68.6700}, NameStyle::Anchorage, "Merchant Row"},
 };
 
-// The harbour points lie off the anchorages, in the water the model's
-// coarse shores leave open.
+// Boats lie in the harbour itself; the spacing keeps every boat in water.
 constexpr RealAnchorageBand kAnchorages[] = {
-    {0, -40000, -4500, {43.8100, -69.5660}, 40, 40},  // off Boothbay Harbor
-    {0, -4500, -2000, {44.2050, -69.0203}, 20, 24},   // off Camden, on moorings
-    {0, -2000, -900, {44.1645, -68.9080}, 50, 50},    // Pulpit Harbor, North Haven
-    {0, -900, 1000, {44.0857, -68.6813}, 50, 60},     // Merchant Row, off Stonington
-    {0, 1000, 2600, {44.1305, -68.4699}, 50, 60},     // Burnt Coat Harbor, Swans Island
-    {0, 2600, 4000, {44.2804, -68.2036}, 20, 20},     // off Northeast Harbor, on moorings
-    {0, 4000, 6500, {44.3628, -68.1280}, 60, 50},     // Winter Harbor
-    {0, 6500, 10000, {44.5528, -67.5433}, 60, 60},    // Roque Island
-    {0, 10000, 40000, {44.6457, -67.1537}, 40, 40},   // off Cutler
+    {0, -40000, -4500, {43.8470, -69.6358}, 12, 16},  // Boothbay Harbor, on moorings
+    {0, -4500, -2000, {44.2089, -69.0512}, 10, 14},   // Camden harbour, on moorings
+    {0, -2000, -900, {44.1546, -68.8837}, 6, 10},     // Pulpit Harbor, North Haven, on moorings
+    {0, -900, 1000, {44.1033, -68.6742}, 30, 30},     // Merchant Row, off Stonington
+    {0, 1000, 2600, {44.1400, -68.4430}, 10, 12},     // Burnt Coat Harbor, Swans Island, on moorings
+    {0, 2600, 4000, {44.2891, -68.2750}, 6, 10},      // Northeast Harbor, on moorings
+    {0, 4000, 6500, {44.3746, -68.0818}, 12, 16},     // Winter Harbor, on moorings
+    {0, 6500, 10000, {44.5945, -67.5373}, 40, 40},    // Roque Island Harbor
+    {0, 10000, 40000, {44.6545, -67.2001}, 8, 8},     // Cutler Harbor, on moorings
 };
 
-// From the sea past Monhegan and up West Penobscot Bay to Searsport.
+// From the sea past Monhegan and up West Penobscot Bay, west of Islesboro,
+// to Searsport.
 constexpr GeoPt kShipRoute[] = {
     {43.5500, -70.0500}, {43.6500, -69.6500}, {43.7200, -69.3900}, {43.8300, -69.1200},
-    {43.9400, -69.0300}, {44.0500, -68.9800}, {44.1800, -68.9900}, {44.3000, -68.9100},
-    {44.4100, -68.8800},
+    {43.9400, -69.0300}, {44.0500, -68.9800}, {44.1800, -68.9900}, {44.2610, -68.9844},
+    {44.3390, -68.9323}, {44.4060, -68.9340}, {44.4100, -68.8800},
 };
 
 constexpr RealPatch kPatches[] = {
