@@ -1,0 +1,36 @@
+// Named places of Chesapeake Bay (12), the Exumas (30) and the Florida -
+// Bahamas passages (5/6) with their least charted depth, and land that must
+// read dry. Sources (public): NOAA charts 12221, 12245, 12241, 12230, 12263,
+// 12264, 12266, 12273, 12282, 11466 and 11467; NGA/NOAA 26280, 26300, 26320
+// and 26323; the Coast Pilot's project depths. Points lie in water on the
+// GSHHG full-resolution shoreline; depths are rounded down.
+#include <array>
+
+#include "chart_checks.h"
+
+namespace vel::test {
+namespace {
+
+constexpr ChartCheck kRows[] = {
+    {12, "Annapolis harbour, off Spa Creek", 38.9780, -76.4700, 12},
+    {12, "Solomons, the harbour's entrance", 38.3177, -76.4445, 15},
+    {12, "Hampton Roads", 36.9780, -76.3375, 40},
+    {12, "Potomac River off St Clements", 38.0707, -76.4558, 20},
+    {12, "Patuxent River mouth", 38.3193, -76.4075, 30},
+    {12, "Choptank River", 38.6373, -76.2115, 15},
+    {12, "James River channel", 36.9967, -76.4900, 20},
+    {12, "York River off Yorktown", 37.2387, -76.4883, 40},
+    {12, "Thimble Shoal Channel at the bridge-tunnel", 36.9750, -76.1100, 45},
+    {12, "Bay Bridge main channel", 38.9920, -76.3823, 80},
+    {12, "upper bay off Turkey Point", 39.4327, -76.0369, 15},
+    {12, "Kent Island", 38.9300, -76.3300, -1},
+    {12, "Annapolis, the State House", 38.9787, -76.4910, -1},
+    {12, "Norfolk", 36.8500, -76.2900, -1},
+    {12, "Eastern Shore at Eastville", 37.3000, -75.9500, -1},
+};
+
+}  // namespace
+
+const std::span<const ChartCheck> kChecksSouth = kRows;
+
+}  // namespace vel::test
