@@ -4,8 +4,6 @@
 // 12264, 12266, 12273, 12282, 11466 and 11467; NGA/NOAA 26280, 26300, 26320
 // and 26323; the Coast Pilot's project depths. Points lie in water on the
 // GSHHG full-resolution shoreline; depths are rounded down.
-#include <array>
-
 #include "chart_checks.h"
 
 namespace vel::test {
@@ -27,6 +25,21 @@ constexpr ChartCheck kRows[] = {
     {12, "Annapolis, the State House", 38.9787, -76.4910, -1},
     {12, "Norfolk", 36.8500, -76.2900, -1},
     {12, "Eastern Shore at Eastville", 37.3000, -75.9500, -1},
+    {30, "Big Majors Spot anchorage", 24.1830, -76.4620, 8},
+    {30, "Staniel Cay Yacht Club", 24.1749, -76.4440, 8},
+    {30, "Elizabeth Harbour off Georgetown", 23.5150, -75.7600, 12},
+    {30, "Conch Cay Cut", 23.5480, -75.7920, 15},
+    {30, "Galliot Cut", 23.9230, -76.2815, 20},
+    {30, "Conch Cut", 24.2830, -76.5280, 15},
+    {30, "Dotham Cut", 24.1240, -76.4098, 12},
+    {30, "Warderick Wells moorings", 24.3882, -76.6423, 10},
+    {30, "Allan's Cay anchorage", 24.7410, -76.8526, 8},
+    {30, "Little Farmer's Cay anchorage", 23.9573, -76.3351, 8},
+    {30, "Exuma Sound", 24.2000, -76.2000, 1000},
+    {30, "Staniel Cay", 24.1700, -76.4400, -1},
+    {30, "Stocking Island", 23.5200, -75.7465, -1},
+    {30, "Great Exuma", 23.4700, -75.7500, -1},
+    {30, "Norman's Cay", 24.6350, -76.8100, -1},
 };
 
 }  // namespace
