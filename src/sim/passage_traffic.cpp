@@ -113,19 +113,26 @@ struct Anchorage {
 
 bool Navigable(const Game& g, int32_t x, int32_t y) { return DepthAt(g, x, y, 1) >= 8; }
 
-// Off the start circle nearest the boat, on the side with water.
+// The same passage sailed the other way: its start circles are this
+// direction's arrival harbours.
+int32_t ReturnPassage(int32_t areaCode) { return areaCode % 2 == 1 ? areaCode + 1 : areaCode - 1; }
+
+// Off the start circle of either coast nearest the boat, on the side with
+// water.
 Anchorage OffNearestCircle(const Game& g, Spacing s) {
-    const std::span<const StartCircle> circles = StartCirclesFor(g.areaGrid.areaCode);
-    if (circles.empty()) return {0, 0, s};
-    const StartCircle* best = &circles.front();
+    const int32_t code = g.areaGrid.areaCode;
+    const StartCircle* best = nullptr;
     double bestD = 1e300;
-    for (const StartCircle& c : circles) {
-        const double d = std::hypot(g.ownBoat.x - c.x, g.ownBoat.y - c.y);
-        if (d < bestD) {
-            bestD = d;
-            best = &c;
+    for (const int32_t area : {code, ReturnPassage(code)}) {
+        for (const StartCircle& c : StartCirclesFor(area)) {
+            const double d = std::hypot(g.ownBoat.x - c.x, g.ownBoat.y - c.y);
+            if (d < bestD) {
+                bestD = d;
+                best = &c;
+            }
         }
     }
+    if (!best) return {0, 0, s};
     static constexpr int32_t kSides[][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};
     for (const auto& side : kSides) {
         const int32_t x = best->x + side[0] * kOffCircle, y = best->y + side[1] * kOffCircle;

@@ -7,6 +7,7 @@
 #include <span>
 
 #include "world/place_names.h"
+#include "world/real_data.h"
 
 namespace vel {
 
@@ -69,6 +70,8 @@ struct PassageRegion {
 };
 
 extern const PassageRegion kFloridaBahamas;  // region 5
+// Region 5's charted rocks and reefs, by hand; they replace its stored rocks.
+extern const std::span<const RealRockFact> kFloridaBahamasRocks;
 extern const PassageRegion kMaineNovaScotia;  // region 6
 
 // Radius of vertex v before its stored factor: R with the deformation and

@@ -130,7 +130,7 @@ TEST(PassageDepth, IslandsReefsAndRocksBySlopeOfTheirRegion) {
         {5, 21, 5000, 8250, 2, 13},   // 7.5 + 6
         {6, 21, 5000, 8000, 1, 0},    // no reefs in the north
         {5, 12, 5000, 8500, 1, 15},   // 45 ft, capped on the bank
-        {5, 12, -7000, 8000, 1, 999}, // west of the stream's east edge islands above 11 do not count
+        {5, 12, -8000, 8000, 1, 999}, // west of the stream's east edge islands above 11 do not count
         {5, 12, 5120, 12000, 1, 12},  // rock: 120 Manhattan at 0.1
         {5, 12, 5120, 12000, 2, 15},  // the chart has no rocks
         {6, 12, 5000, 8250, 1, 7},
@@ -179,7 +179,7 @@ TEST(PassageDepth, CapsOfTheStreamTheBankAndTheShallows) {
     EXPECT_EQ(DepthAt(*south, -11000, -3000, 1), 999);  // the stream
     EXPECT_EQ(DepthAt(*south, 0, 3000, 1), 15);         // the bank, south of the line y = 0.194 x
     EXPECT_EQ(DepthAt(*south, 0, -1000, 1), 999);       // north of it
-    EXPECT_EQ(DepthAt(*south, -17000, 0, 1), 20);       // inshore of the stream
+    EXPECT_EQ(DepthAt(*south, -18500, 0, 1), 20);       // inshore of the stream
     EXPECT_EQ(DepthAt(*south, -23000, 0, 1), 0);        // Florida
     auto north = Passage(7);
     EXPECT_EQ(DepthAt(*north, -8000, 5000, 1), 999);    // the open Gulf of Maine
@@ -230,11 +230,10 @@ TEST(PassageCurrents, TheGulfStreamRunsWithCurrentsOffAndNothingElseDoes) {
     const CurrentCase cases[] = {
         {-11000, -3000, 50, 180},  // the core, north half
         {-11000, 3000, 50, 190},   // south half
-        {-14000, -3000, 25, 180},  // within 2000 of the west edge
-        {-7500, -3000, 25, 180},   // and of the east edge
-        {-17000, 0, 0, 90},        // inshore of the stream: still
+        {-8000, -3000, 25, 180},   // within 2000 of the east edge
+        {-18500, 0, 0, 90},        // inshore of the stream: still
         {0, -1000, 7, 120},        // north-east of the banks, 0.15 of the stream
-        {8000, 5000, 0, 90},       // on the bank: tidal, and the tide is off
+        {8000, 9000, 0, 90},       // on the bank: tidal, and the tide is off
     };
     for (const CurrentCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "(" << c.x << ", " << c.y << ")");
@@ -251,9 +250,9 @@ TEST(PassageCurrents, TidalStreamsOnTheBankAndInTheGulfOfMaine) {
     // Region 5 at a strongest stream of 10 (8.66 now) over 15 ft of bank:
     // 8.66 x 15 x 0.02 = 2.6 before the zone's factor; region 6 at 20 (17.3).
     const Case cases[] = {
-        {5, 5500, 5000, 2, 90, 0},        // the deep tongue: 1.0
-        {5, 8000, 5000, 7, 90, 0},        // elsewhere on the bank 3.0
-        {5, 3000, 5000, 7, 270, 0},       // west of x = 5000 the flood comes from the west
+        {5, 5500, 9000, 2, 90, 0},        // the deep tongue: 1.0
+        {5, 8000, 9000, 7, 90, 0},        // elsewhere on the bank 3.0
+        {5, 3000, 9000, 7, 270, 0},       // west of x = 5000 the flood comes from the west
         {7, -12000, -5000, 10, 190, 0},   // west of x = -10000, south of -10000: 0.6
         {7, -8000, 5000, 17, 170, 0},
         {7, -20000, 5000, 3, 190, 0},     // the open gulf to the south-west: 0.2
@@ -285,7 +284,7 @@ TEST(PassageCurrents, AnAnchoredBoatLiesToAStrongChartCurrentElseToTheWind) {
         {-11000, 3000, 12, 190},
         {-11000, 3000, 75, 190},   // 2 x 75 / 3 = 50: still the stream
         {-11000, 3000, 77, 90},    // 50 < 2 x 77 / 3: the wind
-        {-17000, 0, 12, 90},       // still water inshore
+        {-18500, 0, 12, 90},       // still water inshore
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "(" << c.anchorX << ", " << c.anchorY << ") wind " << c.windSpeed);
@@ -343,14 +342,14 @@ TEST(PassageTraffic, ShipsComeRoundAtTheEndsOfTheirLanes) {
 
 TEST(PassageTraffic, TheAnchorageMovesWhenTheBoatCrossesAZoneLine) {
     auto g = Passage(5);
-    g->ownBoat.x = -15600;
-    g->passageState.zoneX = -15600;
-    g->ownBoat.x = -15400;  // eastward over the stream's west edge
+    g->ownBoat.x = -18100;
+    g->passageState.zoneX = -18100;
+    g->ownBoat.x = -17900;  // eastward over the stream's west edge
     CheckZoneCrossings(*g);
     EXPECT_EQ(g->areaGrid.harbourX, -5400);
     EXPECT_EQ(g->anchors.xanch[0][1], -5400);
     g->areaGrid.harbourX = 1;
-    g->ownBoat.x = -15600;  // back west: no new anchorage in this direction
+    g->ownBoat.x = -18100;  // back west: no new anchorage in this direction
     CheckZoneCrossings(*g);
     EXPECT_EQ(g->areaGrid.harbourX, 1);
 }
