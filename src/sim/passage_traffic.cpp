@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "common/helpers.h"
 #include "sim/anchored_fleet.h"
@@ -20,6 +21,7 @@ constexpr int32_t kShipFiveKind = 16;
 // starting there swings clear of the anchored boats.
 constexpr int32_t kOffCircle = 450;
 constexpr int32_t kFleetNear = 3000;  // the anchored boats swing where they can be seen
+constexpr int32_t kAnchorHoldsFeet = 60;
 
 // Where the boat stands for the lanes: where it is, or before the start is
 // placed the area's first start circle.
@@ -113,6 +115,24 @@ struct Anchorage {
 
 bool Navigable(const Game& g, int32_t x, int32_t y) { return DepthAt(g, x, y, 1) >= 8; }
 
+// Vessel j's anchor offset from the anchorage point (vessel 0 lies on it).
+std::pair<int32_t, int32_t> BerthOffset(const Spacing& s, int32_t j) {
+    if (j < 2) return {0, 0};
+    const int32_t* step = kSteps[j - 2];
+    const bool far = std::abs(step[0]) == 2;
+    return {(step[0] > 0 ? 1 : -1) * (far ? s.sx2 : s.sx), (step[1] > 0 ? 1 : -1) * (far ? s.sy2 : s.sy)};
+}
+
+// Every boat of the fleet afloat where its anchor holds.
+bool FleetFits(const Game& g, int32_t x, int32_t y, const Spacing& s) {
+    for (int32_t j = 0; j <= 9; ++j) {
+        const auto [dx, dy] = BerthOffset(s, j);
+        const int32_t d = DepthAt(g, x + dx, y + dy, 1);
+        if (d < 8 || d > kAnchorHoldsFeet) return false;
+    }
+    return true;
+}
+
 // The same passage sailed the other way: its start circles are this
 // direction's arrival harbours.
 int32_t ReturnPassage(int32_t areaCode) { return areaCode % 2 == 1 ? areaCode + 1 : areaCode - 1; }
@@ -133,7 +153,14 @@ Anchorage OffNearestCircle(const Game& g, Spacing s) {
         }
     }
     if (!best) return {0, 0, s};
+    // Off the circle on a side where the whole fleet lies afloat and anchored;
+    // closer in where the harbour is narrow; else on any side with water.
     static constexpr int32_t kSides[][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};
+    for (const int32_t off : {kOffCircle, kOffCircle * 2 / 3, kOffCircle / 3})
+        for (const auto& side : kSides) {
+            const int32_t x = best->x + side[0] * off, y = best->y + side[1] * off;
+            if (FleetFits(g, x, y, s)) return {x, y, s};
+        }
     for (const auto& side : kSides) {
         const int32_t x = best->x + side[0] * kOffCircle, y = best->y + side[1] * kOffCircle;
         if (Navigable(g, x, y)) return {x, y, s};
@@ -196,13 +223,7 @@ void ChooseZonePoints(Game& g) {
     Vessels& v = g.vessels;
     for (int32_t j = 0; j <= 9; ++j) {
         if (j == 1) continue;
-        int32_t dx = 0, dy = 0;
-        if (j >= 2) {
-            const int32_t* step = kSteps[j - 2];
-            const bool far = std::abs(step[0]) == 2;
-            dx = (step[0] > 0 ? 1 : -1) * (far ? h.s.sx2 : h.s.sx);
-            dy = (step[1] > 0 ? 1 : -1) * (far ? h.s.sy2 : h.s.sy);
-        }
+        const auto [dx, dy] = BerthOffset(h.s, j);
         g.anchors.xanch[j][1] = h.x + dx;
         g.anchors.yanch[j][1] = h.y + dy;
         v.vesselSize[j] = g.randomTable.r100[static_cast<std::size_t>(j + 10)] / 34 + 1;

@@ -40,6 +40,21 @@ constexpr ChartCheck kRows[] = {
     {30, "Stocking Island", 23.5200, -75.7465, -1},
     {30, "Great Exuma", 23.4700, -75.7500, -1},
     {30, "Norman's Cay", 24.6350, -76.8100, -1},
+    {5, "Lake Worth Inlet", 26.7730, -80.0350, 30},
+    {5, "Lake Worth off Peanut Island", 26.7900, -80.0450, 8},
+    {5, "Port Everglades, the turning basin", 26.0920, -80.1180, 40},
+    {5, "Port Everglades entrance", 26.0940, -80.1050, 40},
+    {5, "Biscayne Bay off Miami Beach", 25.7740, -80.1540, 8},
+    {5, "Bimini harbour", 25.7250, -79.2880, 6},
+    {5, "Great Harbour Cay, the bank anchorage", 25.7442, -77.8766, 8},
+    {5, "Chub Cay anchorage", 25.4030, -77.9050, 10},
+    {5, "Gulf Stream off Boca Raton", 26.3400, -79.9000, 600},
+    {5, "Northwest Providence Channel", 26.2000, -78.4000, 1000},
+    {5, "Tongue of the Ocean", 25.2000, -77.7000, 1000},
+    {5, "Miami", 25.8000, -80.2500, -1},
+    {5, "Grand Bahama", 26.6500, -78.4000, -1},
+    {5, "Great Harbour Cay", 25.7200, -77.8300, -1},
+    {5, "Florida at Boynton Beach", 26.5000, -80.2000, -1},
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "sim/anchoring.h"
+#include "sim/passage_traffic.h"
 #include "sim/ships.h"
 #include "sim/vessels.h"
 #include "world/current_field.h"
@@ -352,6 +353,21 @@ TEST(PassageTraffic, TheAnchorageMovesWhenTheBoatCrossesAZoneLine) {
     g->ownBoat.x = -18100;  // back west: no new anchorage in this direction
     CheckZoneCrossings(*g);
     EXPECT_EQ(g->areaGrid.harbourX, 1);
+}
+
+// The anchorage at the far end lies off that coast's circles, whichever way
+// the passage is sailed.
+TEST(PassageTraffic, TheArrivalAnchorageLiesOffAnArrivalCircle) {
+    for (int32_t code : kPassages) {
+        for (const StartCircle& c : StartCirclesFor(code % 2 == 1 ? code + 1 : code - 1)) {
+            SCOPED_TRACE(testing::Message() << code << " (" << c.x << ", " << c.y << ")");
+            auto g = Passage(code);
+            g->ownBoat.x = c.x;
+            g->ownBoat.y = c.y;
+            ChooseZonePoints(*g);
+            EXPECT_LE(std::abs(g->areaGrid.harbourX - c.x) + std::abs(g->areaGrid.harbourY - c.y), 450);
+        }
+    }
 }
 
 }  // namespace
