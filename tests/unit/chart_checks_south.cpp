@@ -3,7 +3,8 @@
 // read dry. Sources (public): NOAA charts 12221, 12245, 12241, 12230, 12263,
 // 12264, 12266, 12273, 12282, 11466 and 11467; NGA/NOAA 26280, 26300, 26320
 // and 26323; the Coast Pilot's project depths. Points lie in water on the
-// GSHHG full-resolution shoreline; depths are rounded down.
+// GSHHG full-resolution shoreline; depths are rounded down. The passages
+// read anything deeper than 100 ft as 999, so their deep water asks for 600.
 #include "chart_checks.h"
 
 namespace vel::test {
@@ -49,8 +50,8 @@ constexpr ChartCheck kRows[] = {
     {5, "Great Harbour Cay, the bank anchorage", 25.7442, -77.8766, 8},
     {5, "Chub Cay anchorage", 25.4030, -77.9050, 10},
     {5, "Gulf Stream off Boca Raton", 26.3400, -79.9000, 600},
-    {5, "Northwest Providence Channel", 26.2000, -78.4000, 1000},
-    {5, "Tongue of the Ocean", 25.2000, -77.7000, 1000},
+    {5, "Northwest Providence Channel", 26.2000, -78.4000, 600},
+    {5, "Tongue of the Ocean", 25.2000, -77.7000, 600},
     {5, "Miami", 25.8000, -80.2500, -1},
     {5, "Grand Bahama", 26.6500, -78.4000, -1},
     {5, "Great Harbour Cay", 25.7200, -77.8300, -1},

@@ -6,7 +6,9 @@
 // Chesapeake, York Spit, Rappahannock Shoal, Craighill), buoys, shoals,
 // anchorages and place names from the public NOAA charts 12221, 12225, 12230,
 // 12263, 12273 and 12278 as generally known to local sailors, placed to about
-// a cable (0.1 nm). Not for navigation.
+// a cable (0.1 nm) and checked against the GSHHG full-resolution shoreline:
+// the screw-pile and caisson lights stand in the water on their own
+// foundations, the shore lights on land. Not for navigation.
 // Shoal R is in area units (140 to the mile); rotation is the compass
 // bearing of the shoal's long axis.
 #include "world/real_data.h"
@@ -117,7 +119,7 @@ constexpr RealLightFact kLights[] = {
     {{37.1228, -75.9061}, 0, "Fl 5s 灯台"},      // Cape Charles
     {{37.0146, -76.2397}, 0, "Fl 10s"},          // Thimble Shoal
     {{37.0016, -76.3065}, 1, "Fl(2) R 12s 灯台"},  // Old Point Comfort
-    {{37.3004, -76.2767}, 3, "aband 灯台"},      // New Point Comfort
+    {{37.3014, -76.2780}, 3, "aband 灯台"},      // New Point Comfort
     {{37.3903, -76.1897}, 0, "Fl 15s"},          // Wolf Trap
     {{37.5612, -76.2706}, 0, "Fl 4s"},           // Stingray Point
     {{37.5966, -76.2359}, 0, "Fl(2) 6s"},        // Windmill Point
@@ -135,7 +137,7 @@ constexpr RealLightFact kLights[] = {
     {{39.0594, -76.3990}, 0, "Fl 2.5s"},         // Baltimore
     {{39.2906, -76.2686}, 3, "aband 灯台"},      // Pooles Island
     {{39.4500, -76.0086}, 0, "F 灯台"},          // Turkey Point
-    {{39.5409, -76.0844}, 3, "aband 灯台"},      // Concord Point
+    {{39.5412, -76.0861}, 3, "aband 灯台"},      // Concord Point
 };
 
 constexpr RealNameFact kNames[] = {

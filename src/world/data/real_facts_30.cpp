@@ -5,7 +5,9 @@
 // Bahamas; the banks, sand bores, cuts, anchorages and place names from the
 // public charts of the Exuma Cays (NOAA/NGA 26280, 26300) and the Exuma Cays
 // Land and Sea Park's published moorings, as generally known to cruising
-// sailors, placed to about a cable (0.1 nm). Not for navigation.
+// sailors, placed to about a cable (0.1 nm) and checked against the GSHHG
+// full-resolution shoreline: lights on their cays, buoys, rocks, the dock,
+// the pier and every anchored boat in water. Not for navigation.
 // Shoal R is in area units (416 to the mile), the drying heart of each bank
 // or bore; rotation is the compass bearing of the shoal's long axis. The
 // last six shoals are the uncertain ones, drawn only on request.
