@@ -63,34 +63,44 @@ void PlaceNorthShip(Game& g, int32_t i, double X, bool first) {
     }
 }
 
+// The Northwest Providence Channel's lane, between Grand Bahama and the
+// Great Bahama Bank (26.2 N): 0.8 nm clear of Mores Island at its nearest.
+constexpr int32_t kChannelLaneY = 2000;
+constexpr int32_t kChannelWestX = -3000, kChannelEastX = 24000;
+
 // Florida - Bahamas: lanes up and down the Strait by the stream's edges, or
-// east of the banks when the boat is on the Bahamas side.
+// through the Northwest Providence Channel when the boat is on the Bahamas
+// side (north of the banks the Abacos and Grand Bahama close the way).
 void PlaceSouthShip(Game& g, int32_t i, double X, double Y) {
     const AreaGrid& a = g.areaGrid;
-    const int32_t westX = a.gulfWestX, eastX = a.gulfEastX, bankEastX = g.passageState.bankEastX;
+    const int32_t westX = a.gulfWestX, eastX = a.gulfEastX;
     const bool bahamas = X > 0;
     const bool inshore = X < westX;
     switch (i) {
         case 1:
-            if (bahamas) Put(g, 1, bankEastX + 1000, 14000 + R(g, 1000), 0);
+            if (bahamas) Put(g, 1, kChannelWestX + R(g, 1000), kChannelLaneY, 90);
             else Put(g, 1, westX + 1000, inshore ? R(g, 3000) : 14000 + R(g, 1000), 0);
             break;
         case 2:
-            if (bahamas) Put(g, 2, bankEastX + 2000, -14000 - R(g, 1000), 180);
+            if (bahamas) Put(g, 2, kChannelEastX - R(g, 1000), kChannelLaneY + 100, 270);
             else Put(g, 2, westX + 2000, inshore ? -R(g, 3000) : -14000 - R(g, 1000), 180);
             break;
         case 3: Put(g, 3, eastX - 4000, 13000 + R(g, 1000), 0); break;
         case 4: Put(g, 4, eastX - 3000, -13000 - R(g, 1000), 180); break;
         default:
+            // In from the Northeast Providence Channel and west through the
+            // Northwest one into the Strait, a mile or more off every cay.
             if (Y > 5000)
-                Put(g, 5, 19694, 15300, 299);
+                Put(g, 5, 23000, 3000, 284);
             else
-                Put(g, 5, 23583, 3808, 286);
+                Put(g, 5, 23500, 2500, 276);
     }
 }
 
 bool LeftLane(const Game& g, int32_t i, double x, double y) {
     if (g.areaGrid.region == 5) {
+        const int32_t heading = g.vessels.heading[i];
+        if (heading == 90 || heading == 270) return x < kChannelWestX || x > kChannelEastX;
         if (i == 1 || i == 3) return y < -15000;
         if (i == 2 || i == 4) return y > 15000;
         return x < g.areaGrid.gulfEastX;
