@@ -84,7 +84,8 @@ constexpr GeoPt kReefTract[] = {
 
 // The dredged entrances and basins of the Florida harbours.
 constexpr GeoPt kLakeWorthInlet[] = {{26.7730, -80.0280}, {26.7730, -80.0420}, {26.7700, -80.0470}};
-constexpr GeoPt kPortEverglades[] = {{26.0940, -80.1000}, {26.0940, -80.1100}, {26.0932, -80.1135}, {26.0920, -80.1180}};
+constexpr GeoPt kPortEverglades[] = {{26.0940, -80.1000}, {26.0940, -80.1100}, {26.0932, -80.1135},
+                                     {26.0920, -80.1180}};
 constexpr GeoPt kMackieShoal{25.7000, -78.6700}, kPortEvergladesBasin{26.0920, -80.1180},
     kLakeWorthAnchorage{26.7900, -80.0450};
 
