@@ -51,6 +51,7 @@ struct Game {
     TrigTables trigTables;
     RandomTable randomTable;
     NmeaOutput nmeaOutput;
+    AisTraffic aisTraffic;
 
     Rng rng;
     // Set by --seed, the harness and tests: the cruise start seeds with this instead
@@ -91,6 +92,7 @@ struct Game {
         v(TrigTables::recordName, g.trigTables);
         v(RandomTable::recordName, g.randomTable);
         v(NmeaOutput::recordName, g.nmeaOutput);
+        v(AisTraffic::recordName, g.aisTraffic);
     }
 };
 
