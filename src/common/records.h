@@ -438,8 +438,8 @@ using StartCircleInts = Arr<int32_t, 3>;
     F(int32_t, landmarkVariant)                                                \
     F(int32_t, harbourX)                                                       \
     F(int32_t, harbourY)                                                       \
-    F(int32_t, gulfWestX, -15500)                                              \
-    F(int32_t, gulfEastX, -6500)                                               \
+    F(int32_t, gulfWestX, -18000)                                              \
+    F(int32_t, gulfEastX, -7700)                                               \
     F(int32_t, startCircleCount)                                               \
     F(StartCircleInts, startCircleX)                                           \
     F(StartCircleInts, startCircleY)                                           \
@@ -473,7 +473,7 @@ VEL_RECORD(NavState, VEL_NAV_STATE)
 // zoneX: the boat's x at the last zone check of a passage (its anchorage
 // moves when a zone line is crossed).
 #define VEL_PASSAGE_STATE(F)                                                   \
-    F(int32_t, bankEastX, 19970)                                               \
+    F(int32_t, bankEastX, 18300)                                               \
     F(int32_t, bankLineY, 20000)                                               \
     F(int32_t, onBank)                                                         \
     F(double, zoneX)

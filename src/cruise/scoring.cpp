@@ -90,11 +90,14 @@ void AddAdjustments(const Game& g, int32_t passage, std::span<const Adjustment> 
 
 int32_t PassageBonus(const Game& g) {
     if (g.score.passageStartValid != 1) return 0;
-    const double x = g.ownBoat.x;
+    const double x = g.ownBoat.x, y = g.ownBoat.y;
     bool arrived = false;
     switch (g.cruiseOptions.areaCode) {
-        case 5: arrived = x > 17000; break;
-        case 6: arrived = x < -15500; break;
+        // At Chub Cay or north of it: east of Chub's west end (77.97 W) and
+        // no more than a mile south of its shore (25.38 N).
+        case 5: arrived = x > 14200 && y < 16800; break;
+        // Inshore of the stream's western edge, off the Florida harbours.
+        case 6: arrived = x < -18000; break;
         case 7: arrived = x > 15000; break;
         case 8: arrived = x < -12000; break;
         default: break;

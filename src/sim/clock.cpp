@@ -9,6 +9,7 @@
 #include "sim/tick.h"
 #include "sim/vessels.h"
 #include "sim/weather.h"
+#include "world/passages.h"
 
 namespace vel {
 namespace {
@@ -119,7 +120,7 @@ void AdvanceClockAndMove(Game& g) {
     CheckZoneCrossings(g);
     b.cellX = Trunc(b.x);
     b.cellY = Trunc(b.y);
-    if (o.region == 5) g.passageState.bankLineY = Trunc(0.19386134120049925 * b.x);
+    if (o.region == 5) g.passageState.bankLineY = BankLineY(Trunc(b.x));
     b.log += b.speed * c.timeStep * 0.0996 / unitsPerMile;
 
     UpdateMadeFast(g);

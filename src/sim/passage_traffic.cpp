@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "common/helpers.h"
 #include "sim/anchored_fleet.h"
@@ -20,6 +21,7 @@ constexpr int32_t kShipFiveKind = 16;
 // starting there swings clear of the anchored boats.
 constexpr int32_t kOffCircle = 450;
 constexpr int32_t kFleetNear = 3000;  // the anchored boats swing where they can be seen
+constexpr int32_t kAnchorHoldsFeet = 60;
 
 // Where the boat stands for the lanes: where it is, or before the start is
 // placed the area's first start circle.
@@ -61,34 +63,44 @@ void PlaceNorthShip(Game& g, int32_t i, double X, bool first) {
     }
 }
 
+// The Northwest Providence Channel's lane, between Grand Bahama and the
+// Great Bahama Bank (26.2 N): 0.8 nm clear of Mores Island at its nearest.
+constexpr int32_t kChannelLaneY = 2000;
+constexpr int32_t kChannelWestX = -3000, kChannelEastX = 24000;
+
 // Florida - Bahamas: lanes up and down the Strait by the stream's edges, or
-// east of the banks when the boat is on the Bahamas side.
+// through the Northwest Providence Channel when the boat is on the Bahamas
+// side (north of the banks the Abacos and Grand Bahama close the way).
 void PlaceSouthShip(Game& g, int32_t i, double X, double Y) {
     const AreaGrid& a = g.areaGrid;
-    const int32_t westX = a.gulfWestX, eastX = a.gulfEastX, bankEastX = g.passageState.bankEastX;
+    const int32_t westX = a.gulfWestX, eastX = a.gulfEastX;
     const bool bahamas = X > 0;
     const bool inshore = X < westX;
     switch (i) {
         case 1:
-            if (bahamas) Put(g, 1, bankEastX + 1000, 14000 + R(g, 1000), 0);
+            if (bahamas) Put(g, 1, kChannelWestX + R(g, 1000), kChannelLaneY, 90);
             else Put(g, 1, westX + 1000, inshore ? R(g, 3000) : 14000 + R(g, 1000), 0);
             break;
         case 2:
-            if (bahamas) Put(g, 2, bankEastX + 2000, -14000 - R(g, 1000), 180);
+            if (bahamas) Put(g, 2, kChannelEastX - R(g, 1000), kChannelLaneY + 100, 270);
             else Put(g, 2, westX + 2000, inshore ? -R(g, 3000) : -14000 - R(g, 1000), 180);
             break;
         case 3: Put(g, 3, eastX - 4000, 13000 + R(g, 1000), 0); break;
         case 4: Put(g, 4, eastX - 3000, -13000 - R(g, 1000), 180); break;
         default:
+            // In from the Northeast Providence Channel and west through the
+            // Northwest one into the Strait, a mile or more off every cay.
             if (Y > 5000)
-                Put(g, 5, 19694, 15300, 299);
+                Put(g, 5, 23000, 3000, 284);
             else
-                Put(g, 5, 23583, 3808, 286);
+                Put(g, 5, 23500, 2500, 276);
     }
 }
 
 bool LeftLane(const Game& g, int32_t i, double x, double y) {
     if (g.areaGrid.region == 5) {
+        const int32_t heading = g.vessels.heading[i];
+        if (heading == 90 || heading == 270) return x < kChannelWestX || x > kChannelEastX;
         if (i == 1 || i == 3) return y < -15000;
         if (i == 2 || i == 4) return y > 15000;
         return x < g.areaGrid.gulfEastX;
@@ -113,20 +125,52 @@ struct Anchorage {
 
 bool Navigable(const Game& g, int32_t x, int32_t y) { return DepthAt(g, x, y, 1) >= 8; }
 
-// Off the start circle nearest the boat, on the side with water.
+// Vessel j's anchor offset from the anchorage point (vessel 0 lies on it).
+std::pair<int32_t, int32_t> BerthOffset(const Spacing& s, int32_t j) {
+    if (j < 2) return {0, 0};
+    const int32_t* step = kSteps[j - 2];
+    const bool far = std::abs(step[0]) == 2;
+    return {(step[0] > 0 ? 1 : -1) * (far ? s.sx2 : s.sx), (step[1] > 0 ? 1 : -1) * (far ? s.sy2 : s.sy)};
+}
+
+// Every boat of the fleet afloat where its anchor holds.
+bool FleetFits(const Game& g, int32_t x, int32_t y, const Spacing& s) {
+    for (int32_t j = 0; j <= 9; ++j) {
+        const auto [dx, dy] = BerthOffset(s, j);
+        const int32_t d = DepthAt(g, x + dx, y + dy, 1);
+        if (d < 8 || d > kAnchorHoldsFeet) return false;
+    }
+    return true;
+}
+
+// The same passage sailed the other way: its start circles are this
+// direction's arrival harbours.
+int32_t ReturnPassage(int32_t areaCode) { return areaCode % 2 == 1 ? areaCode + 1 : areaCode - 1; }
+
+// Off the start circle of either coast nearest the boat, on the side with
+// water.
 Anchorage OffNearestCircle(const Game& g, Spacing s) {
-    const std::span<const StartCircle> circles = StartCirclesFor(g.areaGrid.areaCode);
-    if (circles.empty()) return {0, 0, s};
-    const StartCircle* best = &circles.front();
+    const int32_t code = g.areaGrid.areaCode;
+    const StartCircle* best = nullptr;
     double bestD = 1e300;
-    for (const StartCircle& c : circles) {
-        const double d = std::hypot(g.ownBoat.x - c.x, g.ownBoat.y - c.y);
-        if (d < bestD) {
-            bestD = d;
-            best = &c;
+    for (const int32_t area : {code, ReturnPassage(code)}) {
+        for (const StartCircle& c : StartCirclesFor(area)) {
+            const double d = std::hypot(g.ownBoat.x - c.x, g.ownBoat.y - c.y);
+            if (d < bestD) {
+                bestD = d;
+                best = &c;
+            }
         }
     }
+    if (!best) return {0, 0, s};
+    // Off the circle on a side where the whole fleet lies afloat and anchored;
+    // closer in where the harbour is narrow; else on any side with water.
     static constexpr int32_t kSides[][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};
+    for (const int32_t off : {kOffCircle, kOffCircle * 2 / 3, kOffCircle / 3})
+        for (const auto& side : kSides) {
+            const int32_t x = best->x + side[0] * off, y = best->y + side[1] * off;
+            if (FleetFits(g, x, y, s)) return {x, y, s};
+        }
     for (const auto& side : kSides) {
         const int32_t x = best->x + side[0] * kOffCircle, y = best->y + side[1] * kOffCircle;
         if (Navigable(g, x, y)) return {x, y, s};
@@ -189,13 +233,7 @@ void ChooseZonePoints(Game& g) {
     Vessels& v = g.vessels;
     for (int32_t j = 0; j <= 9; ++j) {
         if (j == 1) continue;
-        int32_t dx = 0, dy = 0;
-        if (j >= 2) {
-            const int32_t* step = kSteps[j - 2];
-            const bool far = std::abs(step[0]) == 2;
-            dx = (step[0] > 0 ? 1 : -1) * (far ? h.s.sx2 : h.s.sx);
-            dy = (step[1] > 0 ? 1 : -1) * (far ? h.s.sy2 : h.s.sy);
-        }
+        const auto [dx, dy] = BerthOffset(h.s, j);
         g.anchors.xanch[j][1] = h.x + dx;
         g.anchors.yanch[j][1] = h.y + dy;
         v.vesselSize[j] = g.randomTable.r100[static_cast<std::size_t>(j + 10)] / 34 + 1;

@@ -5,6 +5,7 @@
 
 #include "common/helpers.h"
 #include "world/passage_currents.h"
+#include "world/passages.h"
 #include "world/real_currents.h"
 #include "world/terrain.h"
 
@@ -75,7 +76,7 @@ bool LookUpCurrentZone(const Game& g, int32_t x, int32_t y, CurrentZone& z) {
 
 bool InGulfStreamSet(const AreaGrid& a, int32_t x, int32_t y) {
     if (a.region != 5) return false;
-    const int32_t cutY = Trunc(0.19386134120049925 * x);
+    const int32_t cutY = BankLineY(x);
     return (a.gulfWestX < x && x < a.gulfEastX) || (y < cutY && x >= a.gulfEastX);
 }
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "common/helpers.h"
+#include "world/passages.h"
 #include "world/terrain.h"
 
 namespace vel {
@@ -48,7 +49,7 @@ void FloridaBahamasZones(const Game& g, int32_t x, int32_t y, CurrentZone& z) {
     const AreaGrid& a = g.areaGrid;
     z.from = 90;
     z.factor = 1.0;
-    const int32_t cutY = Trunc(0.19386134120049925 * x);
+    const int32_t cutY = BankLineY(x);
     if (x > a.gulfEastX) {
         if (y < cutY) {
             // North-east of the banks: the stream spreading out.

@@ -70,6 +70,8 @@ struct PassageRegion {
 };
 
 extern const PassageRegion kFloridaBahamas;  // region 5
+// Region 5's charted rocks and reefs, by hand; they replace its stored rocks.
+extern const std::span<const RealRockFact> kFloridaBahamasRocks;
 extern const PassageRegion kMaineNovaScotia;  // region 6
 
 // The rocks region 6 places: charted rocks and ledges by hand, in latitude

@@ -12,8 +12,13 @@
 namespace vel {
 namespace {
 
-constexpr StartCircle kFloridaCircles[] = {{-16982, -10776}, {-18029, 509}, {-20138, 10019}};
-constexpr StartCircle kBahamasCircles[] = {{17571, 11000}, {17952, 4769}};
+// In the harbours the instructions name, where the anchor holds: Lake Worth
+// off Peanut Island (26.790 N, 80.045 W), Port Everglades' turning basin
+// (26.092 N, 80.118 W), Biscayne Bay off Miami Beach (25.774 N, 80.154 W);
+// on the bank west of Great Harbour Cay (25.744 N, 77.877 W) and off Chub
+// Cay's south shore (25.403 N, 77.905 W).
+constexpr StartCircle kFloridaCircles[] = {{-19280, -8477}, {-20458, 4100}, {-21039, 9805}};
+constexpr StartCircle kBahamasCircles[] = {{15705, 10339}, {15247, 16442}};
 constexpr StartCircle kMaineCircles[] = {{-13622, -14970}, {-16376, -11857}, {-21664, -8247}};
 constexpr StartCircle kNovaScotiaCircles[] = {{16260, 3700}};
 
@@ -57,10 +62,11 @@ void PlaceStoredRocks(Game& g, const PassageRegion& data) {
     RockList& r = g.rockList;
     const int32_t slots = static_cast<int32_t>(r.x.size()) - 1;
     const GeoProjection* p = ProjectionForArea(g.areaGrid.areaCode);
-    if (g.areaGrid.region == 6 && p) {
-        r.count = std::min<int32_t>(static_cast<int32_t>(kMaineNovaScotiaRocks.size()), slots);
+    const std::span<const RealRockFact> charted = g.areaGrid.region == 5 ? kFloridaBahamasRocks : kMaineNovaScotiaRocks;
+    if (p) {
+        r.count = std::min<int32_t>(static_cast<int32_t>(charted.size()), slots);
         for (int32_t j = 1; j <= r.count; ++j) {
-            const RealRockFact& c = kMaineNovaScotiaRocks[static_cast<std::size_t>(j - 1)];
+            const RealRockFact& c = charted[static_cast<std::size_t>(j - 1)];
             const AreaXY at = ProjectFact(*p, c.at);
             r.x[j] = at.x;
             r.y[j] = at.y;
@@ -115,6 +121,8 @@ const PassageRegion* PassageTables(int32_t region) {
     if (region == 6) return &kMaineNovaScotia;
     return nullptr;
 }
+
+int32_t BankLineY(int32_t x) { return 5964 + Trunc(0.19386134120049925 * x); }
 
 std::span<const StartCircle> StartCirclesFor(int32_t areaCode) {
     switch (areaCode) {

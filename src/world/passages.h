@@ -29,6 +29,10 @@ void BuildPassageSlot(Game& g, int32_t i);
 // Object list entries of a passage: the islands, then the passage marks.
 void PlacePassageObjects(Game& g);
 
+// The Great Bahama Bank's northern edge, from Great Isaac to Great Stirrup
+// Cay: y of the edge at x (deep water north of it).
+int32_t BankLineY(int32_t x);
+
 // The chart legend line of a passage area; nullptr for other areas.
 const char* PassageLegend(int32_t areaCode);
 

@@ -50,14 +50,14 @@ TEST(CurrentZones, LaterZonesOverrideEarlierOnesFieldByField) {
 TEST(CurrentZones, GulfStreamSetsBetweenItsEdgesAndNorthEastOfTheBanks) {
     AreaGrid a;
     a.region = 5;
-    a.gulfWestX = -15500;
-    a.gulfEastX = -6500;
-    EXPECT_TRUE(InGulfStreamSet(a, -15499, 20000));
-    EXPECT_FALSE(InGulfStreamSet(a, -15500, 0));
-    EXPECT_FALSE(InGulfStreamSet(a, -6400, 0));            // on the bank: south of the line
-    EXPECT_TRUE(InGulfStreamSet(a, -6500, -1261));         // the line runs at y = 0.194 x
-    EXPECT_FALSE(InGulfStreamSet(a, -6500, -1260));
-    EXPECT_TRUE(InGulfStreamSet(a, 10000, 1937));
+    a.gulfWestX = -18000;
+    a.gulfEastX = -7700;
+    EXPECT_TRUE(InGulfStreamSet(a, -17999, 20000));
+    EXPECT_FALSE(InGulfStreamSet(a, -18000, 0));
+    EXPECT_FALSE(InGulfStreamSet(a, -7600, 8000));         // on the bank: south of the line
+    EXPECT_TRUE(InGulfStreamSet(a, -7700, 4471));          // the line runs at y = 5964 + 0.194 x
+    EXPECT_FALSE(InGulfStreamSet(a, -7700, 4472));
+    EXPECT_TRUE(InGulfStreamSet(a, 10000, 7901));
     a.region = 6;
     EXPECT_FALSE(InGulfStreamSet(a, -10000, 0));
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "sim/anchoring.h"
+#include "sim/passage_traffic.h"
 #include "sim/ships.h"
 #include "sim/vessels.h"
 #include "world/current_field.h"
@@ -158,11 +159,10 @@ TEST(PassageCurrents, TheGulfStreamRunsWithCurrentsOffAndNothingElseDoes) {
     const CurrentCase cases[] = {
         {-11000, -3000, 50, 180},  // the core, north half
         {-11000, 3000, 50, 190},   // south half
-        {-14000, -3000, 25, 180},  // within 2000 of the west edge
-        {-7500, -3000, 25, 180},   // and of the east edge
-        {-17000, 0, 0, 90},        // inshore of the stream: still
+        {-8000, -3000, 25, 180},   // within 2000 of the east edge
+        {-18500, 0, 0, 90},        // inshore of the stream: still
         {0, -1000, 7, 120},        // north-east of the banks, 0.15 of the stream
-        {8000, 5000, 0, 90},       // on the bank: tidal, and the tide is off
+        {8000, 9000, 0, 90},       // on the bank: tidal, and the tide is off
     };
     for (const CurrentCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "(" << c.x << ", " << c.y << ")");
@@ -209,7 +209,7 @@ TEST(PassageCurrents, AnAnchoredBoatLiesToAStrongChartCurrentElseToTheWind) {
         {-11000, 3000, 12, 190},
         {-11000, 3000, 75, 190},   // 2 x 75 / 3 = 50: still the stream
         {-11000, 3000, 77, 90},    // 50 < 2 x 77 / 3: the wind
-        {-17000, 0, 12, 90},       // still water inshore
+        {-18500, 0, 12, 90},       // still water inshore
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "(" << c.anchorX << ", " << c.anchorY << ") wind " << c.windSpeed);
@@ -267,16 +267,31 @@ TEST(PassageTraffic, ShipsComeRoundAtTheEndsOfTheirLanes) {
 
 TEST(PassageTraffic, TheAnchorageMovesWhenTheBoatCrossesAZoneLine) {
     auto g = Passage(5);
-    g->ownBoat.x = -15600;
-    g->passageState.zoneX = -15600;
-    g->ownBoat.x = -15400;  // eastward over the stream's west edge
+    g->ownBoat.x = -18100;
+    g->passageState.zoneX = -18100;
+    g->ownBoat.x = -17900;  // eastward over the stream's west edge
     CheckZoneCrossings(*g);
     EXPECT_EQ(g->areaGrid.harbourX, -5400);
     EXPECT_EQ(g->anchors.xanch[0][1], -5400);
     g->areaGrid.harbourX = 1;
-    g->ownBoat.x = -15600;  // back west: no new anchorage in this direction
+    g->ownBoat.x = -18100;  // back west: no new anchorage in this direction
     CheckZoneCrossings(*g);
     EXPECT_EQ(g->areaGrid.harbourX, 1);
+}
+
+// The anchorage at the far end lies off that coast's circles, whichever way
+// the passage is sailed.
+TEST(PassageTraffic, TheArrivalAnchorageLiesOffAnArrivalCircle) {
+    for (int32_t code : kPassages) {
+        for (const StartCircle& c : StartCirclesFor(code % 2 == 1 ? code + 1 : code - 1)) {
+            SCOPED_TRACE(testing::Message() << code << " (" << c.x << ", " << c.y << ")");
+            auto g = Passage(code);
+            g->ownBoat.x = c.x;
+            g->ownBoat.y = c.y;
+            ChooseZonePoints(*g);
+            EXPECT_LE(std::abs(g->areaGrid.harbourX - c.x) + std::abs(g->areaGrid.harbourY - c.y), 450);
+        }
+    }
 }
 
 }  // namespace

@@ -61,8 +61,8 @@ TEST(SeaColour, FollowsHourWeatherAreaAndDisplay) {
         drawSea(c.dc, *g, 0, 0, 200, 200);
         EXPECT_EQ(c.at(100, 150), sea) << what;
     }
-    // West of the stream's west edge at -15500, in the stream, on the bank.
-    for (auto [x, onBank, brush] : {std::tuple{-16000.0, 0, 17}, {-10000.0, 0, 16}, {0.0, 1, 9}}) {
+    // West of the stream's west edge at -18000, in the stream, on the bank.
+    for (auto [x, onBank, brush] : {std::tuple{-18500.0, 0, 17}, {-10000.0, 0, 16}, {0.0, 1, 9}}) {
         auto g = GameIn({.region = 5});
         std::tie(g->ownBoat.x, g->passageState.onBank) = std::pair(x, onBank);
         EXPECT_EQ(SeaBrush(*g), brush) << x;

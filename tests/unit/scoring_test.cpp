@@ -66,15 +66,19 @@ TEST(Scoring, TheFirstDayOrFewerThanFifteenWholeMilesADayScoreNothing) {
 }
 
 TEST(Scoring, TheFarSideOfAPassageEarnsItsBonus) {
-    for (auto [area, x, arrived] : {std::tuple{5, 17000.0, false}, {5, 17000.5, true}, {6, -15500.0, false},
-                                    {6, -15501.0, true}, {7, 15000.0, false}, {7, 15001.0, true},
-                                    {8, -12000.0, false}, {8, -12001.0, true}, {1, 30000.0, false}}) {
+    // Area 5 ends at Chub Cay (x 14200..) or north of it (y < 16800).
+    for (auto [area, x, y, arrived] :
+         {std::tuple{5, 14200.0, 0.0, false}, {5, 14200.5, 0.0, true}, {5, 15247.0, 16799.0, true},
+          {5, 15247.0, 16800.0, false}, {6, -18000.0, 0.0, false}, {6, -18001.0, 0.0, true},
+          {7, 15000.0, 0.0, false}, {7, 15001.0, 0.0, true}, {8, -12000.0, 0.0, false},
+          {8, -12001.0, 0.0, true}, {1, 30000.0, 0.0, false}}) {
         auto g = FinishedCruise();
         g->cruiseOptions.areaCode = area;
         g->score.passageStartValid = 1;
         g->weather.moonlight = 1;
         g->ownBoat.x = x;
-        EXPECT_EQ(PassageBonus(*g), arrived ? 500 : 0) << area << " " << x;
+        g->ownBoat.y = y;
+        EXPECT_EQ(PassageBonus(*g), arrived ? 500 : 0) << area << " " << x << " " << y;
     }
 }
 

@@ -6,7 +6,9 @@
 // Chesapeake, York Spit, Rappahannock Shoal, Craighill), buoys, shoals,
 // anchorages and place names from the public NOAA charts 12221, 12225, 12230,
 // 12263, 12273 and 12278 as generally known to local sailors, placed to about
-// a cable (0.1 nm). Not for navigation.
+// a cable (0.1 nm) and checked against the GSHHG full-resolution shoreline:
+// the screw-pile and caisson lights stand in the water on their own
+// foundations, the shore lights on land. Not for navigation.
 // Shoal R is in area units (140 to the mile); rotation is the compass
 // bearing of the shoal's long axis.
 #include "world/real_data.h"
@@ -61,10 +63,10 @@ constexpr RealMarkFact kMarks[] = {
     {{36.9200, -75.9400}, 35},  // Chesapeake Bay entrance "CB"
     {{36.9500, -76.0100}, 27},  // Chesapeake Channel
     {{36.9700, -76.0000}, 26},  // Chesapeake Channel
-    {{36.9800, -76.0900}, 27},  // Thimble Shoal Channel
-    {{36.9950, -76.0900}, 26},  // Thimble Shoal Channel
-    {{37.0100, -76.2000}, 27},  // Thimble Shoal Channel
-    {{37.0250, -76.2000}, 26},  // Thimble Shoal Channel
+    {{36.9670, -76.0900}, 27},  // Thimble Shoal Channel, south edge
+    {{36.9730, -76.0900}, 26},  // Thimble Shoal Channel, north edge
+    {{36.9955, -76.2000}, 27},  // Thimble Shoal Channel, south edge
+    {{37.0015, -76.2000}, 26},  // Thimble Shoal Channel, north edge
     {{37.0146, -76.2397}, 48},  // Thimble Shoal light, horn
     {{37.0700, -76.0500}, 27},  // Baltimore Channel
     {{37.1200, -76.0900}, 26},  // Baltimore Channel
@@ -80,18 +82,18 @@ constexpr RealMarkFact kMarks[] = {
     {{37.6500, -76.1850}, 26},  // Rappahannock Shoal Channel
     {{37.8798, -76.1838}, 48},  // Smith Point light, horn
     {{37.8700, -76.1600}, 31},  // Smith Point bell
-    {{38.0386, -76.3222}, 49},  // Point Lookout
+    {{38.0392, -76.3228}, 49},  // Point Lookout
     {{38.0000, -76.3000}, 26},  // Potomac entrance
     {{38.1283, -76.2903}, 46},  // Point No Point light
     {{38.2565, -76.2499}, 46},  // Hooper Island light
-    {{38.3861, -76.3815}, 48},  // Cove Point light, horn
-    {{38.3300, -76.4200}, 27},  // Patuxent entrance, Drum Point
+    {{38.3862, -76.3830}, 48},  // Cove Point light, horn
+    {{38.3275, -76.4136}, 27},  // Patuxent entrance, off Drum Point
     {{38.3200, -76.4211}, 30},  // Drum Point daybeacon
     {{38.0478, -76.0150}, 46},  // Solomons Lump light
-    {{38.0200, -76.0100}, 27},  // Kedges Strait
-    {{37.9700, -75.8800}, 27},  // Tangier Sound
-    {{37.9900, -75.8000}, 26},  // Crisfield approach
-    {{37.8200, -75.9900}, 27},  // Tangier Island channel
+    {{38.0217, -76.0005}, 27},  // Kedges Strait
+    {{37.9667, -75.8800}, 27},  // Tangier Sound
+    {{37.9725, -75.8718}, 26},  // Crisfield approach
+    {{37.8158, -75.9847}, 27},  // Tangier Island channel
     {{38.6390, -76.3760}, 46},  // Sharps Island light
     {{38.5800, -76.3600}, 35},  // Choptank approach
     {{38.8336, -76.3917}, 48},  // Bloody Point bar light, horn
@@ -109,7 +111,7 @@ constexpr RealMarkFact kMarks[] = {
     {{36.9262, -76.0076}, 48},  // Cape Henry light, horn
     {{37.1228, -75.9061}, 49},  // Cape Charles light
     {{37.0016, -76.3065}, 46},  // Old Point Comfort light
-    {{37.0900, -75.9700}, 36},  // Fishermans Island bell
+    {{37.0850, -75.9721}, 36},  // Fishermans Island bell
 };
 
 constexpr RealLightFact kLights[] = {
@@ -117,15 +119,15 @@ constexpr RealLightFact kLights[] = {
     {{37.1228, -75.9061}, 0, "Fl 5s 灯台"},      // Cape Charles
     {{37.0146, -76.2397}, 0, "Fl 10s"},          // Thimble Shoal
     {{37.0016, -76.3065}, 1, "Fl(2) R 12s 灯台"},  // Old Point Comfort
-    {{37.3004, -76.2767}, 3, "aband 灯台"},      // New Point Comfort
+    {{37.3014, -76.2780}, 3, "aband 灯台"},      // New Point Comfort
     {{37.3903, -76.1897}, 0, "Fl 15s"},          // Wolf Trap
     {{37.5612, -76.2706}, 0, "Fl 4s"},           // Stingray Point
     {{37.5966, -76.2359}, 0, "Fl(2) 6s"},        // Windmill Point
     {{37.8798, -76.1838}, 0, "Fl 10s 灯台"},     // Smith Point
-    {{38.0386, -76.3222}, 3, "aband 灯台"},      // Point Lookout
+    {{38.0392, -76.3228}, 3, "aband 灯台"},      // Point Lookout
     {{38.1283, -76.2903}, 0, "Fl 6s 灯台"},      // Point No Point
     {{38.2565, -76.2499}, 0, "Fl 6s"},           // Hooper Island
-    {{38.3861, -76.3815}, 0, "Fl 10s 灯台"},     // Cove Point
+    {{38.3862, -76.3830}, 0, "Fl 10s 灯台"},     // Cove Point
     {{38.3200, -76.4211}, 3, "aband 灯台"},      // Drum Point
     {{38.0478, -76.0150}, 0, "Fl 6s"},           // Solomons Lump
     {{38.6390, -76.3760}, 0, "Fl 6s 灯台"},      // Sharps Island
@@ -135,7 +137,7 @@ constexpr RealLightFact kLights[] = {
     {{39.0594, -76.3990}, 0, "Fl 2.5s"},         // Baltimore
     {{39.2906, -76.2686}, 3, "aband 灯台"},      // Pooles Island
     {{39.4500, -76.0086}, 0, "F 灯台"},          // Turkey Point
-    {{39.5409, -76.0844}, 3, "aband 灯台"},      // Concord Point
+    {{39.5412, -76.0861}, 3, "aband 灯台"},      // Concord Point
 };
 
 constexpr RealNameFact kNames[] = {
@@ -188,13 +190,13 @@ constexpr RealNameFact kNames[] = {
 };
 
 // Boats lie at the anchorage nearest the boat's stretch of the bay.
-// The harbour points lie off the anchorages' creeks, in the water the
-// model's coarse shores leave open.
+// The harbour points lie off the anchorages' creeks, where the whole fleet
+// swings in 8 to 60 ft.
 constexpr RealAnchorageBand kAnchorages[] = {
     {1, 5800, 40000, {37.2418, -76.4302}, 25, 25},    // off Sarah Creek, York River
-    {1, 3500, 5800, {37.5292, -76.2999}, 60, 50},     // Fishing Bay, Deltaville
-    {1, 300, 3500, {37.8078, -76.2473}, 50, 60},      // Great Wicomico entrance
-    {1, -3800, 300, {38.3300, -76.3692}, 20, 20},     // off Solomons, on moorings
+    {1, 3500, 5800, {37.5300, -76.3050}, 25, 25},     // Fishing Bay, Deltaville
+    {1, 300, 3500, {37.8050, -76.2400}, 30, 30},      // Great Wicomico entrance
+    {1, -3800, 300, {38.3127, -76.4392}, 15, 15},     // the Patuxent off Solomons, on moorings
     {1, -6500, -3800, {38.8035, -76.3473}, 50, 50},   // Eastern Bay, for St Michaels
     {1, -40000, -6500, {38.9579, -76.4323}, 20, 24},  // off Annapolis, on moorings
 };
@@ -204,8 +206,8 @@ constexpr RealAnchorageBand kAnchorages[] = {
 constexpr GeoPt kShipRoute[] = {
     {36.9000, -75.8500}, {36.9600, -75.9900}, {37.0800, -76.0500}, {37.3000, -76.1100},
     {37.5500, -76.1600}, {37.8000, -76.1800}, {37.9500, -76.2200}, {38.1500, -76.2600},
-    {38.3600, -76.3400}, {38.6000, -76.3900}, {38.8500, -76.4100}, {39.0000, -76.3950},
-    {39.1000, -76.3850}, {39.1500, -76.4300},
+    {38.3600, -76.3400}, {38.6000, -76.3900}, {38.8500, -76.4100}, {38.9920, -76.3823},
+    {39.0500, -76.3750}, {39.1000, -76.3850}, {39.1500, -76.4300},
 };
 
 constexpr RealPatch kPatches[] = {
@@ -217,9 +219,9 @@ constexpr RealPatch kPatches[] = {
 }  // namespace
 
 extern const RealFacts kFacts12 = {
-    .dock = {37.6110, -76.3098},  // Windmill Point marina, north shore of the Rappahannock's mouth
+    .dock = {37.6138, -76.2870},  // Windmill Point marina, north shore of the Rappahannock's mouth
     .dockOrientation = 1,
-    .pier = {38.3225, -76.4540},  // Solomons Harbor
+    .pier = {38.3232, -76.4530},  // Solomons Harbor, Back Creek
     .pierSeaSign = 1,
     .shoals = kShoals,
     .shoalExtra = 0,

@@ -5,7 +5,9 @@
 // Bahamas; the banks, sand bores, cuts, anchorages and place names from the
 // public charts of the Exuma Cays (NOAA/NGA 26280, 26300) and the Exuma Cays
 // Land and Sea Park's published moorings, as generally known to cruising
-// sailors, placed to about a cable (0.1 nm). Not for navigation.
+// sailors, placed to about a cable (0.1 nm) and checked against the GSHHG
+// full-resolution shoreline: lights on their cays, buoys, rocks, the dock,
+// the pier and every anchored boat in water. Not for navigation.
 // Shoal R is in area units (416 to the mile), the drying heart of each bank
 // or bore; rotation is the compass bearing of the shoal's long axis. The
 // last six shoals are the uncertain ones, drawn only on request.
@@ -52,43 +54,43 @@ constexpr RealShoalFact kShoals[] = {
 };
 
 constexpr RealRockFact kRocks[] = {
-    {{24.1780, -76.4500}, 1},  // Thunderball rocks, Staniel Cay
+    {{24.1763, -76.4482}, 1},  // Thunderball rocks, Staniel Cay
     {{24.4050, -76.6400}, 1},  // Warderick Wells, Emerald Rock
-    {{24.7420, -76.8400}, 1},  // Allan's Cay rocks
+    {{24.7395, -76.8391}, 1},  // Allan's Cay rocks
     {{23.5600, -75.8100}, 0},  // Conch Cay reef
     {{23.9210, -76.2850}, 0},  // Galliot Cut rock
     {{24.3200, -76.5300}, 1},  // Bell Island rocks
-    {{24.5200, -76.7800}, 0},  // Shroud Cay reef
+    {{24.5150, -76.7818}, 0},  // Shroud Cay reef
     {{23.7700, -76.1100}, 1},  // Adderley Cut rocks
-    {{24.0900, -76.3900}, 0},  // Dotham Cut reef
+    {{24.0908, -76.3873}, 0},  // Dotham Cut reef
     {{24.6300, -76.8500}, 1},  // Norman's Cay rocks
 };
 
 constexpr RealMarkFact kMarks[] = {
-    {{23.5650, -75.8000}, 46},  // Conch Cay light, Georgetown's western entrance
+    {{23.5587, -75.8022}, 46},  // Conch Cay light, Georgetown's western entrance
     {{23.5550, -75.7900}, 27},  // Conch Cay Cut
-    {{23.5450, -75.7800}, 26},  // Conch Cay Cut
+    {{23.5450, -75.7782}, 26},  // Conch Cay Cut
     {{23.5200, -75.7700}, 30},  // Elizabeth Harbour daybeacon
     {{23.5300, -75.7400}, 30},  // Stocking Island daybeacon
     {{24.7067, -76.8230}, 46},  // Highbourne Cay light
     {{24.8100, -76.8250}, 46},  // Ship Channel Cay light
     {{24.1700, -76.4400}, 30},  // Staniel Cay daybeacon
     {{24.3950, -76.6350}, 30},  // Warderick Wells park headquarters beacon
-    {{23.9200, -76.2900}, 46},  // Galliot Cut light
+    {{23.9227, -76.2878}, 46},  // Galliot Cut light
     {{23.7700, -76.0900}, 30},  // Adderley Cut daybeacon
     {{24.5950, -76.8150}, 30},  // Norman's Cay daybeacon
     {{24.0950, -76.3850}, 30},  // Dotham Cut daybeacon
-    {{24.4400, -76.7200}, 50},  // Hawksbill Cay tower
-    {{23.5100, -75.7700}, 51},  // Georgetown tank
+    {{24.4340, -76.7255}, 50},  // Hawksbill Cay tower
+    {{23.5083, -75.7715}, 51},  // Georgetown tank
 };
 
 constexpr RealLightFact kLights[] = {
     {{24.8100, -76.8250}, 0, "Fl 3s"},      // Ship Channel Cay
     {{24.7067, -76.8230}, 0, "Fl 5s"},      // Highbourne Cay
     {{24.1750, -76.4400}, 0, "Fl 4s"},      // Staniel Cay
-    {{23.9200, -76.2900}, 0, "Fl 6s"},      // Galliot Cut
-    {{23.5650, -75.8000}, 0, "Fl 5s 灯台"}, // Conch Cay
-    {{23.5300, -75.7400}, 1, "Fl R 4s"},    // Stocking Island
+    {{23.9227, -76.2878}, 0, "Fl 6s"},      // Galliot Cut
+    {{23.5587, -75.8022}, 0, "Fl 5s 灯台"}, // Conch Cay
+    {{23.5200, -75.7465}, 1, "Fl R 4s"},    // Stocking Island
     {{24.6200, -76.1500}, 0, "Fl 6s 灯台"}, // Eleuthera Point
     {{24.1500, -75.5100}, 0, "Fl 6s"},      // Hawks Nest Point, Cat Island
 };
@@ -139,9 +141,9 @@ constexpr RealNameFact kNames[] = {
 };
 
 // Seven bands of y, south to north; the harbour points lie off the
-// anchorages, in the water the model's coarse cays leave open.
+// anchorages, where the whole fleet swings in 8 to 60 ft.
 constexpr RealAnchorageBand kAnchorages[] = {
-    {1, 16950, 40000, {23.4781, -75.7323}, 50, 50},   // Red Shanks, Elizabeth Harbour
+    {1, 16950, 40000, {23.4756, -75.7323}, 25, 25},   // Red Shanks, Elizabeth Harbour
     {1, 12000, 16950, {23.5119, -75.7550}, 20, 24},   // Kidd Cove, Georgetown, on moorings
     {1, 7000, 12000, {23.7750, -76.0912}, 60, 60},    // Lee Stocking Island
     {1, 3000, 7000, {23.9573, -76.3351}, 50, 50},     // Little Farmer's Cay
@@ -155,16 +157,16 @@ constexpr RealAnchorageBand kAnchorages[] = {
 constexpr GeoPt kShipRoute[] = {
     {23.5064, -75.6991}, {23.5600, -75.7600}, {23.6500, -75.7900}, {23.8000, -75.8800},
     {23.9500, -75.9800}, {24.1000, -76.1000}, {24.2500, -76.2200}, {24.4000, -76.3300},
-    {24.5500, -76.4500}, {24.7000, -76.5800}, {24.8000, -76.7200}, {24.8700, -76.8600},
-    {24.9500, -77.0000}, {25.0483, -77.1359},
+    {24.5500, -76.4500}, {24.7000, -76.5800}, {24.8000, -76.7200}, {24.8700, -76.7800},
+    {24.8700, -76.8600}, {24.9500, -77.0000}, {25.0483, -77.1359},
 };
 
 }  // namespace
 
 extern const RealFacts kFacts30 = {
-    .dock = {24.1722, -76.4554},  // Staniel Cay Yacht Club, at the model's shore of the cays
+    .dock = {24.1749, -76.4440},  // Staniel Cay Yacht Club, on Staniel Cay's western waterfront
     .dockOrientation = 2,
-    .pier = {23.5150, -75.7700},  // Georgetown, Exuma Docking
+    .pier = {23.5091, -75.7714},  // Georgetown, Exuma Docking
     .pierSeaSign = 1,
     .shoals = kShoals,
     .shoalExtra = 6,
