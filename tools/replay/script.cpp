@@ -260,6 +260,7 @@ constexpr ReplayCommand kTable[] = {
     {"depth", 3, 5, DepthCommand, "depth X Y KIND [OP VALUE]"},
     {"geo", 2, 2, GeoCommand, "geo X Y"},
     {"world", 2, 2, WorldCommand, "world LAT LON"},
+    {"sail-to", 3, 3, SailTo, "sail-to LAT LON FRAMES"},
     {"nmea", 1, 1, NmeaCommand, "nmea HOST:PORT"},
     {"nmea-log", 1, 1, NmeaLogCommand, "nmea-log PATH"},
     {"ais-target", 1, 1, AisTargetCommand, "ais-target SLOT"},

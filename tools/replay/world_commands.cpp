@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -187,6 +188,31 @@ int GeoCommand(Session& s, Args a) {
     std::snprintf(line, sizeof line, "%.6f %.6f\n", g.lat, g.lon);
     *s.out << line;
     return kOk;
+}
+
+// Steers straight for a point, frame by frame, as a helmsman would; fails
+// when the boat has not come within a tenth of a mile in the frames given.
+int SailTo(Session& s, Args a) {
+    double lat = 0.0, lon = 0.0;
+    int32_t frames = 0;
+    if (!ParseDouble(a[0], lat) || !ParseDouble(a[1], lon) || !ParseInt(a[2], frames) || frames < 1)
+        return Malformed(s, "sail-to takes LAT LON FRAMES");
+    const GeoProjection* p = CurrentProjection(s);
+    if (!p) return Malformed(s, "sail-to: this area has no latitude and longitude");
+    const AreaPoint w = AreaFromLatLon(*p, {lat, lon});
+    Game& g = *s.game;
+    const double near = g.areaGrid.unitsPerMile / 10.0;
+    for (int32_t i = 0; i < frames; ++i) {
+        const double dx = w.x - g.ownBoat.x, dy = w.y - g.ownBoat.y;
+        if (std::hypot(dx, dy) < near) return kOk;
+        const int32_t h = BearingOf(Trunc(dx), Trunc(-dy));
+        g.ownBoat.heading = h;
+        g.ownBoat.headingExact = h;
+        s.step();
+    }
+    *s.err << "sail-to " << lat << " " << lon << ": not there after " << frames << " frames (at " << Trunc(g.ownBoat.x)
+           << " " << Trunc(g.ownBoat.y) << ", " << g.ownBoat.depth << " ft)\n";
+    return kExpectationFailed;
 }
 
 int WorldCommand(Session& s, Args a) {

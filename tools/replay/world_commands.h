@@ -16,5 +16,6 @@ int DepthCommand(Session& s, Args a);
 int GeoCommand(Session& s, Args a);
 // world LAT LON: the area point of a latitude and longitude.
 int WorldCommand(Session& s, Args a);
+int SailTo(Session& s, Args a);
 
 }  // namespace vel::replay
