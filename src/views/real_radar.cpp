@@ -1,6 +1,12 @@
 #include "views/real_radar.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "common/helpers.h"
+#include "views/coast_segments.h"
 
 #include "views/real_land.h"
 #include "views/real_marks.h"
@@ -51,6 +57,91 @@ void DrawRealMarkEchoes(gfx::DC& dc, const Game& g, const RadarGeometry& r, int3
             continue;
         dc.Ellipse(e.p.x - radius, e.p.y - radius, e.p.x + radius + 1, e.p.y + radius + 1);
     }
+}
+
+}  // namespace vel
+
+namespace vel {
+namespace {
+
+constexpr int32_t kBins = 720;               // half a degree each
+constexpr double kBinAngle = 2.0 * 3.14159265358979 / kBins;
+constexpr double kEchoReach = 5000.0;        // land further off gives no echo
+constexpr int32_t kJoinPixels = 6;           // neighbouring returns closer than this read as one shore
+
+// A point in the head-up frame of the scope: `right` across, `ahead` up.
+struct Headed {
+    double right, ahead;
+};
+
+int32_t BinOf(double angle) {
+    int32_t b = int32_t(std::floor(angle / kBinAngle));
+    b %= kBins;
+    return b < 0 ? b + kBins : b;
+}
+
+// Lays the segment a-b into the bins it spans, keeping on each bearing the
+// nearest range.
+void LaySegment(std::array<float, kBins>& nearest, Headed a, Headed b) {
+    int32_t from = BinOf(std::atan2(a.right, a.ahead)), to = BinOf(std::atan2(b.right, b.ahead));
+    // The shorter way round: a segment that does not pass through the boat
+    // spans less than half a turn.
+    if ((to - from + kBins) % kBins > kBins / 2) std::swap(from, to);
+    const double dx = b.right - a.right, dy = b.ahead - a.ahead;
+    for (int32_t n = 0, bin = from; n <= kBins / 2; ++n, bin = (bin + 1) % kBins) {
+        const double angle = (bin + 0.5) * kBinAngle, ux = std::sin(angle), uy = std::cos(angle);
+        const double denom = ux * dy - uy * dx;
+        // Where the bearing meets the segment; the end bins may pass just
+        // beyond its ends, which then answer for them.
+        const double along = denom != 0.0 ? std::clamp((uy * a.right - ux * a.ahead) / denom, 0.0, 1.0) : 0.0;
+        const double range = std::hypot(a.right + along * dx, a.ahead + along * dy);
+        if (range < nearest[bin]) nearest[bin] = float(range);
+        if (bin == to) break;
+    }
+}
+
+}  // namespace
+
+void DrawTrueCoastEchoes(gfx::DC& dc, const Game& g, const RadarGeometry& r, int32_t bottom) {
+    const ShoreMap& m = g.shoreMap;
+    if (!m.table) return;
+    const double bx = g.ownBoat.cellX, by = g.ownBoat.cellY;
+    const double perPixel = std::max(1, r.range) * 0.9;  // units per pixel
+    // Range to the face's farthest corner.
+    const double wide = std::max(r.cx - r.left, r.right - r.cx), tall = std::max(r.cy - r.top, bottom - r.cy);
+    const double reach = std::min(kEchoReach, std::hypot(wide, tall) * perPixel);
+    std::vector<int32_t> segments;
+    CoastSegmentsNear(m, bx, by, reach, segments);
+    std::array<float, kBins> nearest;
+    nearest.fill(float(reach));
+    const double h = g.viewState.eyeHeading * kDegToRad, sh = std::sin(h), ch = std::cos(h);
+    const auto headed = [&](double x, double y) {
+        const double east = x - bx, north = by - y;
+        return Headed{east * ch - north * sh, east * sh + north * ch};
+    };
+    for (int32_t k : segments) {
+        const CoastSegment s = SegmentOf(*m.table, k);
+        if (FacesPoint(s, bx, by)) LaySegment(nearest, headed(s.ax, s.ay), headed(s.bx, s.by));
+    }
+    // Neighbouring returns at nearly the same range join into one line.
+    std::vector<gfx::Point> line;
+    const auto flush = [&] {
+        if (line.size() == 1) line.push_back(line.front());
+        if (!line.empty()) dc.Polyline(line.data(), int(line.size()));
+        line.clear();
+    };
+    for (int32_t bin = 0; bin < kBins; ++bin) {
+        const double range = nearest[bin];
+        if (range >= reach) {
+            flush();
+            continue;
+        }
+        const double angle = (bin + 0.5) * kBinAngle, px = range / perPixel;
+        const gfx::Point p{r.cx + int32_t(std::lround(px * std::sin(angle))), r.cy - int32_t(std::lround(px * std::cos(angle)))};
+        if (!line.empty() && std::abs(p.x - line.back().x) + std::abs(p.y - line.back().y) > kJoinPixels) flush();
+        line.push_back(p);
+    }
+    flush();
 }
 
 }  // namespace vel
