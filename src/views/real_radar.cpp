@@ -80,9 +80,15 @@ int32_t BinOf(double angle) {
     return b < 0 ? b + kBins : b;
 }
 
-// Lays the segment a-b into the bins it spans, keeping on each bearing the
-// nearest range.
-void LaySegment(std::array<float, kBins>& nearest, Headed a, Headed b) {
+// Lays segment k, from a to b, into the bins it spans, keeping on each
+// bearing the nearest range.
+// Per bearing, the nearest return and the segment that gave it.
+struct Returns {
+    std::array<float, kBins> range;
+    std::array<int32_t, kBins> segment;
+};
+
+void LaySegment(Returns& nearest, int32_t k, Headed a, Headed b) {
     int32_t from = BinOf(std::atan2(a.right, a.ahead)), to = BinOf(std::atan2(b.right, b.ahead));
     // The shorter way round: a segment that does not pass through the boat
     // spans less than half a turn.
@@ -95,7 +101,7 @@ void LaySegment(std::array<float, kBins>& nearest, Headed a, Headed b) {
         // beyond its ends, which then answer for them.
         const double along = denom != 0.0 ? std::clamp((uy * a.right - ux * a.ahead) / denom, 0.0, 1.0) : 0.0;
         const double range = std::hypot(a.right + along * dx, a.ahead + along * dy);
-        if (range < nearest[bin]) nearest[bin] = float(range);
+        if (range < nearest.range[bin]) nearest.range[bin] = float(range), nearest.segment[bin] = k;
         if (bin == to) break;
     }
 }
@@ -112,8 +118,9 @@ void DrawTrueCoastEchoes(gfx::DC& dc, const Game& g, const RadarGeometry& r, int
     const double reach = std::min(kEchoReach, std::hypot(wide, tall) * perPixel);
     std::vector<int32_t> segments;
     CoastSegmentsNear(m, bx, by, reach, segments);
-    std::array<float, kBins> nearest;
-    nearest.fill(float(reach));
+    Returns nearest;
+    nearest.range.fill(float(reach));
+    nearest.segment.fill(-2);
     const double h = g.viewState.eyeHeading * kDegToRad, sh = std::sin(h), ch = std::cos(h);
     const auto headed = [&](double x, double y) {
         const double east = x - bx, north = by - y;
@@ -121,25 +128,31 @@ void DrawTrueCoastEchoes(gfx::DC& dc, const Game& g, const RadarGeometry& r, int
     };
     for (int32_t k : segments) {
         const CoastSegment s = SegmentOf(*m.table, k);
-        if (FacesPoint(s, bx, by)) LaySegment(nearest, headed(s.ax, s.ay), headed(s.bx, s.by));
+        if (FacesPoint(s, bx, by)) LaySegment(nearest, k, headed(s.ax, s.ay), headed(s.bx, s.by));
     }
-    // Neighbouring returns at nearly the same range join into one line.
+    // Returns from one shore, or near each other on the scope, join into
+    // one line; where a nearer shore ends the line breaks.
     std::vector<gfx::Point> line;
     const auto flush = [&] {
-        if (line.size() == 1) line.push_back(line.front());
+        if (line.size() == 1) line.push_back({line.front().x + 1, line.front().y});
         if (!line.empty()) dc.Polyline(line.data(), int(line.size()));
         line.clear();
     };
+    int32_t previous = -2;
     for (int32_t bin = 0; bin < kBins; ++bin) {
-        const double range = nearest[bin];
-        if (range >= reach) {
+        const int32_t k = nearest.segment[bin];
+        if (k < 0) {
             flush();
+            previous = -2;
             continue;
         }
-        const double angle = (bin + 0.5) * kBinAngle, px = range / perPixel;
+        const double angle = (bin + 0.5) * kBinAngle, px = nearest.range[bin] / perPixel;
         const gfx::Point p{r.cx + int32_t(std::lround(px * std::sin(angle))), r.cy - int32_t(std::lround(px * std::cos(angle)))};
-        if (!line.empty() && std::abs(p.x - line.back().x) + std::abs(p.y - line.back().y) > kJoinPixels) flush();
+        const bool sameShore = std::abs(k - previous) <= 1;
+        if (!line.empty() && !sameShore && std::abs(p.x - line.back().x) + std::abs(p.y - line.back().y) > kJoinPixels)
+            flush();
         line.push_back(p);
+        previous = k;
     }
     flush();
 }
