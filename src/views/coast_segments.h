@@ -18,9 +18,17 @@ inline CoastSegment SegmentOf(const TrueShoreTable& t, int32_t k) {
     return {double(t.xy[2 * k]), double(t.xy[2 * k + 1]), double(t.xy[2 * k + 2]), double(t.xy[2 * k + 3])};
 }
 
-// The segments of the coast cells that reach within `radius` of (x, y),
-// each once, in rising order (neighbours along a ring stay neighbours).
-void CoastSegmentsNear(const ShoreMap& m, double x, double y, double radius, std::vector<int32_t>& out);
+// Where to look: within `radius` of (x, y) and, when `halfAngle` (radians)
+// is below a half turn, within that angle either side of the direction
+// (dirX, dirY), a unit vector with y south.
+struct CoastWindow {
+    double x, y, radius;
+    double dirX = 0.0, dirY = -1.0, halfAngle = 4.0;
+};
+
+// The segments of the coast cells that reach into the window, each once, in
+// rising order (neighbours along a ring stay neighbours).
+void CoastSegmentsNear(const ShoreMap& m, const CoastWindow& w, std::vector<int32_t>& out);
 
 // Whether (px, py) lies on the water side of the segment, so that its face is
 // seen from there. The tables keep land on one side of every ring: to the

@@ -67,12 +67,26 @@ namespace {
 constexpr int32_t kBins = 720;               // half a degree each
 constexpr double kBinAngle = 2.0 * 3.14159265358979 / kBins;
 constexpr double kEchoReach = 5000.0;        // land further off gives no echo
+constexpr int32_t kStepPixels = 4;           // the echo pen's width
 constexpr int32_t kJoinPixels = 6;           // neighbouring returns closer than this read as one shore
 
 // A point in the head-up frame of the scope: `right` across, `ahead` up.
 struct Headed {
     double right, ahead;
 };
+
+// Each bin's bearing (its middle), as a unit vector across and ahead.
+struct BinRays {
+    std::array<double, kBins> across, ahead;
+};
+const BinRays& Rays() {
+    static const BinRays rays = [] {
+        BinRays r{};
+        for (int32_t b = 0; b < kBins; ++b) r.across[b] = std::sin((b + 0.5) * kBinAngle), r.ahead[b] = std::cos((b + 0.5) * kBinAngle);
+        return r;
+    }();
+    return rays;
+}
 
 int32_t BinOf(double angle) {
     int32_t b = int32_t(std::floor(angle / kBinAngle));
@@ -94,13 +108,14 @@ void LaySegment(Returns& nearest, int32_t k, Headed a, Headed b) {
     // spans less than half a turn.
     if ((to - from + kBins) % kBins > kBins / 2) std::swap(from, to);
     const double dx = b.right - a.right, dy = b.ahead - a.ahead;
+    const BinRays& rays = Rays();
     for (int32_t n = 0, bin = from; n <= kBins / 2; ++n, bin = (bin + 1) % kBins) {
-        const double angle = (bin + 0.5) * kBinAngle, ux = std::sin(angle), uy = std::cos(angle);
+        const double ux = rays.across[bin], uy = rays.ahead[bin];
         const double denom = ux * dy - uy * dx;
         // Where the bearing meets the segment; the end bins may pass just
         // beyond its ends, which then answer for them.
         const double along = denom != 0.0 ? std::clamp((uy * a.right - ux * a.ahead) / denom, 0.0, 1.0) : 0.0;
-        const double range = std::hypot(a.right + along * dx, a.ahead + along * dy);
+        const double x = a.right + along * dx, y = a.ahead + along * dy, range = std::sqrt(x * x + y * y);
         if (range < nearest.range[bin]) nearest.range[bin] = float(range), nearest.segment[bin] = k;
         if (bin == to) break;
     }
@@ -117,7 +132,7 @@ void DrawTrueCoastEchoes(gfx::DC& dc, const Game& g, const RadarGeometry& r, int
     const double wide = std::max(r.cx - r.left, r.right - r.cx), tall = std::max(r.cy - r.top, bottom - r.cy);
     const double reach = std::min(kEchoReach, std::hypot(wide, tall) * perPixel);
     std::vector<int32_t> segments;
-    CoastSegmentsNear(m, bx, by, reach, segments);
+    CoastSegmentsNear(m, {bx, by, reach}, segments);
     Returns nearest;
     nearest.range.fill(float(reach));
     nearest.segment.fill(-2);
@@ -132,11 +147,17 @@ void DrawTrueCoastEchoes(gfx::DC& dc, const Game& g, const RadarGeometry& r, int
     }
     // Returns from one shore, or near each other on the scope, join into
     // one line; where a nearer shore ends the line breaks.
+    // The pen is several pixels wide: points closer than that add nothing
+    // but cost, so the line keeps every few and its last.
     std::vector<gfx::Point> line;
+    gfx::Point skipped{};
+    bool pending = false;
     const auto flush = [&] {
+        if (pending) line.push_back(skipped);
         if (line.size() == 1) line.push_back({line.front().x + 1, line.front().y});
         if (!line.empty()) dc.Polyline(line.data(), int(line.size()));
         line.clear();
+        pending = false;
     };
     int32_t previous = -2;
     for (int32_t bin = 0; bin < kBins; ++bin) {
@@ -146,13 +167,19 @@ void DrawTrueCoastEchoes(gfx::DC& dc, const Game& g, const RadarGeometry& r, int
             previous = -2;
             continue;
         }
-        const double angle = (bin + 0.5) * kBinAngle, px = nearest.range[bin] / perPixel;
-        const gfx::Point p{r.cx + int32_t(std::lround(px * std::sin(angle))), r.cy - int32_t(std::lround(px * std::cos(angle)))};
+        const double px = nearest.range[bin] / perPixel;
+        const gfx::Point p{r.cx + int32_t(std::lround(px * Rays().across[bin])), r.cy - int32_t(std::lround(px * Rays().ahead[bin]))};
         const bool sameShore = std::abs(k - previous) <= 1;
-        if (!line.empty() && !sameShore && std::abs(p.x - line.back().x) + std::abs(p.y - line.back().y) > kJoinPixels)
-            flush();
-        line.push_back(p);
+        const gfx::Point last = pending ? skipped : line.empty() ? p : line.back();
+        if (!line.empty() && !sameShore && std::abs(p.x - last.x) + std::abs(p.y - last.y) > kJoinPixels) flush();
         previous = k;
+        if (!line.empty() && std::max(std::abs(p.x - line.back().x), std::abs(p.y - line.back().y)) < kStepPixels) {
+            skipped = p;
+            pending = true;
+            continue;
+        }
+        line.push_back(p);
+        pending = false;
     }
     flush();
 }
