@@ -1,6 +1,8 @@
 // One running frame: the tick, the sailing view and the control panel, as
 // the window would draw it, at the two common display sizes, in open water
 // and in the anchorage among the anchored fleet; and among Maine's islands.
+// Then the sailing view alone and the radar alone at 1150 x 729, close to
+// the true coast of each area that has one, beside a generated area.
 #include <benchmark/benchmark.h>
 
 #include <initializer_list>
@@ -8,8 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "app/frame.h"
+#include "gfx/dc.h"
 #include "replay/script.h"
 #include "shell/ais.h"
+#include "views/radar.h"
+#include "views/sailing_view.h"
 
 namespace {
 
@@ -110,6 +116,57 @@ BENCHMARK(CollectAisMessage);
 
 void ExumasNmea1024(benchmark::State& st) { ExumasTraffic(st, false); }
 void ExumasNmeaAis1024(benchmark::State& st) { ExumasTraffic(st, true); }
+// Off a coast, looking along or across it; x, y and heading of the boat.
+// An empty area is the generated coast, in its anchorage under the shore.
+struct CoastPlace {
+    const char* name;
+    const char* area;
+    double x, y;
+    int heading;
+};
+constexpr CoastPlace kCoastPlaces[] = {
+    {"Generated", "", 0, 0, 0},
+    {"MaineIslands", "32971", -1885, 734, 30},       // Penobscot Bay, up the bay
+    {"MaineVinalhaven", "32971", -1650, 700, 80},    // close under its shore
+    {"SouthernNewEngland", "32973", 712, -2137, 0},  // Newport's harbour mouth
+    {"Chesapeake", "32972", 358, -7235, 270},        // off Annapolis
+    {"Exumas", "32975", -3005, -74, 90},             // on the bank among the cays
+    {"FloridaBahamas", "32967", -7582, 10772, 90},   // west of Bimini
+    {"MaineNovaScotia", "32969", -22773, -7869, 0},  // off Mount Desert
+};
+
+void CoastDrawing(benchmark::State& state, const CoastPlace& p, bool radar) {
+    Session s;
+    StartSailing(s, 1150, 768, p.area);
+    Run(s, {"weather", "clear"});
+    Run(s, {"set", "ScreenState.radarOn", "1"});
+    const vel::AreaGrid& a = s.game->areaGrid;
+    const bool generated = p.area[0] == '\0';
+    Run(s, {"set", "OwnBoat.heading", std::to_string(p.heading)});
+    Run(s, {"set", "OwnBoat.headingExact", std::to_string(p.heading)});
+    Place(s, generated ? a.harbourX + 120.0 : p.x, generated ? a.harbourY + 80.0 : p.y);
+    vel::Game& g = *s.game;
+    const vel::ScreenState& sc = g.screenState;
+    vel::gfx::Palette palette{sc.fullHeight};
+    vel::gfx::Surface surface(sc.width, sc.height);
+    vel::gfx::DC dc(surface, palette, vel::gfx::FontPixelSizeFor(sc.fullHeight));
+    const int radarTop = static_cast<int>(sc.heightD * 0.48), radarRight = static_cast<int>(sc.widthD * 0.329);
+    for (auto _ : state) {
+        if (radar) vel::drawRadar(dc, g, 0, radarTop, radarRight, sc.height);
+        else vel::drawSailingView(dc, g, 0, 0, sc.width, sc.panelTop);
+    }
+    state.SetLabel(std::to_string(sc.width) + "x" + std::to_string(sc.height));
+}
+
+const bool kCoastRegistered = [] {
+    for (const CoastPlace& p : kCoastPlaces) {
+        benchmark::RegisterBenchmark((std::string("CoastView/") + p.name).c_str(), CoastDrawing, p, false)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((std::string("CoastRadar/") + p.name).c_str(), CoastDrawing, p, true)
+            ->Unit(benchmark::kMicrosecond);
+    }
+    return true;
+}();
 
 BENCHMARK(MaineIslands1150)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ExumasNmea1024)->Unit(benchmark::kMicrosecond);

@@ -65,6 +65,7 @@ void drawIsland(gfx::DC& dc, Game& g, int32_t i) {
     const AreaGrid& a = g.areaGrid;
     if (i < 1 || i >= static_cast<int32_t>(a.islandX.size()) || a.islandRadius[i] <= 0) return;
     if (a.isLandmass[i] == 1) return;  // the passage coast pass draws those
+    if (!GeneratedArea(g) && g.shoreMap.table) return;  // the true coast stands instead
     const int32_t upm = a.unitsPerMile > 0 ? a.unitsPerMile : 300;
     if (DistanceTenths(g.ownBoat.x, g.ownBoat.y, a.islandX[i], a.islandY[i], upm) > kDrawLimitTenths) return;
     projectPoint(g, kIslandSlot, a.islandX[i], a.islandY[i], kProjectShore);

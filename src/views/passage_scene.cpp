@@ -161,7 +161,7 @@ double NearestVertex(const Game& g, int32_t i) {
 }  // namespace
 
 void drawPassageCoasts(gfx::DC& dc, Game& g) {
-    if (!Passage(g)) return;
+    if (!Passage(g) || g.shoreMap.table) return;
     std::array<int32_t, kIslandSlots> slots{};
     const int32_t n = Landmasses(g.areaGrid, slots);
     // The farthest coast first, so that a nearer one stands in front of it.
@@ -187,7 +187,7 @@ void drawPassageLandmarks(gfx::DC& dc, Game& g) {
 
 void drawPassageReefs(gfx::DC& dc, Game& g) {
     const AreaGrid& a = g.areaGrid;
-    if (!Passage(g) || a.region != 5) return;
+    if (!Passage(g) || a.region != 5 || g.shoreMap.table) return;
     const int32_t last = std::clamp(a.islandCount, 0, kIslandSlots - 1);
     for (int32_t i = kFirstReef; i <= last; ++i)
         if (a.isLandmass[i] == 0) drawIsland(dc, g, i);

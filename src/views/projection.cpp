@@ -36,24 +36,32 @@ void updateViewHeading(Game& g) {
     if (v.lookOffset > 360 || v.lookOffset < -360) v.lookOffset = 0;
 }
 
-double eyeBearing(Game& g, double x, double y) {
-    const double h = g.viewState.eyeHeading * kDegToRad;
-    const double eyeX = g.ownBoat.x - kEyeBehind * std::sin(h);
-    const double eyeY = g.ownBoat.y + kEyeBehind * std::cos(h);
-    const double dx = x - eyeX;
-    const double dn = eyeY - y;
+Projector::Projector(Game& g) : g_(g) {
+    heading_ = g.viewState.eyeHeading * kDegToRad;
+    eyeX_ = g.ownBoat.x - kEyeBehind * std::sin(heading_);
+    eyeY_ = g.ownBoat.y + kEyeBehind * std::cos(heading_);
+}
+
+double Projector::bearing(double x, double y) {
+    const double dx = x - eyeX_;
+    const double dn = eyeY_ - y;
     const double d2 = dx * dx + dn * dn;
-    Projection& p = g.projection;
+    Projection& p = g_.projection;
     p.distance = d2 <= 0.0 ? 0.0 : d2 >= 2.5e9 ? 50000.0 : std::sqrt(d2);
-    double rel = std::atan2(dx, dn) - h;
+    double rel = std::atan2(dx, dn) - heading_;
     if (rel > kHalfTurn) rel -= kTurn;
     else if (rel < -kHalfTurn) rel += kTurn;
     p.relBearing = Trunc(rel * kRadToDeg);
     return rel;
 }
 
-void projectPointD(Game& g, int32_t slot, double x, double y, int32_t kind) {
-    const double r = eyeBearing(g, x, y);
+double eyeBearing(Game& g, double x, double y) { return Projector(g).bearing(x, y); }
+
+void projectPointD(Game& g, int32_t slot, double x, double y, int32_t kind) { Projector(g).project(slot, x, y, kind); }
+
+void Projector::project(int32_t slot, double x, double y, int32_t kind) {
+    Game& g = g_;
+    const double r = bearing(x, y);
     Projection& p = g.projection;
     const ScreenState& s = g.screenState;
     const int32_t rb = p.relBearing;

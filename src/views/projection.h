@@ -26,6 +26,20 @@ double eyeBearing(Game& g, double x, double y);
 void projectPoint(Game& g, int32_t slot, int32_t x, int32_t y, int32_t kind);
 void projectPointD(Game& g, int32_t slot, double x, double y, int32_t kind);
 
+// The same projection for many points under one camera: the eye's place and
+// heading are worked out once.
+class Projector {
+public:
+    explicit Projector(Game& g);
+    void project(int32_t slot, double x, double y, int32_t kind);
+    // As eyeBearing.
+    double bearing(double x, double y);
+
+private:
+    Game& g_;
+    double heading_, eyeX_, eyeY_;
+};
+
 // Size factor of a shape whose base stands on the given screen row.
 double depthScale(const Game& g, int32_t row);
 

@@ -29,6 +29,7 @@ constexpr int32_t kFirstShipSlot = 35, kLastShipSlot = 39;
 constexpr int32_t kFirstAnchoredSlot = 40, kLastAnchoredSlot = 49, kOwnBoatSlot = 41;
 constexpr int32_t kLastFixedObjectSlot = 34;
 constexpr int32_t kButtonHeight = 17;
+constexpr int32_t kReadoutRow = 40;  // below the inset's top
 constexpr gfx::Color kGreen = gfx::Rgb(0, 255, 0);
 
 using Echo = RadarEcho;
@@ -295,27 +296,35 @@ void drawRadar(gfx::DC& dc, Game& g, int32_t left, int32_t top, int32_t right, i
     }
     const bool mono = g.viewState.monochrome == 1;
     const int32_t range = std::clamp(g.radarState.range, kRadarRangeMin, kRadarRangeMax);
-    const Scope sc{g, (left + right) / 2, (3 * top + 4 * bottom) / 7, range, left, top, right, bottom};
+    // The inset's lettering is a size smaller, so the readout fits its width.
+    const int32_t font = dc.FontPixelSize();
+    dc.SetFontPixelSize(std::max(9, font * 6 / 7));
+    // Echoes keep to the face below the buttons and the readout.
+    const int32_t faceTop = top + kReadoutRow + dc.LineHeight() + 2;
+    const Scope sc{g, (left + right) / 2, (3 * top + 4 * bottom) / 7, range, left, faceTop, right, bottom};
     const int32_t r = RadarDotRadius(range);
 
+    dc.ClipRect(left, faceTop, right, bottom);
     SelectEchoPen(dc, mono, range);
-    CoastEchoes(dc, sc);
-    IslandEchoes(dc, sc);
-    DrawRealCoastEchoes(dc, g, sc.geometry());
+    if (g.shoreMap.table) {
+        DrawTrueCoastEchoes(dc, g, sc.geometry(), std::min(bottom, g.screenState.height));
+    } else {
+        CoastEchoes(dc, sc);
+        IslandEchoes(dc, sc);
+        DrawRealCoastEchoes(dc, g, sc.geometry());
+    }
     SelectDotInk(dc, mono);
     PassageRockEchoes(dc, sc, r);
     ObjectEchoes(dc, sc, r);
     DrawRealMarkEchoes(dc, g, sc.geometry(), r);
     VesselEchoes(dc, sc, r);
+    dc.ClipRect(left, top, right, bottom);
 
     Markers(dc, g, sc, mono);
-    // The inset's lettering is a size smaller, so the readout fits its width.
-    const int32_t font = dc.FontPixelSize();
-    dc.SetFontPixelSize(std::max(9, font * 6 / 7));
     Buttons(dc, g, left, top, right);
     dc.SetBkMode(gfx::BkMode::Transparent);
     dc.SetTextColor(mono ? gfx::kWhite : kGreen);
-    dc.TextOut(left + 4, top + 40, RadarReadout(g));
+    dc.TextOut(left + 4, top + kReadoutRow, RadarReadout(g));
     dc.SetFontPixelSize(font);
     dc.ReleaseClip();
 }

@@ -15,6 +15,7 @@
 #include "views/real_marks.h"
 #include "views/scene.h"
 #include "views/shore.h"
+#include "world/depth_facts.h"
 #include "world/geo.h"
 #include "world/real_terrain.h"
 
@@ -26,6 +27,7 @@ constexpr int32_t kOutlineSlot = 700;  // outline point k projects into 700 + k
 constexpr int32_t kShoreSlot = 300;    // profile point i into 300 + i
 constexpr double kDrawLimitTenths = 150.0;
 constexpr double kShoalLimitTenths = 40.0;  // flat water marks vanish sooner
+constexpr double kShoalMaxMiles = 3.0;      // wider shallows are banks
 constexpr double kDockLimitTenths = 40.0;
 constexpr int32_t kMarkLimitBearing = 40;
 
@@ -174,6 +176,20 @@ void DrawProfile(gfx::DC& dc, Game& g, const ShoreProfile& p) {
     }
 }
 
+// ---- Shoals -------------------------------------------------------------------
+
+// Maine's shoals are ledges that bare at low water; elsewhere the water
+// pales over sand.
+void FillShoal(gfx::DC& dc, Game& g, const WorldPoint* pts, int32_t n) {
+    const std::vector<gfx::Point> shape = projectClippedPolygon(g, pts, n);
+    if (shape.size() < 3) return;
+    const bool ledge = g.areaGrid.areaCode == 20 && 2 * g.tideState.height < 10 * g.tideState.range;
+    dc.SelectStockPen(gfx::Stock::Null);
+    if (Monochrome(g)) dc.SelectBrush(pal::kLightGrey);
+    else dc.SelectBrush(ledge ? pal::kGrey63 : Exumas(g) ? pal::kSkySafe : pal::kSurfBrush);
+    dc.Polygon(shape.data(), static_cast<int>(shape.size()));
+}
+
 // ---- The dock --------------------------------------------------------------
 
 void DrawDock(gfx::DC& dc, Game& g) {
@@ -273,7 +289,7 @@ void drawExumasBankBand(gfx::DC& dc, Game& g) {
 }
 
 void drawRealFarLand(gfx::DC& dc, Game& g) {
-    if (!RealArea(g)) return;
+    if (!RealArea(g) || g.shoreMap.table) return;
     ShoreProfile profiles[2];
     const int32_t n = ShoreProfiles(g.areaGrid, profiles);
     for (int32_t k = 0; k < n; ++k) DrawProfile(dc, g, profiles[k]);
@@ -315,24 +331,46 @@ void drawRealShoal(gfx::DC& dc, Game& g, int32_t i) {
     std::array<WorldPoint, kRealOutlinePoints - 1> water{};
     for (int32_t k = 0; k + 1 < kRealOutlinePoints; ++k)
         water[k] = {double(a.shoalOutline[i][k][0]), double(a.shoalOutline[i][k][1])};
-    const std::vector<gfx::Point> shape = projectClippedPolygon(g, water.data(), kRealOutlinePoints - 1);
-    if (shape.size() < 3) return;
-    // Maine's shoals are ledges that bare at low water; elsewhere the water
-    // pales over sand.
-    const bool ledge = a.areaCode == 20 && 2 * g.tideState.height < 10 * g.tideState.range;
-    dc.SelectStockPen(gfx::Stock::Null);
-    if (Monochrome(g)) dc.SelectBrush(pal::kLightGrey);
-    else dc.SelectBrush(ledge ? pal::kGrey63 : Exumas(g) ? pal::kSkySafe : pal::kSurfBrush);
-    dc.Polygon(shape.data(), static_cast<int>(shape.size()));
+    FillShoal(dc, g, water.data(), kRealOutlinePoints - 1);
+}
+
+void drawRealShoals(gfx::DC& dc, Game& g) {
+    if (!RealArea(g)) return;
+    if (!g.shoreMap.table) {
+        for (int32_t i = 1; i <= ChartedShoalCount(g.areaGrid); ++i) drawRealShoal(dc, g, i);
+        return;
+    }
+    if (!ByDay(g) || Fog(g)) return;
+    // The charted shoals of the true waters; the wide banks are the sea's own
+    // colour.
+    constexpr int32_t kSides = 24;
+    std::vector<WorldPoint> water;
+    for (const ProjectedFact& q : g.shoreMap.facts) {
+        if (!IsPaleShoal(q) || static_cast<DepthShape>(q.shape) == DepthShape::Corridor) continue;
+        const double size = std::hypot(q.maxX - q.minX, q.maxY - q.minY);
+        if (size > kShoalMaxMiles * UnitsPerMile(g)) continue;
+        const double mx = 0.5 * (q.minX + q.maxX), my = 0.5 * (q.minY + q.maxY);
+        if (TenthsFromBoat(g, mx, my) - 5.0 * size / UnitsPerMile(g) > kShoalLimitTenths) continue;
+        water.clear();
+        if (static_cast<DepthShape>(q.shape) == DepthShape::Circle) {
+            for (int32_t k = 0; k < kSides; ++k) {
+                const double t = k * 2.0 * 3.14159265358979 / kSides;
+                water.push_back({q.xy[0] + q.reach * std::cos(t), q.xy[1] + q.reach * std::sin(t)});
+            }
+        } else {
+            for (std::size_t k = 0; k + 1 < q.xy.size(); k += 2) water.push_back({q.xy[k], q.xy[k + 1]});
+        }
+        FillShoal(dc, g, water.data(), static_cast<int32_t>(water.size()));
+    }
 }
 
 void drawRealAreaFeatures(gfx::DC& dc, Game& g) {
     if (!RealArea(g)) return;
     const AreaGrid& a = g.areaGrid;
-    for (int32_t i = 1; i <= ChartedShoalCount(a); ++i) drawRealShoal(dc, g, i);
-    // Islands far to near, so the nearer covers the farther.
+    // Islands far to near, so the nearer covers the farther; the true coast
+    // draws them where the area has it.
     std::vector<std::pair<double, int32_t>> order;
-    for (int32_t i = 1; i <= ChartedIslandCount(a); ++i)
+    for (int32_t i = 1; i <= ChartedIslandCount(a) && !g.shoreMap.table; ++i)
         if (IslandDrawn(a, i)) order.push_back({-TenthsFromBoat(g, a.realIslandX[i], a.realIslandY[i]), i});
     std::sort(order.begin(), order.end());
     for (const auto& [d, i] : order) drawRealIsland(dc, g, i);

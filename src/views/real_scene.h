@@ -18,7 +18,9 @@ int32_t RealSeaBrush(const Game& g, int32_t brush);
 void drawExumasBankBand(gfx::DC& dc, Game& g);
 // The mainland of each real area behind its shore profiles.
 void drawRealFarLand(gfx::DC& dc, Game& g);
-// Shoals, islands far to near, the dock and the mark list.
+// The charted shoals, pale on the water; drawn before the land.
+void drawRealShoals(gfx::DC& dc, Game& g);
+// Islands far to near (without the true coast), the dock and the mark list.
 void drawRealAreaFeatures(gfx::DC& dc, Game& g);
 
 // Maine's summer anchorage full of boats, seen within two miles of it.

@@ -1,6 +1,7 @@
 #include "views/sailing_view.h"
 
 #include "views/boat_drawer.h"
+#include "views/coast_scene.h"
 #include "views/compass.h"
 #include "views/island_drawer.h"
 #include "views/objects.h"
@@ -58,7 +59,9 @@ void drawSailingView(gfx::DC& dc, Game& g, int32_t left, int32_t top, int32_t ri
     drawSkyObjects(dc, g, view);
     drawFarHills(dc, g);
     drawRoundRocks(dc, g);
+    drawRealShoals(dc, g);
     drawRealFarLand(dc, g);
+    drawTrueCoast(dc, g);
 
     // The land and what stands on it, then everything afloat, far to near.
     drawShoreBands(dc, g);
