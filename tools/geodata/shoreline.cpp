@@ -7,9 +7,8 @@
 #include <stdexcept>
 
 namespace vel::geodata {
-namespace {
 
-std::string Run(const std::string& cmd) {
+std::string RunCommand(const std::string& cmd) {
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(cmd.c_str(), "r"), pclose);
     if (!pipe) throw std::runtime_error("cannot run: " + cmd);
     std::string out;
@@ -19,6 +18,8 @@ std::string Run(const std::string& cmd) {
     if (pclose(pipe.release()) != 0) throw std::runtime_error("failed (is gmt with gmt-gshhg-full installed?): " + cmd);
     return out;
 }
+
+namespace {
 
 std::string Box(const GeoBox& b) {
     char s[128];
@@ -34,7 +35,7 @@ std::vector<Shoreline> ReadShorelines(const GeoBox& box, const GeoProjection& p,
     // gmt connect joins the pieces that the data set cuts at its bins.
     const std::string text =
         // GMT leaves a history file in its working folder: not in the tree.
-        Run("cd \"${TMPDIR:-/tmp}\" && gmt coast " + Box(box) + " -Df " + (allLevels ? "-A0/1/4" : "-A0/1/1") + " -W -M | gmt connect -T0.00001 2>/dev/null");
+        RunCommand("cd \"${TMPDIR:-/tmp}\" && gmt coast " + Box(box) + " -Df " + (allLevels ? "-A0/1/4" : "-A0/1/1") + " -W -M | gmt connect -T0.00001 2>/dev/null");
     std::vector<Shoreline> lines;
     std::istringstream in(text);
     std::string row;
@@ -64,7 +65,7 @@ std::vector<Shoreline> Longest(std::vector<Shoreline> lines, std::size_t minPoin
 }
 
 std::string DataSourceLine() {
-    std::string v = Run("gmt --version");
+    std::string v = RunCommand("gmt --version");
     while (!v.empty() && (v.back() == '\n' || v.back() == '\r')) v.pop_back();
     return "GSHHG 2.3.7 full resolution (binned_GSHHS_f.nc, Debian gmt-gshhg-full) read with GMT " + v;
 }

@@ -28,6 +28,10 @@ std::vector<Shoreline> ReadShorelines(const GeoBox& box, const GeoProjection& p,
 // Shorelines of at least `minPoints` points, longest first.
 std::vector<Shoreline> Longest(std::vector<Shoreline> lines, std::size_t minPoints);
 
+// The standard output of a shell command; throws std::runtime_error, naming
+// GMT's data set, when it fails.
+std::string RunCommand(const std::string& cmd);
+
 // The GMT version and GSHHG file the data came from, for generated headers.
 std::string DataSourceLine();
 

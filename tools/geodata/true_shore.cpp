@@ -83,16 +83,6 @@ std::vector<AreaPoint> BoxPoints(const ShoreBox& b) {
             {double(b.x0), double(b.y1)}, {double(b.x0), double(b.y0)}};
 }
 
-std::string RunText(const std::string& cmd) {
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(cmd.c_str(), "r"), pclose);
-    if (!pipe) throw std::runtime_error("cannot run: " + cmd);
-    std::string out;
-    char buf[65536];
-    std::size_t n;
-    while ((n = fread(buf, 1, sizeof buf, pipe.get())) > 0) out.append(buf, n);
-    if (pclose(pipe.release()) != 0) throw std::runtime_error("failed (is gmt with gmt-gshhg-full installed?): " + cmd);
-    return out;
-}
 
 // Which of the points lie on land (GSHHG levels 1 and 3), asked of GMT in one
 // call: rows carry their index through.
@@ -108,7 +98,7 @@ std::vector<bool> OnLand(const std::vector<LatLon>& pts) {
     }
     std::string text;
     try {
-        text = RunText(std::string("cd \"${TMPDIR:-/tmp}\" && gmt select ") + name + " -Df -Ns/k/s/k/s -fg");
+        text = RunCommand(std::string("cd \"${TMPDIR:-/tmp}\" && gmt select ") + name + " -Df -Ns/k/s/k/s -fg");
     } catch (...) {
         std::remove(name);
         throw;
