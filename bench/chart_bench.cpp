@@ -11,6 +11,7 @@
 #include "gfx/dc.h"
 #include "views/chart.h"
 #include "views/minichart.h"
+#include "views/place_labels.h"
 #include "views/radar.h"
 #include "world/cruise_start.h"
 
@@ -112,6 +113,7 @@ struct PassageScene {
     gfx::Palette palette{768};
     std::unique_ptr<gfx::Surface> surface;
     std::unique_ptr<gfx::DC> dc;
+    gfx::TextWidthCache widths;  // as the frame driver keeps them
 
     PassageScene(int32_t areaCode, bool currents) {
         ScreenState& s = g->screenState;
@@ -129,6 +131,7 @@ struct PassageScene {
         g->chartView.showCurrents = currents ? 1 : 0;
         surface = std::make_unique<gfx::Surface>(s.width, s.height);
         dc = std::make_unique<gfx::DC>(*surface, palette, gfx::FontPixelSizeFor(768));
+        dc->UseWidthCache(&widths);
     }
 };
 
@@ -157,6 +160,39 @@ BENCHMARK(BM_RealChartWholeArea)
     ->Args({20, 0})
     ->Args({30, 0})
     ->Args({11, 1})
+    ->Unit(benchmark::kMicrosecond);
+
+// The label placer alone (asking, measuring and placing every label) on
+// the whole chart of a generated coast and of the real areas, at the
+// whole-area zoom and zoomed in to where the lights' characteristics show,
+// about the start's harbour.
+void BM_ChartLabels(benchmark::State& state) {
+    const int32_t area = static_cast<int32_t>(state.range(0));
+    PassageScene sc(area, false);
+    ChartView& c = sc.g->chartView;
+    if (state.range(1) != 0) {
+        c.scale = static_cast<int32_t>(state.range(1));
+        c.panX = Trunc(sc.g->ownBoat.x);
+        c.panY = Trunc(sc.g->ownBoat.y);
+    }
+    PrepareChartFrame(*sc.g);
+    const ChartFrame f = MainChartFrame(*sc.g);
+    std::size_t placed = 0;
+    for (auto _ : state) placed = ChartLabels(*sc.dc, *sc.g, f).placedLabels().size();
+    state.counters["placed"] = static_cast<double>(placed);
+}
+BENCHMARK(BM_ChartLabels)
+    ->Args({1, 0})
+    ->Args({1, 8})
+    ->Args({5, 0})
+    ->Args({11, 0})
+    ->Args({11, 8})
+    ->Args({12, 0})
+    ->Args({12, 8})
+    ->Args({20, 0})
+    ->Args({20, 8})
+    ->Args({30, 0})
+    ->Args({30, 8})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "app/frame.h"
 #include "gfx/dc.h"
 #include "replay/script.h"
+#include "shell/ais.h"
 #include "views/radar.h"
 #include "views/sailing_view.h"
 
@@ -138,8 +139,38 @@ const bool kCoastRegistered = [] {
     }
     return true;
 }();
+// The Exumas among the anchored fleet with a ship close by, the NMEA output
+// writing to a file, with and without the AIS targets.
+void ExumasTraffic(benchmark::State& state, bool ais) {
+    Session s;
+    StartSailing(s, 1024, 768, "32975");
+    Run(s, {"nmea-log", "/dev/null"});
+    Run(s, {"set", "NmeaOutput.ais", ais ? "1" : "0"});
+    const vel::AreaGrid& a = s.game->areaGrid;
+    Run(s, {"set", "ObjectList.fbx[35]", Text(a.harbourX + 600.0)});
+    Run(s, {"set", "ObjectList.fby[35]", Text(a.harbourY)});
+    Place(s, a.harbourX + 120.0, a.harbourY + 80.0);
+    for (auto _ : state) s.step();
+}
+// One AIS message as the frame collects it: a report due every call.
+void CollectAisMessage(benchmark::State& state) {
+    Session s;
+    StartSailing(s, 1024, 768, "32975");
+    Run(s, {"nmea-log", "/dev/null"});
+    uint32_t tick = 0;
+    for (auto _ : state) {
+        s.game->simClock.cruiseMinutes += 0.5;
+        benchmark::DoNotOptimize(vel::CollectAis(*s.game, tick += 100));
+    }
+}
+BENCHMARK(CollectAisMessage);
+
+void ExumasNmea1024(benchmark::State& st) { ExumasTraffic(st, false); }
+void ExumasNmeaAis1024(benchmark::State& st) { ExumasTraffic(st, true); }
 
 BENCHMARK(MaineIslands1150)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ExumasNmea1024)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ExumasNmeaAis1024)->Unit(benchmark::kMicrosecond);
 BENCHMARK(OpenWater1150)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Anchorage1150)->Unit(benchmark::kMicrosecond);
 BENCHMARK(OpenWater1024)->Unit(benchmark::kMicrosecond);

@@ -3,6 +3,10 @@
 # harness motors a short way through the Exumas sending NMEA there; gpsd's
 # last fix must lie within 0.1 nautical mile of the harness's own latitude and
 # longitude for the boat, with the boat's speed and true course over ground.
+# gpsd also decodes the AIS reports: ship 1, brought two miles off, must show
+# where the game has her, at her speed and course, with her name and size;
+# the fleet reports as class B. Before that the output goes to a host that
+# does not exist; the cruise ends while it sends.
 #
 # usage: nmea_gpsd.sh VELMARA_REPLAY     (exit 77: skipped, gpsd not installed)
 set -u
@@ -60,10 +64,21 @@ key SPACE
 # Light air: no waves to check her way between the last fix and the dump.
 set Weather.baseSpeed 4
 set Weather.veer 0
+nmea-log $work/sent.nmea
+nmea nosuch.invalid:9
+frames 20
+set ObjectList.fbx[35] 700
+set ObjectList.fby[35] -600
 nmea 127.0.0.1:$udp
 frames 300
+dump $work/before.json
+frames 10
+ais-target 1
+geo ObjectList.fbx[35] ObjectList.fby[35]
 geo OwnBoat.x OwnBoat.y
 dump $work/state.json
+set Score.endReason 1
+frames 20
 EOF
 timeout 60 "$replay" "$work/run.vrs" >"$work/replay.out" 2>"$work/replay.err" ||
     { echo "FAIL: the replay failed"; cat "$work/replay.out" "$work/replay.err"; exit 1; }
@@ -104,6 +119,34 @@ failures = [why for wrong, why in [
     (abs(knots - boat["speedOverGround"]) > 0.1, "the speed over ground differs"),
     (turn > 2.0, "the course over ground differs"),
     (not str(fix.get("time", "")).startswith("2024-11-04T14:"), "the time is not the boat's clock in UTC"),
+] if wrong]
+
+lines = open(f"{work}/replay.out").read().splitlines()
+mmsi, callsign, *numbers_name = lines[-3].split(" ", 8)
+slat, slon = map(float, lines[-2].split())
+ais = [r for r in map(report, open(f"{work}/reports.json")) if r.get("class") == "AIS"]
+ship, at = ([r for r in ais if r.get("mmsi") == int(mmsi) and r.get("type") == t][-1] for t in (1, 5))
+before, clock = json.load(open(f"{work}/before.json")), state["SimClock"]["cruiseMinutes"]
+dx, dy = (state["ObjectList"][k][35] - before["ObjectList"][k][35] for k in ("fbx", "fby"))
+knots = math.hypot(dx, dy) / state["AreaGrid"]["unitsPerMile"] / ((clock - before["SimClock"]["cruiseMinutes"]) / 60)
+course, cos = math.degrees(math.atan2(dx, -dy)) % 360, math.cos(math.radians(slat))
+# Back along her track to the second of the report, in minutes of arc.
+back = knots * ((math.floor(clock * 60) - ship["second"]) % 60) / 3600
+# gpspipe -w asks for the raw fields: ten-thousandths of a minute, tenths.
+miss = math.hypot((ship["lat"] / 6e5 - slat) * 60 + back * math.cos(math.radians(course)),
+                  (ship["lon"] / 6e5 - slon) * 60 * cos + back * math.sin(math.radians(course)))
+sent, part, key, broken = [l.split(",") for l in open(f"{work}/sent.nmea") if l[0] == "!"], 0, ("", "", ""), False
+for s in sent:  # each sentence continues the message before it, or starts one on the other channel
+    broken |= int(s[2]) != part + 1 or ((s[1], s[3], s[4]) != key if part else s[4] == key[2])
+    part, key = (0 if s[1] == s[2] else int(s[2])), (s[1], s[3], s[4])
+failures += [why for wrong, why in [
+    (miss > 0.02, "ship 1's AIS position is not where the game has her"),
+    (abs(ship["speed"] / 10 - knots) > 0.1, "ship 1's AIS speed differs"),
+    (abs((ship["course"] / 10 - course + 180) % 360 - 180) > 1.0, "ship 1's AIS course differs"),
+    ([at.get(k) for k in ("shipname", "callsign", "imo", "shiptype", "to_bow", "to_stern", "to_port", "to_starboard")]
+     != [numbers_name[-1], callsign, *map(int, numbers_name[:6])], "ship 1's static data differ"),
+    (not {18, 24} <= {r["type"] for r in ais}, "no class B reports of the fleet"),
+    (broken or part != 0, "an AIS message left incomplete or on the channel of the one before"),
 ] if wrong]
 if failures:
     sys.exit("FAIL: " + "; ".join(failures))

@@ -6,6 +6,7 @@
 #include "cruise/help.h"
 #include "cruise/results.h"
 #include "cruise/title.h"
+#include "shell/ais.h"
 #include "shell/nmea.h"
 #include "shell/input.h"
 #include "shell/pacer.h"
@@ -68,6 +69,7 @@ void SimulationTick(Game& g, Pacer& pacer) {
 void SetUpCruise(Game& g, FrameHost& host) {
     g.rng.srand(g.forcedSeed ? *g.forcedSeed : host.wallClockSeed());
     FillRandomTable(g.randomTable, g.rng);
+    g.aisTraffic = AisTraffic{};
     BuildTrigTables(g.trigTables);
     StartCruise(g);
     ScreenState& s = g.screenState;
@@ -85,6 +87,7 @@ FrameResult FrameDriver::run(Game& g, FrameHost& host, const Display& display) {
     FrameResult out;
     out.picture = std::make_unique<gfx::Surface>(s.width, s.height);
     gfx::DC dc(*out.picture, palette_, gfx::FontPixelSizeFor(s.fullHeight));
+    dc.UseWidthCache(&textWidths_);
     Pacer pacer(host.tickCount());
 
     int32_t cx = 0, cy = 0;
@@ -118,6 +121,8 @@ FrameResult FrameDriver::run(Game& g, FrameHost& host, const Display& display) {
             SimulationTick(g, pacer);
             if (const std::vector<std::string> nmea = CollectNmea(g, host.tickCount()); !nmea.empty())
                 host.sendNmea(nmea);
+            if (const std::vector<std::string> ais = CollectAis(g, host.tickCount()); !ais.empty())
+                host.sendNmea(ais);
             // Paused, the boat holds still and the seas fall silent.
             AdvanceWaveMotion(g);
         }

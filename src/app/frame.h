@@ -64,6 +64,7 @@ public:
 
 private:
     gfx::Palette palette_;
+    gfx::TextWidthCache textWidths_;
 };
 
 }  // namespace vel

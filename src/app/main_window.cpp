@@ -4,6 +4,9 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <QWindowStateChangeEvent>
 #include <QStatusBar>
 #include <string_view>
 
@@ -12,6 +15,7 @@
 #include "app/nmea_output.h"
 #include "app/settings_file.h"
 #include "app/view_widget.h"
+#include "app/window_state.h"
 #include "shell/commands.h"
 
 namespace vel {
@@ -38,6 +42,32 @@ struct MenuBuild {
 };
 
 }  // namespace
+
+// Leaving the maximised state, a window manager gives back the size the
+// window was shown with before: the whole usable screen for its inside, so
+// that the title bar pushes the status bar off the bottom. Once the window
+// manager has placed it (at once, or a moment later: it answers in its own
+// time), the window is brought back onto the screen.
+void MainWindow::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() != QEvent::WindowStateChange) return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(e);
+    if (!(change->oldState() & Qt::WindowMaximized) || isMaximized() || isFullScreen()) return;
+    for (const int ms : {0, 250}) QTimer::singleShot(ms, this, [this] { keepOnScreen(); });
+}
+
+void MainWindow::keepOnScreen() {
+    const QScreen* s = screen();
+    if (!s || isMaximized()) return;
+    const QRect outer = frameGeometry(), inner = geometry(), avail = s->availableGeometry();
+    const WindowRect fit = FitOnScreen({outer.x(), outer.y(), outer.width(), outer.height()},
+                                       {avail.x(), avail.y(), avail.width(), avail.height()});
+    if (fit == WindowRect{outer.x(), outer.y(), outer.width(), outer.height()}) return;
+    // The frame's borders stay as they are; the inside takes what is left.
+    const int dw = outer.width() - inner.width(), dh = outer.height() - inner.height();
+    resize(fit.width - dw, fit.height - dh);
+    move(fit.x, fit.y);
+}
 
 void MainWindow::refresh(QMenu* menu) {
     for (QAction* a : menu->actions()) {

@@ -24,6 +24,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void buildMenus();
@@ -31,6 +32,7 @@ private:
     void refresh(QMenu* menu);
     void runCommand(int id);
     void openDialog(const Command& c);
+    void keepOnScreen();
 
     Game& game_;
     std::string settingsPath_;

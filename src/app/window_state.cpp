@@ -1,6 +1,7 @@
 #include "app/window_state.h"
 
 #include <QSettings>
+#include <algorithm>
 #include <cstdio>
 
 namespace vel {
@@ -37,6 +38,15 @@ bool SaveWindowState(const std::string& path, const WindowState& state) {
     if (f.status() == QSettings::NoError) return true;
     std::fprintf(stderr, "velmara: could not save the window size to %s\n", path.c_str());
     return false;
+}
+
+WindowRect FitOnScreen(const WindowRect& frame, const WindowRect& available) {
+    WindowRect r = frame;
+    r.width = std::min(frame.width, available.width);
+    r.height = std::min(frame.height, available.height);
+    r.x = std::clamp(frame.x, available.x, available.x + available.width - r.width);
+    r.y = std::clamp(frame.y, available.y, available.y + available.height - r.height);
+    return r;
 }
 
 }  // namespace vel

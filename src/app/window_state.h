@@ -19,4 +19,12 @@ WindowState LoadWindowState(const std::string& path);
 
 bool SaveWindowState(const std::string& path, const WindowState& state);
 
+struct WindowRect {
+    int x = 0, y = 0, width = 0, height = 0;
+    bool operator==(const WindowRect&) const = default;
+};
+// A window's outer rectangle moved, and shrunk where it must be, so that it
+// lies wholly on the screen's usable area.
+WindowRect FitOnScreen(const WindowRect& frame, const WindowRect& available);
+
 }  // namespace vel

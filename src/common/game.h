@@ -55,6 +55,7 @@ struct Game {
     // The true shoreline and charted depths of a passage or real area,
     // kept from one cruise to the next while the area stays the same.
     ShoreMap shoreMap;
+    AisTraffic aisTraffic;
 
     Rng rng;
     // Set by --seed, the harness and tests: the cruise start seeds with this instead
@@ -95,6 +96,7 @@ struct Game {
         v(TrigTables::recordName, g.trigTables);
         v(RandomTable::recordName, g.randomTable);
         v(NmeaOutput::recordName, g.nmeaOutput);
+        v(AisTraffic::recordName, g.aisTraffic);
     }
 };
 

@@ -707,13 +707,40 @@ VEL_RECORD(RandomTable, VEL_RANDOM_TABLE)
 
 // ---- NMEA 0183 output to a chart plotter -----------------------------------
 // The switch and destination persist beside the settings file; lastSecond is
-// the boat-time second of the last sentences sent, lastSentAt its tick count.
+// the boat-time second of the last sentences sent, lastSentAt its tick count;
+// ais adds the other vessels as AIS targets.
 #define VEL_NMEA_OUTPUT(F)                                                     \
     F(int32_t, enabled)                                                        \
+    F(int32_t, ais, 1)                                                         \
     F(std::string, host, "127.0.0.1")                                          \
     F(int32_t, port, 10110)                                                    \
     F(int32_t, lastSecond, -1)                                                 \
     F(int64_t, lastSentAt)
 VEL_RECORD(NmeaOutput, VEL_NMEA_OUTPUT)
+
+// ---- AIS targets: the ships and the fleet as a plotter sees them -----------
+// Slot i (1..5) is ship i, slot 6 + j the fleet vessel j. identity changes
+// when the game puts a different vessel in the slot; next* are boat-time
+// seconds; lastX/lastY/lastAt the position of the last report (lastAt -1:
+// none); staticPart 1 while part B of a class B static report is due.
+// sequence and channel belong to the next message; lastSentAt is the tick
+// count of the last datagram, active whether the output ran last frame.
+inline constexpr int kAisSlots = 16;
+using AisInts = Arr<int32_t, kAisSlots>;
+using AisDoubles = Arr<double, kAisSlots>;
+#define VEL_AIS_TRAFFIC(F)                                                     \
+    F(AisInts, mmsi)                                                           \
+    F(AisInts, identity)                                                       \
+    F(AisInts, nextPosition)                                                   \
+    F(AisInts, nextStatic)                                                     \
+    F(AisInts, staticPart)                                                     \
+    F(AisDoubles, lastX)                                                       \
+    F(AisDoubles, lastY)                                                       \
+    F(AisInts, lastAt)                                                         \
+    F(int32_t, sequence)                                                       \
+    F(int32_t, channel)                                                        \
+    F(int32_t, active)                                                         \
+    F(int64_t, lastSentAt)
+VEL_RECORD(AisTraffic, VEL_AIS_TRAFFIC)
 
 }  // namespace vel

@@ -231,7 +231,28 @@ void DC::TextOut(int x, int y, std::string_view utf8) {
 }
 
 int DC::TextWidth(std::string_view utf8) const {
-    return impl_->metrics.horizontalAdvance(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    if (widths_) {
+        if (const int w = widths_->find(impl_->font.pixelSize(), utf8); w >= 0) return w;
+    }
+    const int w = impl_->metrics.horizontalAdvance(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    if (widths_) widths_->keep(utf8, w);
+    return w;
+}
+
+int TextWidthCache::find(int pixelSize, std::string_view text) {
+    if (pixelSize != pixelSize_) {
+        widths_.clear();
+        pixelSize_ = pixelSize;
+    }
+    const auto it = widths_.find(text);
+    return it == widths_.end() ? -1 : it->second;
+}
+
+void TextWidthCache::keep(std::string_view text, int width) {
+    // Texts with changing figures in them would grow it without end.
+    constexpr std::size_t kMost = 4096;
+    if (widths_.size() >= kMost) widths_.clear();
+    widths_.emplace(std::string(text), width);
 }
 
 int DC::LineHeight() const { return impl_->metrics.height(); }

@@ -2,8 +2,12 @@
 // The drawing context every view draws through: a small GDI-like vocabulary
 // over an image. Shapes follow the Windows pixel rules (a filled shape covers
 // left..right-1, top..bottom-1), without antialiasing. Qt stays behind it.
+#include <cstddef>
+#include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "gfx/color.h"
 #include "gfx/palette.h"
@@ -29,6 +33,23 @@ public:
 
 private:
     std::unique_ptr<QImage> image_;
+};
+
+// Text widths kept from frame to frame: measuring is the dearest part of
+// laying out the chart's labels, and the same names come back every frame.
+class TextWidthCache {
+public:
+    // -1 when not yet measured at this font size.
+    int find(int pixelSize, std::string_view text);
+    void keep(std::string_view text, int width);
+
+private:
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    int pixelSize_ = 0;
+    std::unordered_map<std::string, int, Hash, std::equal_to<>> widths_;
 };
 
 enum class Stock { White, Black, Null };
@@ -76,6 +97,8 @@ public:
     // Text is UTF-8; (x, y) is the top left of the text cell.
     void TextOut(int x, int y, std::string_view utf8);
     int TextWidth(std::string_view utf8) const;
+    // Widths are then looked up there before they are measured.
+    void UseWidthCache(TextWidthCache* cache) { widths_ = cache; }
     int LineHeight() const;
     void SetFontPixelSize(int pixelSize);
     int FontPixelSize() const;
@@ -88,6 +111,7 @@ private:
     std::unique_ptr<Impl> impl_;
     const Palette& palette_;
     Point current_{};
+    TextWidthCache* widths_ = nullptr;
 };
 
 // Text height in pixels for a display of the given height.

@@ -114,6 +114,7 @@ bool TenderRule(const Game& g) { return g.anchors.anchor[1][1] == 3 || g.ownBoat
 bool ChainRule(const Game& g) { return OnTitle(g) || g.anchors.anchor[1][1] == 0; }
 bool RopeRode(const Game& g) { return g.cruiseOptions.anchor1Chain != 1; }
 bool NmeaOn(const Game& g) { return g.nmeaOutput.enabled == 1; }
+bool AisOn(const Game& g) { return g.nmeaOutput.ais == 1; }
 
 // ---- Checked rules beyond a plain field value ------------------------------
 bool ForecastShown(const Game& g) { return g.screenState.forecastShown == 1; }
@@ -275,6 +276,7 @@ void Help(Game& g) {
 void AnchorUpCommand(Game& g) { AnchorUp(g); }
 void Sheets(Game& g) { SheetIn(g); }
 void NmeaToggle(Game& g) { Toggle(g.nmeaOutput.enabled); }
+void AisToggle(Game& g) { Toggle(g.nmeaOutput.ais); }
 
 using CO = CruiseOptions;
 using M = Menu;
@@ -418,6 +420,8 @@ constexpr Command kCommands[] = {
      "0時に出発する"},
     {32996, M::Options, nullptr, "NMEA出力 (UDP)", NmeaToggle, NmeaAvailable, NmeaOn,
      "艇の位置と計器の値を NMEA 0183 でチャートプロッターへ送る", kSep},
+    {32998, M::Options, nullptr, "AIS出力", AisToggle, NmeaAvailable, AisOn,
+     "ほかの船を AIS の物標として NMEA 出力に加える"},
     {32997, M::Options, nullptr, "NMEA出力先の設定", Nothing, Always, nullptr,
      "NMEA 0183 の送信先 (ホスト:ポート) を変える", kNmeaDialog},
 

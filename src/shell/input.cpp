@@ -4,6 +4,7 @@
 
 #include "cruise/help_layout.h"
 #include "shell/actions.h"
+#include "shell/commands.h"
 #include "shell/settings.h"
 
 namespace vel {
@@ -155,6 +156,15 @@ void PanKey(Game& g) {
     ChartPan(g, East, South);
 }
 void RangeBearingTool(Game& g) { Toggle(g.chartView.rangeBearingTool); }
+// O is the key the menu gives the small chart: it shows it by the menu's own
+// command, and hides it again by the hide command beside it. Not before the
+// start is placed, where it would close the chart on an unplaced boat.
+void SmallChartKey(Game& g) {
+    constexpr int32_t kSmallChart = 32917, kNoSmallChart = 32893;
+    const ScreenState& s = g.screenState;
+    const bool shown = s.miniChartMode == 2 && s.radarOn == 0 && s.chartShown == 0;
+    RunCommand(g, shown ? kNoSmallChart : kSmallChart);
+}
 
 // ---- The key map ------------------------------------------------------------
 // Every row is tried in order on the same key; a consuming row stops the rest.
@@ -171,6 +181,7 @@ constexpr KeyRow kKeyMap[] = {
     {vk::Shift, Always, AdvanceWaypoint},
     {vk::Plus, CompassView, Binoculars},
     {K('N'), InCruise, ChartNext},
+    {K('O'), StartPlaced, SmallChartKey},
     {vk::F1, Always, SteerPort},
     {vk::F2, Always, SteerStarboard},
     {vk::Space, Always, SpaceBar, true},

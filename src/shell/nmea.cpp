@@ -26,11 +26,6 @@ const GeoProjection* ProjectionOf(const Game& g) {
     return ProjectionForArea(g.screenState.phase > 0 ? g.areaGrid.areaCode : g.cruiseOptions.areaCode);
 }
 
-// Whole seconds since the midnight before day 1. The cruise's minute count
-// runs on through the day rollover, which drops what a 3-hour jump carries
-// past midnight, so this never steps back within a cruise.
-int32_t BoatSecond(const SimClock& c) { return static_cast<int32_t>(std::floor(c.cruiseMinutes * 60.0)); }
-
 std::string Fixed(double v) {
     char b[32];
     std::snprintf(b, sizeof b, "%.1f", v);
@@ -131,6 +126,10 @@ bool ValidIpv6(std::string_view h) {
 }
 
 }  // namespace
+
+// The cruise's minute count runs on through the day rollover, which drops
+// what a 3-hour jump carries past midnight, so this never steps back.
+int32_t BoatSecond(const SimClock& c) { return static_cast<int32_t>(std::floor(c.cruiseMinutes * 60.0)); }
 
 uint8_t NmeaChecksum(std::string_view body) {
     uint8_t x = 0;
@@ -241,7 +240,7 @@ std::string ChangeNmeaDestination(NmeaOutput& o, std::string_view text) {
 
 std::string EncodeNmeaSettings(const NmeaOutput& o) {
     return "# Velmara: NMEA 0183 output to a chart plotter over UDP\noutput=" + std::to_string(o.enabled == 1 ? 1 : 0) +
-           "\ndestination=" + NmeaDestinationText(o.host, o.port) + "\n";
+           "\ndestination=" + NmeaDestinationText(o.host, o.port) + "\nais=" + std::to_string(o.ais == 1 ? 1 : 0) + "\n";
 }
 
 void DecodeNmeaSettings(NmeaOutput& o, std::string_view text) {
@@ -255,6 +254,7 @@ void DecodeNmeaSettings(NmeaOutput& o, std::string_view text) {
         const std::string value = Trim(std::string_view(line).substr(eq + 1));
         if (key == "output" && (value == "0" || value == "1")) o.enabled = value == "1" ? 1 : 0;
         if (key == "destination") ParseNmeaDestination(value, o.host, o.port);
+        if (key == "ais" && (value == "0" || value == "1")) o.ais = value == "1" ? 1 : 0;
     }
 }
 

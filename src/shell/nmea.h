@@ -19,6 +19,9 @@ inline constexpr int32_t kNmeaDefaultPort = 10110;
 // simulator speed: plotters and daemons are built for 1 to 10 Hz.
 inline constexpr uint32_t kNmeaMinIntervalMs = 100;
 
+// Whole seconds of boat time since the midnight before day 1.
+int32_t BoatSecond(const SimClock& c);
+
 // XOR of the characters between '$' and '*'.
 uint8_t NmeaChecksum(std::string_view body);
 // '$', the body, '*', the checksum in two upper-case hex digits, CR LF.
@@ -46,8 +49,8 @@ std::string NmeaDestinationText(const std::string& host, int32_t port);
 // the old one kept when the text is malformed. Returns the status-bar line.
 std::string ChangeNmeaDestination(NmeaOutput& o, std::string_view text);
 
-// The small settings file kept beside the main one: "output=0|1" and
-// "destination=HOST:PORT" lines. A missing or bad line keeps what was there.
+// The small settings file kept beside the main one: "output=0|1",
+// "destination=HOST:PORT" and "ais=0|1" lines. A missing or bad line keeps what was there.
 std::string EncodeNmeaSettings(const NmeaOutput& o);
 void DecodeNmeaSettings(NmeaOutput& o, std::string_view text);
 

@@ -95,6 +95,16 @@ void MoveAnchoredVessel(Game& g, int32_t j) {
     g.objectList.fby[FleetEntry(j)] = g.anchors.yanch[j][1] + std::cos(rad) * pennant;
 }
 
+int32_t FleetBoatType(int32_t j) {
+    constexpr int32_t kTypes[kFleetSlots] = {1, 1, 1, 1, 3, 1, 2, 1, 4, 1};
+    return (j >= 0 && j < kFleetSlots) ? kTypes[j] : 1;
+}
+
+double FleetBoatScale(int32_t vesselSize) {
+    constexpr double kScales[4] = {1.0, 0.8, 1.0, 1.25};
+    return kScales[std::clamp(vesselSize, 0, 3)];
+}
+
 void CheckAnchoredVessels(Game& g) {
     Hazards& h = g.hazards;
     const OwnBoat& b = g.ownBoat;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "common/helpers.h"
+#include "sim/anchored_fleet.h"
 #include "views/boat_scene.h"
 #include "views/palette_names.h"
 #include "views/projection.h"
@@ -328,12 +329,6 @@ int32_t FleetHullColour(const Game& g, int32_t j) {
     return 2;
 }
 
-int32_t FleetBoatLook(int32_t j) {
-    constexpr int32_t kLooks[10] = {kBoatMonohull, kBoatMonohull, kBoatMonohull, kBoatMonohull, kBoatTrawler,
-                                    kBoatMonohull, kBoatCatamaran, kBoatMonohull, kBoatTwinTrawler, kBoatMonohull};
-    return (j >= 0 && j < 10) ? kLooks[j] : kBoatMonohull;
-}
-
 BoatPose OwnBoatPose(const Game& g) {
     const OwnBoat& b = g.ownBoat;
     BoatPose p;
@@ -367,8 +362,7 @@ BoatPose FleetBoatPose(const Game& g, int32_t j) {
     p.hullColour = FleetHullColour(g, j);
     p.underWay = false;
     p.atAnchor = true;
-    constexpr double kSizes[4] = {1.0, 0.8, 1.0, 1.25};
-    p.size = kSizes[std::clamp(g.vessels.vesselSize[slot], 0, 3)];
+    p.size = FleetBoatScale(g.vessels.vesselSize[slot]);
     // A gentle roll in a seaway, each boat in its own time.
     p.heel = Trunc(g.weather.waveState * std::sin(g.simClock.dayMinutes * 0.9 + 1.7 * j));
     return p;
@@ -430,7 +424,7 @@ void drawSailboat(gfx::DC& dc, Game& g, int32_t b, int32_t titleMode, int32_t x,
         return;
     }
     const BoatPose pose = FleetBoatPose(g, b);
-    drawBoatPose(dc, g, pose, b, titleMode == 1, x, y, type, type == kBoatAtRest ? FleetBoatLook(b) : type);
+    drawBoatPose(dc, g, pose, b, titleMode == 1, x, y, type, type == kBoatAtRest ? FleetBoatType(b) : type);
 }
 
 }  // namespace vel

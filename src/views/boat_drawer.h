@@ -20,7 +20,6 @@ void drawBoatPose(gfx::DC& dc, Game& g, const BoatPose& pose, int32_t b, bool ti
 BoatPose OwnBoatPose(const Game& g);
 // Anchored vessel j of the fleet: its size and build.
 BoatPose FleetBoatPose(const Game& g, int32_t j);
-int32_t FleetBoatLook(int32_t j);
 
 // Which hull sides show at a relative heading: starboard from abeam to
 // starboard and both when nearly bow-on or stern-on.

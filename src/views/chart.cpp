@@ -10,6 +10,7 @@
 #include "views/current_vectors.h"
 #include "views/lights.h"
 #include "views/passage_chart.h"
+#include "views/place_labels.h"
 #include "views/real_chart.h"
 #include "world/start_circles.h"
 #include "world/terrain.h"
@@ -17,12 +18,9 @@
 namespace vel {
 namespace {
 
-constexpr int kGreyBrush = 40;            // (127,127,127)
 constexpr int kRedPen = 54;               // (255,0,0) 1
 constexpr int32_t kSoundedDepth = 0;  // rocks included, as under the boat
 
-constexpr const char* kDisclaimer = "注：地図や航海の補助は精度が高くはない。実際の航海用ではない。";
-constexpr int32_t kSouthernNewEngland = 11;
 
 // A left click the chart has not yet acted on.
 bool FreshClick(const InputState& in) { return in.leftClicked == 1 && in.clickY > 0; }
@@ -86,20 +84,6 @@ void DrawBonusCircles(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     }
 }
 
-// Grey beyond the ends of a generated coast, where the area stops.
-void DrawAreaLimits(gfx::DC& dc, const Game& g, const ChartFrame& f) {
-    const AreaGrid& a = g.areaGrid;
-    if (!IsVirtualArea(a) || a.areaCode == 2) return;
-    const auto [west, east] = std::minmax_element(a.coastX.begin() + 1, a.coastX.end());
-    if (*west >= *east) return;
-    const int32_t left = f.toScreen(*west, 0).x;
-    const int32_t right = f.toScreen(*east, 0).x;
-    dc.SelectStockPen(gfx::Stock::Black);
-    dc.SelectBrush(kGreyBrush);
-    if (left > f.left) dc.Rectangle(f.left, f.top, left, f.bottom);
-    if (right < f.right) dc.Rectangle(right, f.top, f.right, f.bottom);
-}
-
 void DrawStatusFrames(gfx::DC& dc, const Game& g, int32_t stripHeight) {
     const ScreenState& s = g.screenState;
     dc.SelectStockPen(gfx::Stock::Black);
@@ -107,17 +91,6 @@ void DrawStatusFrames(gfx::DC& dc, const Game& g, int32_t stripHeight) {
     dc.Rectangle(0, 0, s.width, stripHeight);
     dc.SelectStockBrush(gfx::Stock::Null);
     dc.Rectangle(0, stripHeight, s.width, s.height);
-}
-
-void DrawDisclaimer(gfx::DC& dc, const Game& g) {
-    if (g.areaGrid.isRealArea != 1 || !ChartFullyZoomedOut(g)) return;
-    const ScreenState& s = g.screenState;
-    dc.SetBkMode(gfx::BkMode::Transparent);
-    dc.SetTextColor(gfx::Rgb(255, 0, 255));
-    if (g.areaGrid.areaCode == kSouthernNewEngland)
-        dc.TextOut(s.width / 10, s.height / 4, kDisclaimer);
-    else
-        dc.TextOut(s.width / 20, s.height - 100, kDisclaimer);
 }
 
 }  // namespace
@@ -170,7 +143,8 @@ void drawChart(gfx::DC& dc, Game& g) {
     DrawShoreBands(dc, g, f);
     DrawIslands(dc, g, f);
     DrawRealAreaLayers(dc, g, f);
-    DrawPlaceNames(dc, g, f);
+    DrawChartAids(dc, g, f);
+    ChartLabels(dc, g, f).draw(dc);
     if (s.startPlaced == 1 && !NoGps(g)) DrawOwnBoatSymbol(dc, g, f);
     DrawBonusCircles(dc, g, f);
     DrawMouseSquare(dc, g, f);
@@ -179,9 +153,8 @@ void drawChart(gfx::DC& dc, Game& g) {
     DrawLines(dc, g, f);
     DrawCircles(dc, g, f);
     DrawRangeBearingTool(dc, g, f);
-    DrawAreaLimits(dc, g, f);
-    DrawRealAreaFrames(dc, g, f);
-    DrawPassageFrames(dc, g, f);
+    DrawGreyFrames(dc, AreaFrameRects(g, f));
+    DrawPassageLegend(dc, g, f);
     const int32_t stripHeight = s.height / 15;
     DrawStatusFrames(dc, g, stripHeight);
     drawChartStatus(dc, g, s.width, stripHeight, depth);

@@ -229,12 +229,26 @@ void DrawRocks(gfx::DC& dc, const Game& g, const ChartFrame& f) {
         const gfx::Point p = f.toScreen(r.x[i], r.y[i]);
         if (!f.contains(p)) continue;
         DrawRockGlyph(dc, p, r.visible[i] == 1);
-        if (RockIsPassageLight(g.areaGrid, i) && g.chartView.showMarkNames == 1) {
-            dc.SetTextColor(gfx::kBlack);
-            dc.TextOut(p.x + 10, p.y - 4, "Fl");
-            dc.SetTextColor(f.mono ? gfx::kBlack : gfx::kWhite);
-        }
     }
+}
+
+std::vector<LabelBox> GeneratedAreaLimitRects(const Game& g, const ChartFrame& f) {
+    const AreaGrid& a = g.areaGrid;
+    if (!IsVirtualArea(a) || a.areaCode == 2) return {};
+    const auto [west, east] = std::minmax_element(a.coastX.begin() + 1, a.coastX.end());
+    if (*west >= *east) return {};
+    const int32_t left = f.toScreen(*west, 0).x;
+    const int32_t right = f.toScreen(*east, 0).x;
+    std::vector<LabelBox> out;
+    if (left > f.left) out.push_back({f.left, f.top, left, f.bottom});
+    if (right < f.right) out.push_back({right, f.top, f.right, f.bottom});
+    return out;
+}
+
+void DrawGreyFrames(gfx::DC& dc, const std::vector<LabelBox>& rects) {
+    dc.SelectStockPen(gfx::Stock::Black);
+    dc.SelectBrush(kGreyBrush);
+    for (const LabelBox& r : rects) dc.Rectangle(r.left, r.top, r.right, r.bottom);
 }
 
 void DrawShoreBands(gfx::DC& dc, const Game& g, const ChartFrame& f) {

@@ -3,9 +3,11 @@
 // drawer takes the frame it draws into (centre, scale, rectangle) and skips
 // what falls outside it.
 #include <cstdint>
+#include <vector>
 
 #include "common/game.h"
 #include "gfx/dc.h"
+#include "views/label_placer.h"
 
 namespace vel {
 
@@ -30,6 +32,11 @@ bool LowColourDisplay(const Game& g);
 // The chart's sea: blue, teal on displays of 256 colours or fewer, white in
 // black and white.
 void SelectChartWater(gfx::DC& dc, const Game& g);
+
+// Grey beyond the ends of a generated coast, where the area stops.
+std::vector<LabelBox> GeneratedAreaLimitRects(const Game& g, const ChartFrame& f);
+// Grey over what lies beyond an area's limits, black-rimmed.
+void DrawGreyFrames(gfx::DC& dc, const std::vector<LabelBox>& rects);
 
 // "*" for a rock that shows at all tides, "+" for one awash or submerged,
 // in the text colour already set.

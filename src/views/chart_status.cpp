@@ -1,6 +1,7 @@
 #include "views/chart_status.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "common/helpers.h"
 #include "shell/chart_nav.h"
@@ -16,11 +17,16 @@ constexpr const char* kCurrent = "潮流    ";
 constexpr const char* kHeader = "***  海図表示  ***          磁気偏差: ";
 constexpr const char* kToSailingView = "3D図(ｾｰﾘﾝｸﾞﾋﾞｭｰ)に";
 constexpr const char* kCentreOnBoat = "自艇を中心に  ";
+constexpr const char* kDisclaimer = "注：地図や航海の補助は精度が高くはない。実際の航海用ではない。";
+constexpr int32_t kSouthernNewEngland = 11;
 
 constexpr const char* kHelpCentred = "ｽﾞｰﾑｲﾝは Z を押す。ｽﾞｰﾑｱｳﾄは X を押す。海図を動かしｽﾞｰﾑするには右ｸﾘｯｸする。     ";
 constexpr const char* kHelpFullView = "ｽﾞｰﾑｲﾝはその場所の中心で右ｸﾘｯｸする。               ";
 constexpr const char* kHelpNarrow = "ｽﾞｰﾑｲﾝはその場所の中心で右ｸﾘｯｸする。ｽﾞｰﾑｱｳﾄは X を押す。            ";
 constexpr const char* kHelpWide = "ｽﾞｰﾑｲﾝはその場所の中心で右ｸﾘｯｸする。ｽﾞｰﾑｱｳﾄは X を押す。海図は矢印キーで動かす。                ";
+
+constexpr const char* kPressSpace = "ｽﾀｰﾄ地点が決まった。ｽﾍﾟｰｽﾊﾞｰを押すと3D図(ｾｰﾘﾝｸﾞﾋﾞｭｰ)になり、時間が動き出す。     ";
+constexpr const char* kPressSpaceNarrow = "ｽﾍﾟｰｽﾊﾞｰを押すと3D図になり、時間が動き出す。     ";
 
 constexpr const char* kStartNarrow = "始めるためにｽﾀｰﾄ地点にﾎﾟｲﾝﾀｰを移動し、左ｸﾘｯｸする。         ";
 constexpr const char* kStartWide = "始めるためにｽﾀｰﾄ地点にﾎﾟｲﾝﾀｰを移動し、左ｸﾘｯｸする。ｽﾞｰﾑｲﾝはその場所で右ｸﾘｯｸする。ｽﾞｰﾑｱｳﾄはXを押す。                      ";
@@ -54,6 +60,13 @@ constexpr gfx::Color kCurrentBlue = gfx::Rgb(0, 127, 255);
 
 int32_t MagneticOf(const Game& g, int32_t trueBearing) { return NormaliseAngle(trueBearing + g.navState.variation); }
 
+// The "to the sailing view" box, tight around its label; never narrower
+// than the sixth of the width its clicks are taken in.
+LabelBox SailingViewBox(const gfx::DC& dc, const Game& g) {
+    const int32_t right = std::max(g.screenState.width / 6, 3 + dc.TextWidth(kToSailingView) + 3);
+    return {1, 24, right, 24 + dc.LineHeight() + 2};
+}
+
 }  // namespace
 
 std::string OneDecimal(int32_t tenths) {
@@ -69,6 +82,9 @@ bool ChartFullyZoomedOut(const Game& g) {
 
 StatusText ChartHelpLine(const Game& g) {
     const int32_t w = g.screenState.width;
+    // Once the start is placed nothing else on the chart says what comes next.
+    if (g.screenState.startPlaced == 1 && g.simClock.elapsed == 0.0)
+        return {w / 5, 24, w < 901 ? kPressSpaceNarrow : kPressSpace};
     if (g.chartView.centreOnBoat == 1) return {w / 5, 24, kHelpCentred};
     if (ChartFullyZoomedOut(g)) return {w / 4, 24, kHelpFullView};
     return {w / 4, 24, w < 901 ? kHelpNarrow : kHelpWide};
@@ -109,6 +125,47 @@ std::string RangeBearingText(const Game& g) {
     const int32_t m = MagneticOf(g, c.toolBearing);
     return "ﾃﾞｨﾊﾞｲﾀﾞ: " + OneDecimal(c.toolDistance) + " mi, " + std::to_string(m) + " deg M (" +
            std::to_string(NormaliseAngle(m + 180)) + ")";
+}
+
+namespace {
+
+// The disclaimer's card; Southern New England's stands clear of the islands
+// along its south.
+std::optional<LabelBox> DisclaimerCard(const gfx::DC& dc, const Game& g) {
+    if (g.areaGrid.isRealArea != 1 || !ChartFullyZoomedOut(g)) return std::nullopt;
+    const ScreenState& s = g.screenState;
+    const bool sne = g.areaGrid.areaCode == kSouthernNewEngland;
+    const int32_t x = sne ? s.width / 10 : s.width / 20, y = sne ? s.height / 4 : s.height - 100;
+    return LabelBox{x - 3, y - 2, x + dc.TextWidth(kDisclaimer) + 3, y + dc.LineHeight() + 2};
+}
+
+}  // namespace
+
+std::vector<LabelBox> ChartStatusBoxes(const gfx::DC& dc, const Game& g) {
+    const ScreenState& s = g.screenState;
+    const int32_t strip = s.height / 15;
+    const LabelBox view = SailingViewBox(dc, g);
+    std::vector<LabelBox> out{
+        {0, 0, s.width, strip + 1}, {0, 0, view.right + 1, view.bottom + 1}, {0, 0, s.width / 8 + 1, 74}};
+    if (s.startPlaced == 0 && s.helpPage == 0 && g.areaGrid.isPassage == 1) {
+        const int32_t x = s.width / 8 + 8, y = strip + 4;
+        const int32_t w = dc.TextWidth(PassageBonusInstruction(g.areaGrid.areaCode, s.width));
+        out.push_back({x, y, x + w, y + dc.LineHeight()});
+    }
+    if (const std::optional<LabelBox> d = DisclaimerCard(dc, g)) out.push_back(*d);
+    return out;
+}
+
+// On a white card: magenta alone is lost over the olive land.
+void DrawDisclaimer(gfx::DC& dc, const Game& g) {
+    const std::optional<LabelBox> d = DisclaimerCard(dc, g);
+    if (!d) return;
+    dc.SelectStockPen(gfx::Stock::Black);
+    dc.SelectStockBrush(gfx::Stock::White);
+    dc.Rectangle(d->left, d->top, d->right, d->bottom);
+    dc.SetBkMode(gfx::BkMode::Transparent);
+    dc.SetTextColor(gfx::Rgb(255, 0, 255));
+    dc.TextOut(d->left + 3, d->top + 2, kDisclaimer);
 }
 
 bool HandleChartStatusClick(Game& g) {
@@ -153,13 +210,17 @@ void drawChartStatus(gfx::DC& dc, Game& g, int32_t width, int32_t stripHeight, i
         }
     }
 
-    // The two boxes: outlines only, so the chart shows through.
-    dc.SelectStockPen(mono ? gfx::Stock::White : gfx::Stock::Black);
+    // The two boxes: outlines only, so the chart shows through. The first
+    // stands on the black strip: its rim is drawn in its label's colour, and
+    // grows to hold the label whatever the font.
+    const LabelBox view = SailingViewBox(dc, g);
     dc.SelectStockBrush(gfx::Stock::Null);
-    dc.Rectangle(1, 25, width / 6, 48);
+    dc.SelectPen(gfx::Pen{mono ? gfx::kWhite : kCyan, 1});
+    dc.Rectangle(view.left, view.top, view.right, view.bottom);
+    dc.SelectStockPen(mono ? gfx::Stock::White : gfx::Stock::Black);
     dc.Rectangle(1, 50, width / 8, 73);
     dc.SetTextColor(mono ? gfx::kWhite : kCyan);
-    dc.TextOut(3, 25, kToSailingView);
+    dc.TextOut(3, view.top + 1, kToSailingView);
     // The second box stands on the chart itself, white in black and white.
     dc.SetTextColor(c.centreOnBoat == 1 || mono ? gfx::kBlack : kCyan);
     dc.TextOut(3, 50, kCentreOnBoat);

@@ -4,9 +4,11 @@
 // target waypoint and the measuring tool.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "common/game.h"
 #include "gfx/dc.h"
+#include "views/label_placer.h"
 
 namespace vel {
 
@@ -16,6 +18,12 @@ void drawChartStatus(gfx::DC& dc, Game& g, int32_t width, int32_t stripHeight, i
 // The "to the sailing view" and "centre on the boat" boxes. Acts on the
 // recorded click and consumes it; false when the click hit neither.
 bool HandleChartStatusClick(Game& g);
+
+// What the strip and the chart's notices cover: the strip, the box below it,
+// the passage bonus instruction and the disclaimer (with its card).
+std::vector<LabelBox> ChartStatusBoxes(const gfx::DC& dc, const Game& g);
+// The real areas' disclaimer, on its card, on the whole-area chart.
+void DrawDisclaimer(gfx::DC& dc, const Game& g);
 
 // Whether the chart cannot zoom out any further.
 bool ChartFullyZoomedOut(const Game& g);

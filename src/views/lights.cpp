@@ -7,7 +7,6 @@
 #include "common/helpers.h"
 #include "shell/chart_nav.h"
 #include "views/passage_chart.h"
-#include "views/place_labels.h"
 #include "world/aids.h"
 
 namespace vel {
@@ -34,47 +33,6 @@ LightInk InkFor(LightColour c) {
 }
 
 void SelectBlackPen(gfx::DC& dc) { dc.SelectStockPen(gfx::Stock::Black); }
-
-// The labels written so far in one pass. Aids close together (the pier and
-// the mooring buoys, the paired towers) would print their names over one
-// another; a label that would touch one already written moves down a line
-// at a time, or up, to the first free place near its symbol.
-class LabelSpace {
-public:
-    gfx::Point place(gfx::Point preferred, int32_t w, int32_t h) {
-        constexpr int32_t kTries[] = {0, 1, 2, 3, -1, -2};
-        for (int32_t k : kTries) {
-            const Area a{preferred.x, preferred.y + k * h, preferred.x + w, preferred.y + (k + 1) * h};
-            if (std::none_of(taken_.begin(), taken_.end(), [&](const Area& t) { return Overlap(a, t); })) {
-                taken_.push_back(a);
-                return {a.left, a.top};
-            }
-        }
-        return preferred;
-    }
-
-private:
-    struct Area {
-        int32_t left, top, right, bottom;
-    };
-    static bool Overlap(const Area& a, const Area& b) {
-        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-    }
-    std::vector<Area> taken_;
-};
-
-// Labels stand just right of the symbol and a little above it. Every aid of
-// the passages is a light, and is labelled as the lights are.
-void Label(gfx::DC& dc, const Game& g, const ChartFrame& f, LabelSpace& space, gfx::Point p, std::string_view text) {
-    const bool shown = g.areaGrid.isPassage == 1 ? PlaceNameShown(g, f, NameStyle::LightLabel)
-                                                 : g.chartView.showMarkNames == 1;
-    if (!shown) return;
-    const int32_t h = dc.LineHeight();
-    const gfx::Point at = space.place({p.x + kDiscRadius + 4, p.y - h + 2}, dc.TextWidth(text), h);
-    dc.SetBkMode(gfx::BkMode::Transparent);
-    dc.SetTextColor(gfx::kBlack);
-    dc.TextOut(at.x, at.y, text);
-}
 
 LightColour LightOf(AidColour c) {
     switch (c) {
@@ -130,58 +88,18 @@ void DrawAidSymbol(gfx::DC& dc, const ChartFrame& f, gfx::Point p, const AidKind
     }
 }
 
-void DrawObjectAids(gfx::DC& dc, const Game& g, const ChartFrame& f, LabelSpace& labels) {
-    const ObjectList& o = g.objectList;
-    for (int32_t i = kFirstAidSlot; i <= kLastAidSlot; ++i) {
-        const AidKind* a = g.areaGrid.isPassage == 1 ? FindPassageMarkKind(o.kind[i]) : FindAidKind(o.kind[i]);
-        if (!a) continue;
-        const gfx::Point p = f.toScreen(o.fbx[i], o.fby[i]);
-        if (!f.contains(p)) continue;
-        DrawAidSymbol(dc, f, p, *a);
-        Label(dc, g, f, labels, p, a->label);
-    }
+// A ringed dot, as charts mark conspicuous objects.
+void DrawLandmark(gfx::DC& dc, gfx::Point p) {
+    SelectBlackPen(dc);
+    dc.SelectStockBrush(gfx::Stock::Null);
+    dc.Ellipse(p.x - kDiscRadius, p.y - kDiscRadius, p.x + kDiscRadius + 1, p.y + kDiscRadius + 1);
+    dc.SetPixel(p.x, p.y, gfx::kBlack);
 }
 
-void DrawLighthouses(gfx::DC& dc, const Game& g, const ChartFrame& f, LabelSpace& labels) {
-    const Lighthouse& l = g.lighthouse;
-    for (int32_t i = 1; i <= kLighthouseSlots; ++i) {
-        if (l.x[i] == kNoLighthouse || l.y[i] == kNoLighthouse) continue;
-        const gfx::Point p = f.toScreen(l.x[i], l.y[i]);
-        if (!f.contains(p)) continue;
-        DrawLight(dc, f.mono, p.x, p.y, 17, LightColour::White);
-        Label(dc, g, f, labels, p, kLighthouseLabel);
-    }
-}
-
-// Towers on the skyline of the generated coasts, one of them a tank: a
-// ringed dot as charts mark conspicuous objects.
-void DrawLandmarks(gfx::DC& dc, const Game& g, const ChartFrame& f, LabelSpace& labels) {
-    const AreaGrid& a = g.areaGrid;
-    constexpr int32_t kTank = 2;
-    for (int32_t k = 0; k < kLandmarks; ++k) {
-        if (a.landmarkX[k] == 0 && a.landmarkY[k] == 0) continue;
-        const gfx::Point p = f.toScreen(a.landmarkX[k], a.landmarkY[k]);
-        if (!f.contains(p)) continue;
-        SelectBlackPen(dc);
-        dc.SelectStockBrush(gfx::Stock::Null);
-        dc.Ellipse(p.x - kDiscRadius, p.y - kDiscRadius, p.x + kDiscRadius + 1, p.y + kDiscRadius + 1);
-        dc.SetPixel(p.x, p.y, gfx::kBlack);
-        Label(dc, g, f, labels, p, k == kTank ? kTankLabel : kTowerLabel);
-    }
-}
-
-void DrawPier(gfx::DC& dc, const Game& g, const ChartFrame& f, LabelSpace& labels) {
-    const AreaGrid& a = g.areaGrid;
-    const auto [minX, maxX] = std::minmax_element(a.pierCornerX.begin(), a.pierCornerX.end());
-    const auto [minY, maxY] = std::minmax_element(a.pierCornerY.begin(), a.pierCornerY.end());
-    if (*minX == 0 && *maxX == 0) return;
-    const gfx::Point p1 = f.toScreen(*minX, *minY);
-    const gfx::Point p2 = f.toScreen(*maxX, *maxY);
-    if (!f.contains(p1) && !f.contains(p2)) return;
+void DrawPier(gfx::DC& dc, const ChartFrame& f, gfx::Point p1, gfx::Point p2) {
     SelectBlackPen(dc);
     dc.SelectStockBrush(f.mono ? gfx::Stock::White : gfx::Stock::Black);
     dc.Rectangle(p1.x, p1.y, std::max(p2.x, p1.x + 2), std::max(p2.y, p1.y + 2));
-    Label(dc, g, f, labels, {p2.x, p1.y}, kPierLabel);
 }
 
 }  // namespace
@@ -210,22 +128,53 @@ void DrawLight(gfx::DC& dc, bool mono, int32_t x, int32_t y, int32_t code, Light
     dc.Ellipse(x - kDiscRadius, y - kDiscRadius, x + kDiscRadius + 1, y + kDiscRadius + 1);
 }
 
-void DrawPlaceNames(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+// The generated areas' towers, one of them a tank, and their pier; then
+// the aids and lighthouses every generated area and passage has.
+std::vector<ChartAid> ChartAids(const Game& g, const ChartFrame& f) {
+    std::vector<ChartAid> out;
     const AreaGrid& a = g.areaGrid;
-    LabelSpace labels;
-    if (a.isPassage == 1) {
-        DrawObjectAids(dc, g, f, labels);
-        DrawLighthouses(dc, g, f, labels);
-        DrawPassageNames(dc, g, f);
-        return;
+    const bool passage = a.isPassage == 1;
+    if (!passage && !IsVirtualArea(a)) return out;
+    if (!passage && a.areaCode != 2) {
+        constexpr int32_t kTank = 2;
+        for (int32_t k = 0; k < kLandmarks; ++k) {
+            if (a.landmarkX[k] == 0 && a.landmarkY[k] == 0) continue;
+            const gfx::Point p = f.toScreen(a.landmarkX[k], a.landmarkY[k]);
+            const char* label = k == kTank ? kTankLabel : kTowerLabel;
+            if (f.contains(p)) out.push_back({ChartAid::Landmark, p, p, nullptr, label});
+        }
+        const auto [minX, maxX] = std::minmax_element(a.pierCornerX.begin(), a.pierCornerX.end());
+        const auto [minY, maxY] = std::minmax_element(a.pierCornerY.begin(), a.pierCornerY.end());
+        if (*minX != 0 || *maxX != 0) {
+            const gfx::Point p1 = f.toScreen(*minX, *minY), p2 = f.toScreen(*maxX, *maxY);
+            if (f.contains(p1) || f.contains(p2)) out.push_back({ChartAid::Pier, p1, p2, nullptr, kPierLabel});
+        }
     }
-    if (!IsVirtualArea(a)) return;
-    if (a.areaCode != 2) {
-        DrawLandmarks(dc, g, f, labels);
-        DrawPier(dc, g, f, labels);
+    const ObjectList& o = g.objectList;
+    for (int32_t i = kFirstAidSlot; i <= kLastAidSlot; ++i) {
+        const AidKind* k = passage ? FindPassageMarkKind(o.kind[i]) : FindAidKind(o.kind[i]);
+        if (!k) continue;
+        const gfx::Point p = f.toScreen(o.fbx[i], o.fby[i]);
+        if (f.contains(p)) out.push_back({ChartAid::Aid, p, p, k, k->label});
     }
-    DrawObjectAids(dc, g, f, labels);
-    DrawLighthouses(dc, g, f, labels);
+    const Lighthouse& l = g.lighthouse;
+    for (int32_t i = 1; i <= kLighthouseSlots; ++i) {
+        if (l.x[i] == kNoLighthouse || l.y[i] == kNoLighthouse) continue;
+        const gfx::Point p = f.toScreen(l.x[i], l.y[i]);
+        if (f.contains(p)) out.push_back({ChartAid::Lighthouse, p, p, nullptr, kLighthouseLabel});
+    }
+    return out;
+}
+
+void DrawChartAids(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    for (const ChartAid& a : ChartAids(g, f)) {
+        switch (a.what) {
+            case ChartAid::Landmark: DrawLandmark(dc, a.at); break;
+            case ChartAid::Pier: DrawPier(dc, f, a.at, a.corner); break;
+            case ChartAid::Aid: DrawAidSymbol(dc, f, a.at, *a.kind); break;
+            case ChartAid::Lighthouse: DrawLight(dc, f.mono, a.at.x, a.at.y, 17, LightColour::White); break;
+        }
+    }
 }
 
 }  // namespace vel

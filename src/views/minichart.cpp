@@ -9,6 +9,7 @@
 #include "views/inset_button.h"
 #include "views/lights.h"
 #include "views/passage_chart.h"
+#include "views/place_labels.h"
 #include "views/real_chart.h"
 
 namespace vel {
@@ -22,7 +23,36 @@ constexpr const char* kZoomOutHelp = "  ｽﾞｰﾑｱｳﾄ(高く)。";
 
 int32_t MiniZoom(const Game& g) { return std::clamp(g.viewState.miniChartScale, kMiniZoomMin, kMiniZoomMax); }
 
-ChartFrame MiniFrame(const Game& g, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+
+bool SeaHidden(const Game& g) { return g.viewState.night == 1 || g.weather.storm == 2 || g.weather.fog == 1; }
+
+// Grey when the sea cannot be seen: at night, in a thunderstorm or in fog.
+void FillBackground(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    dc.SelectStockPen(gfx::Stock::Black);
+    if (SeaHidden(g))
+        dc.SelectBrush(kGreyBrush);
+    else
+        SelectChartWater(dc, g);
+    dc.Rectangle(f.left, f.top, f.right, f.bottom);
+}
+
+ButtonBox ZoomButtonBox(const Game& g, int32_t left, int32_t top, int32_t row) {
+    const int32_t w = g.screenState.width / (g.screenState.width > 1000 ? 12 : 14);
+    const int32_t y = top + 1 + 18 * row;
+    return {left + 1, y, left + 1 + w, y + kButtonHeight};
+}
+
+void ZoomButtons(gfx::DC& dc, Game& g, int32_t left, int32_t top) {
+    const bool wide = g.screenState.width > 1000;
+    if (MiniZoomInShown(g) && InsetButton(dc, g, ZoomButtonBox(g, left, top, 0), wide ? "ｽﾞｰﾑｲﾝ " : "ｽﾞｰﾑ", kZoomInHelp))
+        MiniChartZoomIn(g);
+    if (MiniZoomOutShown(g) && InsetButton(dc, g, ZoomButtonBox(g, left, top, 1), wide ? "ｽﾞｰﾑｱｳﾄ" : "ｱｳﾄ", kZoomOutHelp))
+        MiniChartZoomOut(g);
+}
+
+}  // namespace
+
+ChartFrame MiniChartFrame(const Game& g, int32_t left, int32_t top, int32_t right, int32_t bottom) {
     const int32_t q = MiniZoom(g);
     ChartFrame f;
     f.s = 0.32 * g.screenState.vScale / q;
@@ -40,32 +70,15 @@ ChartFrame MiniFrame(const Game& g, int32_t left, int32_t top, int32_t right, in
     return f;
 }
 
-bool SeaHidden(const Game& g) { return g.viewState.night == 1 || g.weather.storm == 2 || g.weather.fog == 1; }
-
-// Grey when the sea cannot be seen: at night, in a thunderstorm or in fog.
-void FillBackground(gfx::DC& dc, const Game& g, const ChartFrame& f) {
-    dc.SelectStockPen(gfx::Stock::Black);
-    if (SeaHidden(g))
-        dc.SelectBrush(kGreyBrush);
-    else
-        SelectChartWater(dc, g);
-    dc.Rectangle(f.left, f.top, f.right, f.bottom);
+std::vector<LabelBox> MiniChartButtonBoxes(const Game& g, int32_t left, int32_t top) {
+    std::vector<LabelBox> out;
+    for (int32_t row = 0; row < 2; ++row) {
+        if (row == 0 ? !MiniZoomInShown(g) : !MiniZoomOutShown(g)) continue;
+        const ButtonBox b = ZoomButtonBox(g, left, top, row);
+        out.push_back({b.left, b.top, b.right + 1, b.bottom + 1});
+    }
+    return out;
 }
-
-void ZoomButtons(gfx::DC& dc, Game& g, int32_t left, int32_t top) {
-    const bool wide = g.screenState.width > 1000;
-    const int32_t w = g.screenState.width / (wide ? 12 : 14);
-    if (MiniZoomInShown(g) &&
-        InsetButton(dc, g, {left + 1, top + 1, left + 1 + w, top + 1 + kButtonHeight}, wide ? "ｽﾞｰﾑｲﾝ " : "ｽﾞｰﾑ",
-                    kZoomInHelp))
-        MiniChartZoomIn(g);
-    if (MiniZoomOutShown(g) &&
-        InsetButton(dc, g, {left + 1, top + 19, left + 1 + w, top + 19 + kButtonHeight}, wide ? "ｽﾞｰﾑｱｳﾄ" : "ｱｳﾄ",
-                    kZoomOutHelp))
-        MiniChartZoomOut(g);
-}
-
-}  // namespace
 
 bool MiniZoomInShown(const Game& g) { return g.viewState.miniChartScale >= 2; }
 bool MiniZoomOutShown(const Game& g) { return g.viewState.miniChartScale < kMiniZoomMax; }
@@ -73,14 +86,15 @@ bool MiniZoomOutShown(const Game& g) { return g.viewState.miniChartScale < kMini
 void drawMiniChart(gfx::DC& dc, Game& g, int32_t left, int32_t top, int32_t right, int32_t bottom) {
     if (g.cruiseOptions.troubleNoMiniChart != 0) return;
     dc.ClipRect(left, top, right, bottom);
-    const ChartFrame f = MiniFrame(g, left, top, right, bottom);
+    const ChartFrame f = MiniChartFrame(g, left, top, right, bottom);
     FillBackground(dc, g, f);
     if (!SeaHidden(g)) DrawPassageBank(dc, g, f);
     DrawRocks(dc, g, f);
     DrawShoreBands(dc, g, f);
     DrawIslands(dc, g, f);
     DrawRealAreaLayers(dc, g, f);
-    DrawPlaceNames(dc, g, f);
+    DrawChartAids(dc, g, f);
+    ChartLabels(dc, g, f).draw(dc);
     DrawOwnBoatSymbol(dc, g, f);
     DrawWaypoints(dc, g, f, false);
     DrawMarks(dc, g, f);

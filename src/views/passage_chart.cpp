@@ -12,7 +12,6 @@
 namespace vel {
 namespace {
 
-constexpr int kGreyBrush = 40;  // (127,127,127)
 constexpr int kBankBrush = 2;   // (127,200,255)
 constexpr double kBankLineSlope = 0.19386134120049925;
 constexpr int32_t kFirstPassageReef = 26;
@@ -37,16 +36,15 @@ constexpr const char* kPassageDisclaimer = "注：地図や航海の補助は精
 
 // The legend stands in the south-west corner of the passage's waters, on
 // the whole-passage chart only.
-void DrawLegend(gfx::DC& dc, const Game& g, const ChartFrame& f, const PassageLimits& lim) {
-    if (f.mini || !ChartFullyZoomedOut(g)) return;
-    const gfx::Point corner = f.toScreen(lim.west, lim.south);
-    const int32_t line = dc.LineHeight();
-    const int32_t x = std::max(corner.x, f.left) + 8;
-    const int32_t y = std::min(corner.y, f.bottom) - 2 * line - 6;
-    dc.SetTextColor(f.mono ? gfx::kBlack : gfx::Rgb(127, 0, 0));
-    dc.TextOut(x, y, g.areaGrid.region == 5 ? kLegendFloridaBahamas : kLegendMaineNovaScotia);
-    dc.SetTextColor(gfx::kBlack);
-    dc.TextOut(x, y + line, kPassageDisclaimer);
+std::optional<gfx::Point> LegendAt(const gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    const std::optional<PassageLimits> lim = PassageLimitsFor(g.areaGrid);
+    if (!lim || f.mini || !ChartFullyZoomedOut(g)) return std::nullopt;
+    const gfx::Point corner = f.toScreen(lim->west, lim->south);
+    return gfx::Point{std::max(corner.x, f.left) + 8, std::min(corner.y, f.bottom) - 2 * dc.LineHeight() - 6};
+}
+
+const char* LegendOf(const Game& g) {
+    return g.areaGrid.region == 5 ? kLegendFloridaBahamas : kLegendMaineNovaScotia;
 }
 
 }  // namespace
@@ -71,27 +69,37 @@ void DrawPassageBank(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     dc.Polygon(bank, 4);
 }
 
-void DrawPassageFrames(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+std::vector<LabelBox> PassageFrameRects(const Game& g, const ChartFrame& f) {
+    std::vector<LabelBox> out;
     const std::optional<PassageLimits> lim = PassageLimitsFor(g.areaGrid);
-    if (!lim) return;
+    if (!lim) return out;
     const gfx::Point nw = f.toScreen(lim->west, lim->north);
     const gfx::Point se = f.toScreen(lim->east, lim->south);
-    dc.SelectStockPen(gfx::Stock::Black);
-    dc.SelectBrush(kGreyBrush);
     // Side strips run the full height; top and bottom fill between them.
-    if (nw.x > f.left) dc.Rectangle(f.left, f.top, nw.x, f.bottom);
-    if (se.x < f.right) dc.Rectangle(se.x, f.top, f.right, f.bottom);
+    if (nw.x > f.left) out.push_back({f.left, f.top, nw.x, f.bottom});
+    if (se.x < f.right) out.push_back({se.x, f.top, f.right, f.bottom});
     const int32_t l = std::max(nw.x, f.left), r = std::min(se.x, f.right);
-    if (l >= r) return;
-    if (nw.y > f.top) dc.Rectangle(l, f.top, r, nw.y);
-    if (lim->southCovered && se.y < f.bottom) dc.Rectangle(l, se.y, r, f.bottom);
+    if (l >= r) return out;
+    if (nw.y > f.top) out.push_back({l, f.top, r, nw.y});
+    if (lim->southCovered && se.y < f.bottom) out.push_back({l, se.y, r, f.bottom});
+    return out;
 }
 
-void DrawPassageNames(gfx::DC& dc, const Game& g, const ChartFrame& f) {
-    const std::optional<PassageLimits> lim = PassageLimitsFor(g.areaGrid);
-    if (!lim) return;
-    DrawAreaPlaceNames(dc, g, f);
-    DrawLegend(dc, g, f, *lim);
+std::optional<LabelBox> PassageLegendBox(const gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    const std::optional<gfx::Point> at = LegendAt(dc, g, f);
+    if (!at) return std::nullopt;
+    const int32_t w = std::max(dc.TextWidth(LegendOf(g)), dc.TextWidth(kPassageDisclaimer));
+    return LabelBox{at->x, at->y, at->x + w, at->y + 2 * dc.LineHeight()};
+}
+
+void DrawPassageLegend(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    const std::optional<gfx::Point> at = LegendAt(dc, g, f);
+    if (!at) return;
+    dc.SetBkMode(gfx::BkMode::Transparent);
+    dc.SetTextColor(f.mono ? gfx::kBlack : gfx::Rgb(127, 0, 0));
+    dc.TextOut(at->x, at->y, LegendOf(g));
+    dc.SetTextColor(gfx::kBlack);
+    dc.TextOut(at->x, at->y + dc.LineHeight(), kPassageDisclaimer);
 }
 
 bool IsPassageReef(const AreaGrid& a, int32_t island) {

@@ -1,9 +1,10 @@
 #pragma once
 // The chart layers of the four passages: the grey frame outside the waters
-// of the passage, the names, lights and legend of its chart, and the reef
+// of the passage, the bank, the legend of its chart, and the reef
 // marks of the Bahamian cays.
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "common/game.h"
 #include "gfx/dc.h"
@@ -27,10 +28,11 @@ std::optional<PassageLimits> PassageLimitsFor(const AreaGrid& a);
 void DrawPassageBank(gfx::DC& dc, const Game& g, const ChartFrame& f);
 
 // Grey strips over the chart outside the passage's limits.
-void DrawPassageFrames(gfx::DC& dc, const Game& g, const ChartFrame& f);
+std::vector<LabelBox> PassageFrameRects(const Game& g, const ChartFrame& f);
 
-// Lights, names and the legend of a passage chart.
-void DrawPassageNames(gfx::DC& dc, const Game& g, const ChartFrame& f);
+// The legend in the corner of the whole-passage chart, and where it stands.
+void DrawPassageLegend(gfx::DC& dc, const Game& g, const ChartFrame& f);
+std::optional<LabelBox> PassageLegendBox(const gfx::DC& dc, const Game& g, const ChartFrame& f);
 
 // The low cays and reefs of the Bahamas side (islands 26 and up of the
 // Florida-Bahamas passages), marked by a ring of fixed screen size.

@@ -1,9 +1,13 @@
 #pragma once
-// The names of the passages and the real areas on the chart and the mini
-// chart, from the area's place-name list.
+// The labels of the chart and the mini chart: the area's place names, the
+// lights' characteristics and the marks' names, laid out together by one
+// placer in every area.
+#include <vector>
+
 #include "common/game.h"
 #include "gfx/dc.h"
 #include "views/chart_layers.h"
+#include "views/label_placer.h"
 #include "world/place_names.h"
 
 namespace vel {
@@ -15,9 +19,12 @@ inline constexpr int32_t kLightLabelZoom = 17;
 // light characteristics only on the full chart, zoomed in.
 bool PlaceNameShown(const Game& g, const ChartFrame& f, NameStyle style);
 
-// Every shown name of the current area whose point lies in the frame:
-// places start at their point, anchorages in dark red; labels stand just
-// right of the symbol on their point and a little above it.
-void DrawAreaPlaceNames(gfx::DC& dc, const Game& g, const ChartFrame& f);
+// The grey frames over what lies beyond the area, on the full chart.
+std::vector<LabelBox> AreaFrameRects(const Game& g, const ChartFrame& f);
+
+// Every shown label of the frame, placed: main names first, then
+// anchorages, lights and marks. None covers another, the status strip,
+// the frame's buttons, legend or disclaimer, or the grey frames.
+LabelPlacer ChartLabels(const gfx::DC& dc, const Game& g, const ChartFrame& f);
 
 }  // namespace vel

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "common/helpers.h"
-#include "views/place_labels.h"
 #include "views/real_land.h"
 #include "views/real_marks.h"
 #include "views/true_land.h"
@@ -145,21 +144,10 @@ void DrawRealRocks(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     }
 }
 
-// Symbols of the marks and lights. The marks' names stand beside them by
-// the rule of the lights' characteristics (which are among the area's
-// names): a real area's chart carries dozens of marks, and written out at
-// every zoom they would bury its coast.
 void DrawMarkSymbols(gfx::DC& dc, const Game& g, const ChartFrame& f) {
-    const bool names = PlaceNameShown(g, f, NameStyle::LightLabel);
-    const int32_t lh = dc.LineHeight();
     for (const PlacedMark& m : RealAreaMarks(g)) {
         const gfx::Point p = f.toScreen(m.x, m.y);
-        if (!f.contains(p)) continue;
-        DrawRealMarkSymbol(dc, f, p, m.mark);
-        if (!names || m.mark.label == nullptr) continue;
-        dc.SetBkMode(gfx::BkMode::Transparent);
-        dc.SetTextColor(gfx::kBlack);
-        dc.TextOut(p.x + 7, p.y - lh + 2, m.mark.label);
+        if (f.contains(p)) DrawRealMarkSymbol(dc, f, p, m.mark);
     }
 }
 
@@ -228,19 +216,18 @@ void DrawRealAreaLayers(gfx::DC& dc, const Game& g, const ChartFrame& f) {
     DrawRealRocks(dc, g, f);
     DrawDocks(dc, g, f);
     DrawMarkSymbols(dc, g, f);
-    DrawAreaPlaceNames(dc, g, f);
 }
 
-void DrawRealAreaFrames(gfx::DC& dc, const Game& g, const ChartFrame& f) {
-    if (g.areaGrid.isRealArea != 1) return;
+std::vector<LabelBox> RealAreaFrameRects(const Game& g, const ChartFrame& f) {
+    std::vector<LabelBox> out;
+    if (g.areaGrid.isRealArea != 1) return out;
     const AreaLimits l = LimitsOf(g.areaGrid);
-    dc.SelectStockPen(gfx::Stock::Black);
-    dc.SelectBrush(kGreyBrush);
     const gfx::Point nw = f.toScreen(l.west, l.north), se = f.toScreen(l.east, l.south);
-    if (l.north != kNoLimit && nw.y > f.top) dc.Rectangle(f.left, f.top, f.right, nw.y);
-    if (l.south != kNoLimit && se.y < f.bottom) dc.Rectangle(f.left, se.y, f.right, f.bottom);
-    if (l.west != kNoLimit && nw.x > f.left) dc.Rectangle(f.left, f.top, nw.x, f.bottom);
-    if (l.east != kNoLimit && se.x < f.right) dc.Rectangle(se.x, f.top, f.right, f.bottom);
+    if (l.north != kNoLimit && nw.y > f.top) out.push_back({f.left, f.top, f.right, nw.y});
+    if (l.south != kNoLimit && se.y < f.bottom) out.push_back({f.left, se.y, f.right, f.bottom});
+    if (l.west != kNoLimit && nw.x > f.left) out.push_back({f.left, f.top, nw.x, f.bottom});
+    if (l.east != kNoLimit && se.x < f.right) out.push_back({se.x, f.top, f.right, f.bottom});
+    return out;
 }
 
 }  // namespace vel

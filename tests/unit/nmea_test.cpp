@@ -187,11 +187,12 @@ TEST(Nmea, TheDestinationDialogRefusesBadEntriesAndTheGameGoesOn) {
 
 TEST(Nmea, SettingsFileKeepsSwitchAndDestinationAndSurvivesGarbage) {
     NmeaOutput saved, loaded, defaults;
-    std::tie(saved.enabled, saved.host, saved.port) = std::tuple(1, "::1", 2000);
+    std::tie(saved.enabled, saved.host, saved.port, saved.ais) = std::tuple(1, "::1", 2000, 0);
     DecodeNmeaSettings(loaded, EncodeNmeaSettings(saved));
-    EXPECT_EQ(std::tie(loaded.enabled, loaded.host, loaded.port), std::tuple(1, "::1", 2000));
-    DecodeNmeaSettings(defaults, "output=2\r\ndestination=nowhere\nnoise\n=\n\xff\xfe");
-    EXPECT_EQ(std::tie(defaults.enabled, defaults.host, defaults.port), std::tuple(0, "127.0.0.1", kNmeaDefaultPort));
+    EXPECT_EQ(std::tie(loaded.enabled, loaded.host, loaded.port, loaded.ais), std::tuple(1, "::1", 2000, 0));
+    DecodeNmeaSettings(defaults, "output=2\r\ndestination=nowhere\nais=yes\nnoise\n=\n\xff\xfe");
+    EXPECT_EQ(std::tie(defaults.enabled, defaults.host, defaults.port, defaults.ais),
+              std::tuple(0, "127.0.0.1", kNmeaDefaultPort, 1));
 }
 
 TEST(NmeaSender, SendsOneDatagramPerSentenceAndReportsChangesOnly) {

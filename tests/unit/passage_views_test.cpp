@@ -34,7 +34,7 @@ TEST_P(PassageFrames, CoverTheChartOutsideThePassageWatersOnly) {
     const ChartFrame frame = MainChartFrame(f.g);
     const PassageLimits lim = *PassageLimitsFor(f.g.areaGrid);
     auto dc = f.freshDc();
-    DrawPassageFrames(*dc, f.g, frame);
+    DrawGreyFrames(*dc, PassageFrameRects(f.g, frame));
     dc.reset();
     struct Probe {
         int32_t x, y;
@@ -158,6 +158,7 @@ TEST(ChartRocks, DrawnFromTheFirstEntryAndTheFloridaLightLabelled) {
         const ChartFrame frame = MainChartFrame(f.g);
         auto dc = f.freshDc(test::kWater);
         DrawRocks(*dc, f.g, frame);
+        ChartLabels(*dc, f.g, frame).draw(*dc);
         dc.reset();
         const auto inked = [&](gfx::Point p, int32_t dx0, int32_t dx1, gfx::Color c) {
             int32_t n = 0;

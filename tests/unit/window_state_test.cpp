@@ -40,5 +40,17 @@ TEST(WindowState, LivesBesideItsSettingsFileReadsBackAndFallsBackToTheDefaults) 
     }
 }
 
+// A screen of 1280 x 800 with a 32-pixel panel at its top.
+TEST(WindowState, ARestoredWindowIsBroughtWhollyOntoTheUsableScreen) {
+    const WindowRect avail{0, 32, 1280, 768};
+    const std::tuple<WindowRect, WindowRect> cases[] = {
+        {{100, 100, 800, 600}, {100, 100, 800, 600}},  // already on the screen
+        {{0, 0, 1284, 800}, {0, 32, 1280, 768}},       // the maximised size plus the title bar
+        {{900, 500, 800, 600}, {480, 200, 800, 600}},  // hanging off the right and the bottom
+        {{-50, 10, 600, 400}, {0, 32, 600, 400}},
+    };
+    for (const auto& [frame, want] : cases) EXPECT_EQ(FitOnScreen(frame, avail), want) << frame.x << "," << frame.y;
+}
+
 }  // namespace
 }  // namespace vel

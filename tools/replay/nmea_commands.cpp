@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "shell/ais.h"
 #include "shell/nmea.h"
 
 namespace vel::replay {
@@ -40,6 +41,18 @@ int NmeaLogCommand(Session& s, Args a) {
         return kExpectationFailed;
     }
     s.game->nmeaOutput.enabled = 1;
+    return kOk;
+}
+
+// What the game sends of the vessel in AIS slot SLOT: MMSI, call sign, IMO
+// number, ship type, the four distances from the antenna, then the name.
+int AisTargetCommand(Session& s, Args a) {
+    int32_t slot = 0;
+    if (!ParseInts(a, {&slot}) || slot < 1 || slot >= kAisSlots || s.game->aisTraffic.mmsi[slot] == 0)
+        return Bad(s, "ais-target takes the slot of a vessel the AIS output has named (ship i: i, fleet j: 6 + j)");
+    const AisStatic d = AisStaticData(*s.game, slot);
+    *s.out << d.mmsi << " " << d.callSign << " " << d.imo << " " << d.shipType << " " << d.toBow << " " << d.toStern
+           << " " << d.toPort << " " << d.toStarboard << " " << d.name << "\n";
     return kOk;
 }
 

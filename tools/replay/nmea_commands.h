@@ -6,5 +6,6 @@ namespace vel::replay {
 
 int NmeaCommand(Session& s, Args a);     // nmea HOST:PORT
 int NmeaLogCommand(Session& s, Args a);  // nmea-log PATH
+int AisTargetCommand(Session& s, Args a);  // ais-target SLOT
 
 }  // namespace vel::replay

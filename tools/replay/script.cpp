@@ -262,6 +262,7 @@ constexpr ReplayCommand kTable[] = {
     {"world", 2, 2, WorldCommand, "world LAT LON"},
     {"nmea", 1, 1, NmeaCommand, "nmea HOST:PORT"},
     {"nmea-log", 1, 1, NmeaLogCommand, "nmea-log PATH"},
+    {"ais-target", 1, 1, AisTargetCommand, "ais-target SLOT"},
     {"polar", 2, 2, Polar, "polar BOATTYPE WIND"},
     {"state", 0, 0, State, "state"},
     {"wav", 2, 2, WriteWav, "wav SOUND_ID PATH"},
