@@ -113,7 +113,7 @@ public:
         const double bx = s.ax + (s.bx - s.ax) * t1, by = s.ay + (s.by - s.ay) * t1;
         const double len = std::sqrt((bx - ax) * (bx - ax) + (by - ay) * (by - ay));
         // The projection bends a long edge near the eye: follow it.
-        const int32_t pieces = std::clamp(Trunc(len / std::max(25.0, 0.3 * nearest)) + 1, 1, 16);
+        const int32_t pieces = std::clamp(Trunc(len / std::max(40.0, 0.5 * nearest)) + 1, 1, 12);
         for (int32_t p = joins ? 1 : 0; p <= pieces; ++p) {
             const double t = double(p) / pieces;
             const double x = ax + (bx - ax) * t, y = ay + (by - ay) * t;
