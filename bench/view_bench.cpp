@@ -88,34 +88,6 @@ void MaineIslands1150(benchmark::State& state) {
     for (auto _ : state) s.step();
 }
 
-// The Exumas among the anchored fleet with a ship close by, the NMEA output
-// writing to a file, with and without the AIS targets.
-void ExumasTraffic(benchmark::State& state, bool ais) {
-    Session s;
-    StartSailing(s, 1024, 768, "32975");
-    Run(s, {"nmea-log", "/dev/null"});
-    Run(s, {"set", "NmeaOutput.ais", ais ? "1" : "0"});
-    const vel::AreaGrid& a = s.game->areaGrid;
-    Run(s, {"set", "ObjectList.fbx[35]", Text(a.harbourX + 600.0)});
-    Run(s, {"set", "ObjectList.fby[35]", Text(a.harbourY)});
-    Place(s, a.harbourX + 120.0, a.harbourY + 80.0);
-    for (auto _ : state) s.step();
-}
-// One AIS message as the frame collects it: a report due every call.
-void CollectAisMessage(benchmark::State& state) {
-    Session s;
-    StartSailing(s, 1024, 768, "32975");
-    Run(s, {"nmea-log", "/dev/null"});
-    uint32_t tick = 0;
-    for (auto _ : state) {
-        s.game->simClock.cruiseMinutes += 0.5;
-        benchmark::DoNotOptimize(vel::CollectAis(*s.game, tick += 100));
-    }
-}
-BENCHMARK(CollectAisMessage);
-
-void ExumasNmea1024(benchmark::State& st) { ExumasTraffic(st, false); }
-void ExumasNmeaAis1024(benchmark::State& st) { ExumasTraffic(st, true); }
 // Off a coast, looking along or across it; x, y and heading of the boat.
 // An empty area is the generated coast, in its anchorage under the shore.
 struct CoastPlace {
@@ -167,6 +139,34 @@ const bool kCoastRegistered = [] {
     }
     return true;
 }();
+// The Exumas among the anchored fleet with a ship close by, the NMEA output
+// writing to a file, with and without the AIS targets.
+void ExumasTraffic(benchmark::State& state, bool ais) {
+    Session s;
+    StartSailing(s, 1024, 768, "32975");
+    Run(s, {"nmea-log", "/dev/null"});
+    Run(s, {"set", "NmeaOutput.ais", ais ? "1" : "0"});
+    const vel::AreaGrid& a = s.game->areaGrid;
+    Run(s, {"set", "ObjectList.fbx[35]", Text(a.harbourX + 600.0)});
+    Run(s, {"set", "ObjectList.fby[35]", Text(a.harbourY)});
+    Place(s, a.harbourX + 120.0, a.harbourY + 80.0);
+    for (auto _ : state) s.step();
+}
+// One AIS message as the frame collects it: a report due every call.
+void CollectAisMessage(benchmark::State& state) {
+    Session s;
+    StartSailing(s, 1024, 768, "32975");
+    Run(s, {"nmea-log", "/dev/null"});
+    uint32_t tick = 0;
+    for (auto _ : state) {
+        s.game->simClock.cruiseMinutes += 0.5;
+        benchmark::DoNotOptimize(vel::CollectAis(*s.game, tick += 100));
+    }
+}
+BENCHMARK(CollectAisMessage);
+
+void ExumasNmea1024(benchmark::State& st) { ExumasTraffic(st, false); }
+void ExumasNmeaAis1024(benchmark::State& st) { ExumasTraffic(st, true); }
 
 BENCHMARK(MaineIslands1150)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ExumasNmea1024)->Unit(benchmark::kMicrosecond);

@@ -23,7 +23,7 @@ constexpr double kChunkDepth = 1.5;  // farthest over nearest point of one chunk
 // How far below the horizon a chunk's waterline stands before it shows its
 // foot and surf, its treetops, its skyline against the land behind.
 constexpr int32_t kPlainDepth = 10, kTreeDepth = 20, kSkylineDepth = 30;
-constexpr int32_t kTreeRoom = 21;  // the tallest treetop over the land's top
+constexpr int32_t kTreeRoom = 27;  // the tallest treetop over the land's top
 
 enum class Cover { Spruce, Scrub, Mixed };
 
@@ -113,11 +113,13 @@ public:
         const double bx = s.ax + (s.bx - s.ax) * t1, by = s.ay + (s.by - s.ay) * t1;
         const double len = std::sqrt((bx - ax) * (bx - ax) + (by - ay) * (by - ay));
         // The projection bends a long edge near the eye: follow it.
-        const int32_t pieces = std::clamp(Trunc(len / std::max(25.0, 0.3 * nearest)) + 1, 1, 16);
+        const int32_t pieces = std::clamp(Trunc(len / std::max(40.0, 0.5 * nearest)) + 1, 1, 12);
         for (int32_t p = joins ? 1 : 0; p <= pieces; ++p) {
             const double t = double(p) / pieces;
             const double x = ax + (bx - ax) * t, y = ay + (by - ay) * t;
             if (!run_.empty() && SubPixel(run_.back(), x, y)) continue;
+            // Far off, every other vertex of a shore running on is enough.
+            if (joins && pieces == 1 && (k & 1) && nearest > farOff_ && t1 == 1.0) continue;
             put(x, y);
         }
         lastK_ = k;
@@ -241,7 +243,7 @@ void TopEdge(const Style& s, const ScreenPoint* p, int32_t n, bool trees, std::v
         if (!trees || i == 0) continue;
         const ScreenPoint& b = p[i - 1];
         const int32_t gap = std::abs(b.x - a.x), dir = b.x > a.x ? 1 : -1;
-        const int32_t step = std::clamp(a.rise / 4, 7, 14);
+        const int32_t step = std::clamp(a.rise / 3, 8, 18);
         const bool spruce = s.cover == Cover::Spruce;
         const int32_t lift = spruce ? step * 3 / 2 : s.cover == Cover::Mixed ? step / 2 + 1 : std::max(1, step / 3);
         for (int32_t c = step - walked; c < gap && tips < 200; c += step, ++tips) {
