@@ -137,6 +137,22 @@ TEST(PassageDepth, RocksAreConesTheChartLeavesOut) {
     }
 }
 
+// Passage land gives shelter: the probe finds it from an anchorage by the
+// coast, and nothing in the open sea.
+TEST(PassageDepth, TheLeeOfPassageLandIsFound) {
+    for (int32_t code : {5, 7}) {
+        auto g = Passage(code);
+        const AreaGrid& a = g->areaGrid;
+        int32_t nearLand = 0, open = 0;
+        for (g->ownBoat.heading = 0; g->ownBoat.heading < 360; g->ownBoat.heading += 10) {
+            nearLand += ShoalAheadReal(*g, 1, a.startCircleX[0], a.startCircleY[0]) < 900;
+            open += ShoalAheadReal(*g, 1, code == 5 ? -11000 : -8000, code == 5 ? -3000 : 5000) < 900;
+        }
+        EXPECT_GT(nearLand, 0) << code;
+        EXPECT_EQ(open, 0) << code;
+    }
+}
+
 // ---- Currents ------------------------------------------------------------------------------------
 
 struct CurrentCase {
