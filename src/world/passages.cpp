@@ -14,8 +14,11 @@ namespace {
 
 constexpr StartCircle kFloridaCircles[] = {{-16982, -10776}, {-18029, 509}, {-20138, 10019}};
 constexpr StartCircle kBahamasCircles[] = {{17571, 11000}, {17952, 4769}};
-constexpr StartCircle kMaineCircles[] = {{-13622, -14970}, {-16376, -11857}, {-21664, -8247}};
-constexpr StartCircle kNovaScotiaCircles[] = {{16260, 3700}};
+// In the harbours, where the anchor holds and the boats lying off the
+// circle find water: Roque Island Harbor, Pleasant Bay, Southwest Harbor;
+// Shelburne Harbour.
+constexpr StartCircle kMaineCircles[] = {{-14054, -14652}, {-16855, -13141}, {-24008, -8840}};
+constexpr StartCircle kNovaScotiaCircles[] = {{14956, 1779}};
 
 struct RegionLayout {
     int32_t landmasses;
