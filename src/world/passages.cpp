@@ -19,8 +19,11 @@ namespace {
 // Cay's south shore (25.403 N, 77.905 W).
 constexpr StartCircle kFloridaCircles[] = {{-19280, -8477}, {-20458, 4100}, {-21039, 9805}};
 constexpr StartCircle kBahamasCircles[] = {{15705, 10339}, {15247, 16442}};
-constexpr StartCircle kMaineCircles[] = {{-13622, -14970}, {-16376, -11857}, {-21664, -8247}};
-constexpr StartCircle kNovaScotiaCircles[] = {{16260, 3700}};
+// In the harbours, where the anchor holds and the boats lying off the
+// circle find water: Roque Island Harbor, Pleasant Bay, Southwest Harbor;
+// Shelburne Harbour.
+constexpr StartCircle kMaineCircles[] = {{-14054, -14652}, {-16855, -13141}, {-24008, -8840}};
+constexpr StartCircle kNovaScotiaCircles[] = {{14956, 1779}};
 
 struct RegionLayout {
     int32_t landmasses;

@@ -294,9 +294,9 @@ constexpr RealPatch kPatches[] = {
 }  // namespace
 
 extern const RealFacts kFacts11 = {
-    .dock = {41.4661, -70.5733},  // Oak Bluffs, the harbour's marina
-    .dockOrientation = 3,
-    .pier = {41.3753, -71.5220},  // Galilee, in the harbour of refuge
+    .dock = {41.4590, -70.5580},  // Oak Bluffs, at the harbour mouth; the shore to the west
+    .dockOrientation = 4,
+    .pier = {41.3793, -71.5201},  // Galilee: the berth in the channel to Point Judith Pond
     .pierSeaSign = 1,
     .shoals = kShoals,
     .shoalExtra = 0,

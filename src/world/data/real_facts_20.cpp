@@ -253,9 +253,9 @@ constexpr RealPatch kPatches[] = {
 }  // namespace
 
 extern const RealFacts kFacts20 = {
-    .dock = {44.1352, -68.6749},  // Stonington, on the Deer Island Thorofare
+    .dock = {44.1527, -68.6640},  // Stonington's waterfront, on the Deer Island Thorofare
     .dockOrientation = 1,
-    .pier = {43.8530, -69.6270},  // Boothbay Harbor
+    .pier = {43.8489, -69.6473},  // Boothbay Harbor: the berth off the west shore of the inner harbour
     .pierSeaSign = 1,
     .shoals = kShoals,
     .shoalExtra = 0,
