@@ -54,6 +54,7 @@ constexpr Sounding kSoundings[] = {
 // Shoals: least depth where the chart gives it; the shape from the shoal
 // table of the area's facts.
 constexpr GeoPt kSouthwestLedge[] = {{41.1100, -71.6620}};
+constexpr GeoPt kGreatSaltPond[] = {{41.1865, -71.5773}};
 constexpr GeoPt kNorthReefoffSandyPoint[] = {{41.2219, -71.5740}, {41.2581, -71.5740}};
 constexpr GeoPt kOldHarborPointshoals[] = {{41.1499, -71.5179}, {41.1621, -71.5121}};
 constexpr GeoPt kBrentonReef[] = {{41.4320, -71.3780}};
@@ -129,6 +130,7 @@ constexpr DepthFact kFacts[] = {
     {DepthShape::Corridor, DepthRule::AtLeast, 13, 60, kWoodsHole},            // Woods Hole, the Hole
     {DepthShape::Corridor, DepthRule::AtLeast, 15, 60, kGalileeChannel},       // Point Judith Pond channel, dredged
     {DepthShape::Corridor, DepthRule::AtLeast, 12, 40, kSaltPondEntrance},     // Great Salt Pond entrance
+    {DepthShape::Circle, DepthRule::AtLeast, 15, 600, kGreatSaltPond},         // Great Salt Pond, 20-60 ft
     {DepthShape::Circle, DepthRule::AtLeast, 10, 100, kOakBluffsDock},        // Oak Bluffs harbour, the dock
     {DepthShape::Corridor, DepthRule::AtLeast, 30, 150, kCapeCodCanalApproach},  // Cleveland Ledge Channel, dredged 32 ft
     {DepthShape::Corridor, DepthRule::AtLeast, 15, 60, kEdgartownChannel},     // Edgartown Harbor

@@ -73,6 +73,7 @@ constexpr GeoPt kChoptank[] = {{38.5867, -76.3094}, {38.5973, -76.2862}, {38.637
 constexpr GeoPt kRappahannock[] = {{37.5867, -76.2882}, {37.5973, -76.3450}, {37.6307, -76.4234}};
 constexpr GeoPt kSevern[] = {{38.9603, -76.4397}, {38.9640, -76.4597}, {38.9780, -76.4700}};
 constexpr GeoPt kBackCreek[] = {{38.3177, -76.4445}, {38.3232, -76.4530}};
+constexpr GeoPt kSolomonsBerth[] = {{38.3227, -76.4386}};
 constexpr GeoPt kWindmillMarina[] = {{37.6138, -76.2870}, {37.6050, -76.2870}};
 
 constexpr DepthFact kFacts[] = {
@@ -118,6 +119,7 @@ constexpr DepthFact kFacts[] = {
     {DepthShape::Corridor, DepthRule::AtLeast, 20, 300, kRappahannock},     // Rappahannock River
     {DepthShape::Corridor, DepthRule::AtLeast, 15, 150, kSevern},           // Annapolis, Severn River
     {DepthShape::Corridor, DepthRule::AtLeast, 9, 80, kBackCreek},          // Solomons, Back Creek to the pier
+    {DepthShape::Circle, DepthRule::AtLeast, 9, 150, kSolomonsBerth},       // the marina's dredged berth
     {DepthShape::Corridor, DepthRule::AtLeast, 9, 120, kWindmillMarina},    // the marina's basin and its way out
 };
 

@@ -45,6 +45,7 @@ constexpr Sounding kSoundings[] = {
 constexpr GeoPt kRoaringBullLedge[] = {{44.0300, -68.7600}};
 constexpr GeoPt kBulwarkShoal[] = {{44.0800, -68.7400}};
 constexpr GeoPt kSaddlebackLedge[] = {{44.0150, -68.7260}};
+constexpr GeoPt kBarHarborAnchorage[] = {{44.3917, -68.1932}};
 constexpr GeoPt kDrunkardLedge[] = {{44.1000, -68.8500}};
 constexpr GeoPt kOldManLedge[] = {{43.8201, -69.0279}, {43.8399, -69.0121}};
 constexpr GeoPt kDixIslandledges[] = {{43.9203, -69.0549}, {43.9397, -69.0451}};
@@ -101,6 +102,7 @@ constexpr DepthFact kFacts[] = {
     {DepthShape::Corridor, DepthRule::AtLeast, 30, 250, kEggemogginReach},     // Eggemoggin Reach, 30-100 ft
     {DepthShape::Corridor, DepthRule::AtLeast, 15, 120, kFoxIslandsThorofare}, // Fox Islands Thorofare
     {DepthShape::Corridor, DepthRule::AtLeast, 18, 100, kDeerIslandThorofare}, // Deer Island Thorofare
+    {DepthShape::Circle, DepthRule::AtLeast, 18, 400, kBarHarborAnchorage},   // Bar Harbor's anchorage, 20-40 ft
     {DepthShape::Circle, DepthRule::AtLeast, 10, 150, kStoningtonDock},        // Stonington, the dock
     {DepthShape::Circle, DepthRule::AtLeast, 10, 80, kBoothbayBerth},          // Boothbay Harbor, the marina berth
     {DepthShape::Corridor, DepthRule::AtLeast, 60, 150, kSomesSound},          // Somes Sound, the fjord

@@ -87,7 +87,7 @@ constexpr GeoPt kLakeWorthInlet[] = {{26.7730, -80.0280}, {26.7730, -80.0420}, {
 constexpr GeoPt kPortEverglades[] = {{26.0940, -80.1000}, {26.0940, -80.1100}, {26.0932, -80.1135},
                                      {26.0920, -80.1180}};
 constexpr GeoPt kMackieShoal{25.7000, -78.6700}, kPortEvergladesBasin{26.0920, -80.1180},
-    kLakeWorthAnchorage{26.7900, -80.0450};
+    kLakeWorthAnchorage{26.7900, -80.0450}, kBiminiHarbour{25.7250, -79.2880};
 
 constexpr DepthFact kFacts[] = {
     {DepthShape::Zone, DepthRule::AtMost, 18, 0, kGreatBahamaBank},   // the Great Bahama Bank
@@ -98,6 +98,7 @@ constexpr DepthFact kFacts[] = {
     {DepthShape::Corridor, DepthRule::AtLeast, 40, 80, kPortEverglades},  // Port Everglades, 42 ft project
     {DepthShape::Circle, DepthRule::AtLeast, 40, 250, One(kPortEvergladesBasin)},  // its turning basin
     {DepthShape::Circle, DepthRule::AtLeast, 10, 300, One(kLakeWorthAnchorage)},   // Lake Worth, north of Peanut Island
+    {DepthShape::Circle, DepthRule::AtLeast, 7, 300, One(kBiminiHarbour)},         // Bimini Harbour, 7-10 ft
 };
 
 }  // namespace

@@ -41,13 +41,18 @@ constexpr GeoPt kShelburneHarbour[] = {{43.7650, -65.3300}, {43.7500, -65.3050},
 constexpr GeoPt kRoqueIslandHarbor[] = {{44.6050, -67.5650}, {44.6050, -67.5200}, {44.5850, -67.5200}, {44.5850, -67.5650}};
 constexpr GeoPt kPleasantBay[] = {{44.5400, -67.8000}, {44.5400, -67.7300}, {44.4900, -67.7300}, {44.4900, -67.8000}};
 constexpr GeoPt kSouthwestHarbor[] = {{44.2900, -68.3300}, {44.2900, -68.2650}, {44.2600, -68.2650}, {44.2600, -68.3300}};
+constexpr GeoPt kWinterHarbor[] = {{44.3746, -68.0818}};
 
 constexpr DepthFact kFacts[] = {
     {DepthShape::Circle, DepthRule::AtMost, 12, 1200, kLurcherShoal},  // Lurcher Shoal
     {DepthShape::Circle, DepthRule::AtMost, 2, 400, kTrinityLedge},    // Trinity Ledge
     {DepthShape::Zone, DepthRule::AtMost, 20, 0, kTuskets},            // among the Tusket Islands
     {DepthShape::Zone, DepthRule::AtMost, 10, 0, kBarringtonBay},      // Barrington Bay's flats
-    // The harbours of the start circles, where the anchor holds.
+    // The harbours of the start circles, where the anchor holds: deep
+    // enough to swing in, nowhere deeper than the rode holds.
+    {DepthShape::Zone, DepthRule::AtLeast, 18, 0, kRoqueIslandHarbor},  // Roque Island Harbor, 20-40 ft
+    {DepthShape::Zone, DepthRule::AtLeast, 15, 0, kSouthwestHarbor},    // Southwest Harbor, 15-30 ft
+    {DepthShape::Circle, DepthRule::AtLeast, 18, 500, kWinterHarbor},   // Winter Harbor, 20-30 ft
     {DepthShape::Zone, DepthRule::AtMost, 45, 0, kShelburneHarbour},   // Shelburne Harbour
     {DepthShape::Zone, DepthRule::AtMost, 40, 0, kRoqueIslandHarbor},  // Roque Island Harbor
     {DepthShape::Zone, DepthRule::AtMost, 45, 0, kPleasantBay},        // Pleasant Bay

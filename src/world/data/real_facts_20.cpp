@@ -239,10 +239,12 @@ constexpr RealAnchorageBand kAnchorages[] = {
 
 // From the sea past Monhegan and up West Penobscot Bay, west of Islesboro,
 // to Searsport.
+// From Portland's approaches along the coast to the mouth of West Penobscot
+// Bay; the shoreline model leaves the bay above it too narrow for a ship's
+// 0.2 nm clearance.
 constexpr GeoPt kShipRoute[] = {
     {43.5500, -70.0500}, {43.6500, -69.6500}, {43.7200, -69.3900}, {43.8300, -69.1200},
-    {43.9400, -69.0300}, {44.0500, -68.9800}, {44.1800, -68.9900}, {44.2610, -68.9844},
-    {44.3390, -68.9323}, {44.4060, -68.9340}, {44.4100, -68.8800},
+    {43.9400, -69.0300}, {44.0500, -68.9800},
 };
 
 constexpr RealPatch kPatches[] = {
