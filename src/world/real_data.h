@@ -5,7 +5,7 @@
 //   (`velmara-geodata real AREA`): shore profiles and island ellipses in area
 //   units, and the names and light symbols projected from the hand tables;
 // - hand-compiled facts (shoals, rocks, marks, lights, names, anchorages,
-//   ship routes, depth patches) kept in latitude and longitude where that is
+//   ship routes) kept in latitude and longitude where that is
 //   how they are published, converted with the area's projection at load.
 // Each table's file names its public source.
 #include <array>
@@ -100,24 +100,6 @@ struct RealRoute {
     std::span<const GeoPt> points;  // up to 16 waypoints
 };
 
-// Hand-placed depth rules: a box (strict bounds) or a strip of the strip
-// tests, and what it does to the depth found so far.
-enum class PatchShape : int32_t { Box, StripNS, StripEW };
-enum class PatchRule : int32_t {
-    Set,      // depth = v
-    RaiseTo,  // depth = v where shallower than v (only over water: depth above `above`)
-    LowerTo,  // depth = v where deeper than v
-    Add,      // depth += v where above `above`
-    Multiply  // depth *= v (only without the extra islands)
-};
-struct RealPatch {
-    PatchShape shape;
-    std::array<int32_t, 6> b;  // box: x0, x1, y0, y1; strips: the six strip numbers
-    PatchRule rule;
-    int32_t value;
-    int32_t above;  // RaiseTo and Add act only where the depth is above this
-};
-
 struct RealFacts {
     GeoPt dock;
     int32_t dockOrientation;
@@ -131,7 +113,6 @@ struct RealFacts {
     std::span<const RealNameFact> names;
     std::span<const RealAnchorageBand> anchorages;
     std::span<const GeoPt> shipRoute;  // ship 1 runs it forward, ship 2 backward
-    std::span<const RealPatch> patches;
 };
 
 // nullptr for the areas that are not real areas.

@@ -280,17 +280,6 @@ constexpr GeoPt kShipRoute[] = {
     {41.6400, -70.7000},
 };
 
-constexpr RealPatch kPatches[] = {
-    // The Race and its neighbour Plum Gut are scoured deep.
-    {PatchShape::Box, {-9700, -8300, 1300, 2100, 0, 0}, PatchRule::Multiply, 3, 0},
-    // Woods Hole, the Hole, between Nonamesset and the mainland.
-    {PatchShape::StripEW, {10000, -3470, -3620, 10300, -3680, -3530}, PatchRule::RaiseTo, 12, -1},
-    // Point Judith's harbour of refuge and the Galilee channel.
-    {PatchShape::Box, {-1600, -1000, -950, -500, 0, 0}, PatchRule::RaiseTo, 12, 0},
-    // Oak Bluffs harbour and its entrance.
-    {PatchShape::Box, {11350, 12100, -2700, -2500, 0, 0}, PatchRule::RaiseTo, 12, 0},
-};
-
 }  // namespace
 
 extern const RealFacts kFacts11 = {
@@ -306,7 +295,6 @@ extern const RealFacts kFacts11 = {
     .names = kNames,
     .anchorages = kAnchorages,
     .shipRoute = kShipRoute,
-    .patches = kPatches,
 };
 
 }  // namespace vel::realdata

@@ -210,12 +210,6 @@ constexpr GeoPt kShipRoute[] = {
     {39.0500, -76.3750}, {39.1000, -76.3850}, {39.1500, -76.4300},
 };
 
-constexpr RealPatch kPatches[] = {
-    // Thimble Shoal Channel keeps its dredged 25 ft from the bridge-tunnel to
-    // Hampton Roads.
-    {PatchShape::StripEW, {1500, 9180, 9060, 2800, 9390, 9510}, PatchRule::RaiseTo, 25, 1},
-};
-
 }  // namespace
 
 extern const RealFacts kFacts12 = {
@@ -231,7 +225,6 @@ extern const RealFacts kFacts12 = {
     .names = kNames,
     .anchorages = kAnchorages,
     .shipRoute = kShipRoute,
-    .patches = kPatches,
 };
 
 }  // namespace vel::realdata

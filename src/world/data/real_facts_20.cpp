@@ -247,11 +247,6 @@ constexpr GeoPt kShipRoute[] = {
     {43.9400, -69.0300}, {44.0500, -68.9800},
 };
 
-constexpr RealPatch kPatches[] = {
-    // Eggemoggin Reach keeps a fair depth between Deer Isle and the mainland.
-    {PatchShape::StripEW, {-450, -1830, -1960, 1360, -2540, -2410}, PatchRule::RaiseTo, 14, 1},
-};
-
 }  // namespace
 
 extern const RealFacts kFacts20 = {
@@ -267,7 +262,6 @@ extern const RealFacts kFacts20 = {
     .names = kNames,
     .anchorages = kAnchorages,
     .shipRoute = kShipRoute,
-    .patches = kPatches,
 };
 
 }  // namespace vel::realdata

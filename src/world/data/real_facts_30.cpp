@@ -176,7 +176,6 @@ extern const RealFacts kFacts30 = {
     .names = kNames,
     .anchorages = kAnchorages,
     .shipRoute = kShipRoute,
-    .patches = {},
 };
 
 }  // namespace vel::realdata
