@@ -23,13 +23,6 @@ const AreaDepths kTables[] = {
     {20, &depthdata::kDepth20},            {30, &depthdata::kDepth30},
 };
 
-double PointSegment(double px, double py, double ax, double ay, double bx, double by) {
-    const double dx = bx - ax, dy = by - ay, len = dx * dx + dy * dy;
-    const double t = len > 0 ? std::clamp(((px - ax) * dx + (py - ay) * dy) / len, 0.0, 1.0) : 0.0;
-    const double ex = ax + t * dx - px, ey = ay + t * dy - py;
-    return std::sqrt(ex * ex + ey * ey);
-}
-
 bool InPolygon(const std::vector<double>& xy, double px, double py) {
     bool in = false;
     const std::size_t n = xy.size() / 2;
@@ -43,7 +36,7 @@ bool InPolygon(const std::vector<double>& xy, double px, double py) {
 double Corridor(const std::vector<double>& xy, double px, double py) {
     double best = std::numeric_limits<double>::infinity();
     for (std::size_t k = 0; k + 3 < xy.size(); k += 2)
-        best = std::min(best, PointSegment(px, py, xy[k], xy[k + 1], xy[k + 2], xy[k + 3]));
+        best = std::min(best, SegmentDistance(px, py, xy[k], xy[k + 1], xy[k + 2], xy[k + 3]));
     if (xy.size() == 2) best = std::hypot(px - xy[0], py - xy[1]);
     return best;
 }

@@ -93,13 +93,6 @@ double Orient(double ax, double ay, double bx, double by, double px, double py) 
     return (bx - ax) * (py - ay) - (by - ay) * (px - ax);
 }
 
-double SegmentDistance(double px, double py, double ax, double ay, double bx, double by) {
-    const double dx = bx - ax, dy = by - ay, len = dx * dx + dy * dy;
-    double t = len > 0 ? ((px - ax) * dx + (py - ay) * dy) / len : 0.0;
-    t = std::clamp(t, 0.0, 1.0);
-    const double ex = ax + t * dx - px, ey = ay + t * dy - py;
-    return std::sqrt(ex * ex + ey * ey);
-}
 
 // Land or water in a coast cell: the parity of the shore segments crossed on
 // the way to the cell's reference point, whose side is stored; and the
@@ -174,6 +167,14 @@ ShoreSample ShoreAt(const ShoreMap& m, int32_t x, int32_t y) {
     const double top = at(i0, j0) * (1 - u) + at(i0 + 1, j0) * u;
     const double bottom = at(i0, j0 + 1) * (1 - u) + at(i0 + 1, j0 + 1) * u;
     return {false, top * (1 - v) + bottom * v};
+}
+
+double SegmentDistance(double px, double py, double ax, double ay, double bx, double by) {
+    const double dx = bx - ax, dy = by - ay, len = dx * dx + dy * dy;
+    double t = len > 0 ? ((px - ax) * dx + (py - ay) * dy) / len : 0.0;
+    t = std::clamp(t, 0.0, 1.0);
+    const double ex = ax + t * dx - px, ey = ay + t * dy - py;
+    return std::sqrt(ex * ex + ey * ey);
 }
 
 int32_t ShoreRingCount(const ShoreMap& m) {
