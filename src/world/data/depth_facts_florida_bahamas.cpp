@@ -5,7 +5,7 @@
 // Beach) and 11013 (Straits of Florida); NGA/NOAA 26320 (Northwest
 // Providence Channel, the Berry Islands and the Tongue of the Ocean) and
 // 26300; the project depths of Lake Worth Inlet and Port Everglades from NOAA
-// Coast Pilot 4, chapter 10. The bank edges follow the charted 100-fathom
+// Coast Pilot 4, chapter 10; NOAA chart 11468 (Miami Harbor). The bank edges follow the charted 100-fathom
 // line, to about half a mile. Not for navigation.
 #include "world/depth_facts.h"
 
@@ -86,6 +86,12 @@ constexpr GeoPt kReefTract[] = {
 constexpr GeoPt kLakeWorthInlet[] = {{26.7730, -80.0280}, {26.7730, -80.0420}, {26.7700, -80.0470}};
 constexpr GeoPt kPortEverglades[] = {{26.0940, -80.1000}, {26.0940, -80.1100}, {26.0932, -80.1135},
                                      {26.0920, -80.1180}};
+// Miami Harbor from the Biscayne Bay start circle: the Main Channel east, down
+// past South Pointe and out through Government Cut. The shoreline closes the
+// bay's natural depths off shallower than a keel boat's draft.
+constexpr GeoPt kMiamiHarbor[] = {{25.7740, -80.1540}, {25.7737, -80.1432}, {25.7721, -80.1429},
+                                  {25.7698, -80.1408}, {25.7671, -80.1408}, {25.7668, -80.1330},
+                                  {25.7665, -80.1256}};
 constexpr GeoPt kMackieShoal{25.7000, -78.6700}, kPortEvergladesBasin{26.0920, -80.1180},
     kLakeWorthAnchorage{26.7900, -80.0450}, kBiminiHarbour{25.7250, -79.2880};
 
@@ -97,6 +103,7 @@ constexpr DepthFact kFacts[] = {
     {DepthShape::Corridor, DepthRule::AtLeast, 30, 80, kLakeWorthInlet},  // Lake Worth Inlet, 35 ft project
     {DepthShape::Corridor, DepthRule::AtLeast, 40, 80, kPortEverglades},  // Port Everglades, 42 ft project
     {DepthShape::Circle, DepthRule::AtLeast, 40, 250, One(kPortEvergladesBasin)},  // its turning basin
+    {DepthShape::Corridor, DepthRule::AtLeast, 36, 80, kMiamiHarbor},  // Miami Harbor, 36-50 ft project
     {DepthShape::Circle, DepthRule::AtLeast, 10, 300, One(kLakeWorthAnchorage)},   // Lake Worth, north of Peanut Island
     {DepthShape::Circle, DepthRule::AtLeast, 7, 300, One(kBiminiHarbour)},         // Bimini Harbour, 7-10 ft
 };
