@@ -68,7 +68,7 @@ double TrueDepth(const ShoreMap& m, int32_t x, int32_t y);
 
 // Whether a charted fact is shoal water the chart paints pale: a shoal or
 // bank no deeper than a keel draws, and (x, y) inside it.
-inline constexpr int32_t kPaleShoalFeet = 20;
+inline constexpr int32_t kPaleShoalFeet = 25;
 bool IsPaleShoal(const ProjectedFact& f);
 bool InsideFact(const ProjectedFact& f, double x, double y);
 
