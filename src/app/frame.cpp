@@ -88,6 +88,7 @@ FrameResult FrameDriver::run(Game& g, FrameHost& host, const Display& display) {
     out.picture = std::make_unique<gfx::Surface>(s.width, s.height);
     gfx::DC dc(*out.picture, palette_, gfx::FontPixelSizeFor(s.fullHeight));
     dc.UseWidthCache(&textWidths_);
+    dc.UseShapeCache(&shapes_);
     Pacer pacer(host.tickCount());
 
     int32_t cx = 0, cy = 0;

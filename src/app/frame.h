@@ -65,6 +65,7 @@ public:
 private:
     gfx::Palette palette_;
     gfx::TextWidthCache textWidths_;
+    gfx::ShapeCache shapes_;
 };
 
 }  // namespace vel

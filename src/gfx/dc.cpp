@@ -239,6 +239,18 @@ int DC::TextWidth(std::string_view utf8) const {
     return w;
 }
 
+const ShapeCache::Shape* ShapeCache::find(int slot, const Key& key) const {
+    if (slot < 0 || slot >= static_cast<int>(entries_.size())) return nullptr;
+    const Entry& e = entries_[static_cast<std::size_t>(slot)];
+    return e.used && e.key == key ? &e.shape : nullptr;
+}
+
+const ShapeCache::Shape& ShapeCache::keep(int slot, const Key& key, Shape shape) {
+    Entry& e = entries_[static_cast<std::size_t>(std::clamp(slot, 0, static_cast<int>(entries_.size()) - 1))];
+    e = {true, key, std::move(shape)};
+    return e.shape;
+}
+
 int TextWidthCache::find(int pixelSize, std::string_view text) {
     if (pixelSize != pixelSize_) {
         widths_.clear();

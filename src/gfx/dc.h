@@ -2,12 +2,14 @@
 // The drawing context every view draws through: a small GDI-like vocabulary
 // over an image. Shapes follow the Windows pixel rules (a filled shape covers
 // left..right-1, top..bottom-1), without antialiasing. Qt stays behind it.
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "gfx/color.h"
 #include "gfx/palette.h"
@@ -50,6 +52,29 @@ private:
     };
     int pixelSize_ = 0;
     std::unordered_map<std::string, int, Hash, std::equal_to<>> widths_;
+};
+
+// Projected outlines kept from frame to frame: a chart that neither pans
+// nor zooms draws the same land again, and its thousands of points need
+// projecting only once. One shape per slot, kept with the key it was made for.
+class ShapeCache {
+public:
+    using Key = std::array<double, 10>;
+    struct Shape {
+        std::vector<Point> points;
+        std::vector<int> counts;  // points per ring
+    };
+    // nullptr unless the slot holds a shape made for this key.
+    const Shape* find(int slot, const Key& key) const;
+    const Shape& keep(int slot, const Key& key, Shape shape);
+
+private:
+    struct Entry {
+        bool used = false;
+        Key key{};
+        Shape shape;
+    };
+    std::array<Entry, 2> entries_;
 };
 
 enum class Stock { White, Black, Null };
@@ -99,6 +124,9 @@ public:
     int TextWidth(std::string_view utf8) const;
     // Widths are then looked up there before they are measured.
     void UseWidthCache(TextWidthCache* cache) { widths_ = cache; }
+    // Where drawers may keep projected shapes between frames; none by default.
+    void UseShapeCache(ShapeCache* cache) { shapes_ = cache; }
+    ShapeCache* shapeCache() const { return shapes_; }
     int LineHeight() const;
     void SetFontPixelSize(int pixelSize);
     int FontPixelSize() const;
@@ -112,6 +140,7 @@ private:
     const Palette& palette_;
     Point current_{};
     TextWidthCache* widths_ = nullptr;
+    ShapeCache* shapes_ = nullptr;
 };
 
 // Text height in pixels for a display of the given height.

@@ -1,6 +1,7 @@
 #include "views/true_land.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "common/helpers.h"
@@ -57,20 +58,21 @@ void DrawShoalFacts(gfx::DC& dc, const Game& g, const ChartFrame& f) {
 }
 
 
-void DrawTrueLand(gfx::DC& dc, const Game& g, const ChartFrame& f) {
-    const TrueShoreTable* t = g.shoreMap.table;
-    if (!t) return;
-    std::vector<gfx::Point> pts;
-    std::vector<int> counts;
-    const std::size_t vertices = t->xy.size() / 2;
-    for (std::size_t r = 0; r + 1 < t->rings.size(); ++r) {
-        const std::size_t first = static_cast<std::size_t>(std::max(t->rings[r], 0));
-        const std::size_t end = std::min(static_cast<std::size_t>(std::max(t->rings[r + 1], 0)), vertices);
+namespace {
+
+// The rings that reach the frame, projected, with the vertices that share a
+// pixel dropped.
+gfx::ShapeCache::Shape ProjectLand(const TrueShoreTable& t, const ChartFrame& f) {
+    gfx::ShapeCache::Shape out;
+    std::vector<gfx::Point>& pts = out.points;
+    const std::size_t vertices = t.xy.size() / 2;
+    for (std::size_t r = 0; r + 1 < t.rings.size(); ++r) {
+        const std::size_t first = static_cast<std::size_t>(std::max(t.rings[r], 0));
+        const std::size_t end = std::min(static_cast<std::size_t>(std::max(t.rings[r + 1], 0)), vertices);
         const std::size_t start = pts.size();
         int32_t minX = INT32_MAX, maxX = INT32_MIN, minY = INT32_MAX, maxY = INT32_MIN;
         for (std::size_t k = first; k < end; ++k) {
-            const gfx::Point p = f.toScreen(t->xy[2 * k], t->xy[2 * k + 1]);
-            // Many vertices share a pixel when zoomed out: one is enough.
+            const gfx::Point p = f.toScreen(t.xy[2 * k], t.xy[2 * k + 1]);
             if (pts.size() > start && pts.back().x == p.x && pts.back().y == p.y) continue;
             pts.push_back(p);
             minX = std::min(minX, p.x), maxX = std::max(maxX, p.x);
@@ -81,11 +83,31 @@ void DrawTrueLand(gfx::DC& dc, const Game& g, const ChartFrame& f) {
             pts.resize(start);
             continue;
         }
-        counts.push_back(static_cast<int>(pts.size() - start));
+        out.counts.push_back(static_cast<int>(pts.size() - start));
     }
-    if (counts.empty()) return;
+    return out;
+}
+
+}  // namespace
+
+void DrawTrueLand(gfx::DC& dc, const Game& g, const ChartFrame& f) {
+    const TrueShoreTable* t = g.shoreMap.table;
+    if (!t) return;
+    // The projection is the same while the table, zoom, pan and frame are.
+    const gfx::ShapeCache::Key key{double(reinterpret_cast<std::uintptr_t>(t)), f.s, double(f.worldX),
+                                   double(f.worldY), double(f.screenX), double(f.screenY),
+                                   double(f.left), double(f.top), double(f.right), double(f.bottom)};
+    const int slot = f.mini ? 1 : 0;
+    gfx::ShapeCache* cache = dc.shapeCache();
+    const gfx::ShapeCache::Shape* kept = cache ? cache->find(slot, key) : nullptr;
+    gfx::ShapeCache::Shape fresh;
+    if (!kept) {
+        fresh = ProjectLand(*t, f);
+        kept = cache ? &cache->keep(slot, key, std::move(fresh)) : &fresh;
+    }
+    if (kept->counts.empty()) return;
     dc.SelectStockPen(gfx::Stock::Null);
-    dc.PolyPolygon(pts.data(), counts.data(), static_cast<int>(counts.size()));
+    dc.PolyPolygon(kept->points.data(), kept->counts.data(), static_cast<int>(kept->counts.size()));
 }
 
 }  // namespace vel

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include "real_area_fixture.h"
 #include "sailing_view_fixture.h"
 #include "shell/chart_nav.h"
@@ -10,6 +12,7 @@
 #include "views/real_radar.h"
 #include "views/real_scene.h"
 #include "views/sky.h"
+#include "views/true_land.h"
 #include "world/cruise_start.h"
 #include "world/terrain.h"
 
@@ -80,6 +83,32 @@ TEST(RealChartLand, PaintedLandIsWhereTheDepthQueryIsDry) {
         EXPECT_GT(counted[static_cast<int>(ChartSurface::Water)], 500);
         EXPECT_LE(wrong * 500, total) << wrong << " of " << total;
     }
+}
+
+// The land kept between frames is the land drawn afresh; a pan draws anew.
+TEST(RealChartLand, KeptLandIsTheLandDrawnAfreshUntilThePanChanges) {
+    ViewFixture f;
+    f.g.cruiseOptions.areaCode = 20;
+    f.g.cruiseOptions.region = 1;
+    StartCruise(f.g);
+    f.g.chartView.scale = 8;
+    gfx::ShapeCache cache;
+    const auto draw = [&](gfx::ShapeCache* kept) {
+        PrepareChartFrame(f.g);
+        auto dc = f.freshDc(test::kWater);
+        dc->UseShapeCache(kept);
+        dc->SelectBrush(22);
+        DrawTrueLand(*dc, f.g, MainChartFrame(f.g));
+        dc.reset();
+        return f.surface->image().copy();
+    };
+    const QImage first = draw(&cache);
+    EXPECT_EQ(draw(&cache), first);
+    EXPECT_EQ(draw(nullptr), first);
+    f.g.chartView.panX += 700;
+    const QImage panned = draw(&cache);
+    EXPECT_NE(panned, first);
+    EXPECT_EQ(draw(nullptr), panned);
 }
 
 // Only the stretch of an outline that the data says returns an echo shows
