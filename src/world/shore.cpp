@@ -177,8 +177,4 @@ double SegmentDistance(double px, double py, double ax, double ay, double bx, do
     return std::sqrt(ex * ex + ey * ey);
 }
 
-int32_t ShoreRingCount(const ShoreMap& m) {
-    return m.table ? std::max<int32_t>(0, static_cast<int32_t>(m.table->rings.size()) - 1) : 0;
-}
-
 }  // namespace vel

@@ -32,7 +32,4 @@ ShoreSample ShoreAt(const ShoreMap& m, int32_t x, int32_t y);
 // Distance from (px, py) to the segment a-b.
 double SegmentDistance(double px, double py, double ax, double ay, double bx, double by);
 
-// How many land rings the loaded table holds (0 when none is loaded).
-int32_t ShoreRingCount(const ShoreMap& m);
-
 }  // namespace vel
