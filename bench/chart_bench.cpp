@@ -9,11 +9,11 @@
 #include "app/frame.h"
 #include "common/helpers.h"
 #include "gfx/dc.h"
+#include "sim/cruise_start.h"
 #include "views/chart.h"
 #include "views/minichart.h"
 #include "views/place_labels.h"
 #include "views/radar.h"
-#include "world/cruise_start.h"
 
 namespace vel {
 namespace {

@@ -6,8 +6,8 @@
 #include "gfx/dc.h"
 #include "shell/commands.h"
 #include "shell/input.h"
-#include "shell/panel.h"
 #include "shell/settings.h"
+#include "views/panel.h"
 
 namespace {
 

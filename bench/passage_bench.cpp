@@ -5,8 +5,8 @@
 
 #include "common/helpers.h"
 #include "cruise/title.h"
+#include "sim/cruise_start.h"
 #include "sim/tick.h"
-#include "world/cruise_start.h"
 #include "world/passages.h"
 #include "world/terrain.h"
 

@@ -5,9 +5,9 @@
 
 #include "common/helpers.h"
 #include "cruise/title.h"
+#include "sim/cruise_start.h"
 #include "sim/tick.h"
 #include "sim/wave_motion.h"
-#include "world/cruise_start.h"
 #include "world/real_terrain.h"
 
 namespace vel {

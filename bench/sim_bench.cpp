@@ -4,9 +4,9 @@
 
 #include "common/helpers.h"
 #include "cruise/title.h"
+#include "sim/cruise_start.h"
 #include "sim/tick.h"
 #include "sim/wave_motion.h"
-#include "world/cruise_start.h"
 
 namespace {
 

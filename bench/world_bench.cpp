@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "common/helpers.h"
-#include "world/cruise_start.h"
+#include "sim/cruise_start.h"
 #include "world/terrain.h"
 
 namespace vel {

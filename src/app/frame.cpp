@@ -7,19 +7,19 @@
 #include "cruise/results.h"
 #include "cruise/title.h"
 #include "shell/ais.h"
-#include "shell/nmea.h"
 #include "shell/input.h"
+#include "shell/nmea.h"
 #include "shell/pacer.h"
-#include "shell/panel.h"
 #include "shell/sound_cues.h"
+#include "sim/cruise_start.h"
 #include "sim/tick.h"
 #include "sim/wave_motion.h"
 #include "views/chart.h"
 #include "views/forecast.h"
 #include "views/minichart.h"
+#include "views/panel.h"
 #include "views/radar.h"
 #include "views/sailing_view.h"
-#include "world/cruise_start.h"
 #include "world/tides.h"
 
 namespace vel {
@@ -126,6 +126,7 @@ FrameResult FrameDriver::run(Game& g, FrameHost& host, const Display& display) {
                 host.sendNmea(ais);
             // Paused, the boat holds still and the seas fall silent.
             AdvanceWaveMotion(g);
+            PlayWaveCues(g);
         }
         updateViewHeading(g);
         s.panelTop = s.width < 700 ? Trunc(s.heightD * 0.66) : Trunc(s.heightD * 0.67);

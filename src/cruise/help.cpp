@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "cruise/advice.h"
-#include "cruise/help_layout.h"
 #include "cruise/help_text.h"
+#include "shell/help_layout.h"
 
 namespace vel {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // The hand-bearing compass and binoculars: switching, swinging the sight line
-// and keeping a bearing for the chart. The same look commands turn the view
-// without the compass.
+// and keeping a bearing for the chart. The look commands that swing the
+// sight line are with the other actions.
 #include <cstdint>
 
 #include "common/game.h"
@@ -15,11 +15,6 @@ void CompassOff(Game& g);
 void ToggleBinoculars(Game& g);
 // Only while the compass is in use.
 void SaveCompassBearing(Game& g);
-
-enum class Look { Ahead, Left, Right, Aft };
-// With the compass: swing the sight line (30 degrees a step, 15 with the
-// binoculars) or set it along or against the heading. Without: turn the view.
-void LookAround(Game& g, Look look);
 
 // What the compass card shows: the sight line in magnetic degrees.
 int32_t CompassReading(const Game& g);

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "cruise/help_layout.h"
 #include "shell/actions.h"
 #include "shell/commands.h"
+#include "shell/help_layout.h"
 #include "shell/settings.h"
 
 namespace vel {

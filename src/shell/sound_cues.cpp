@@ -100,11 +100,21 @@ void SoundMarkSignals(Game& g) {
     }
 }
 
+void CueSlam(Game& g) {
+    if (AllEffects(g) && g.ownBoat.trueWindAngle < 80) Request(g, sound::kBowSlam, PlayMode::Replace);
+}
+
+void CueWaves(Game& g) {
+    if (AllEffects(g) && g.waveMotion.bouncecount == 1 && g.weather.waveState > 0 && g.ownBoat.trueWindAngle < 80)
+        Request(g, sound::kWaves, PlayMode::NoInterrupt);
+}
+
 bool IsRealArea(int32_t areaCode) { return areaCode == 11 || areaCode == 12 || areaCode == 20 || areaCode == 30; }
 
 }  // namespace
 
 void PlayTickSoundCues(Game& g) {
+    PlayFogSignals(g);
     if (!AllEffects(g)) return;
     SailCues(g);
     EngineCue(g);
@@ -119,13 +129,9 @@ void PlayFogSignals(Game& g) {
         SoundLighthouseFogSignals(g);
 }
 
-void CueSlam(Game& g) {
-    if (AllEffects(g) && g.ownBoat.trueWindAngle < 80) Request(g, sound::kBowSlam, PlayMode::Replace);
-}
-
-void CueWaves(Game& g) {
-    if (AllEffects(g) && g.waveMotion.bouncecount == 1 && g.weather.waveState > 0 && g.ownBoat.trueWindAngle < 80)
-        Request(g, sound::kWaves, PlayMode::NoInterrupt);
+void PlayWaveCues(Game& g) {
+    if (g.ownBoat.slammed == 1) CueSlam(g);
+    CueWaves(g);
 }
 
 void CueDistantThunder(Game& g) {

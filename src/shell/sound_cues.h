@@ -33,25 +33,20 @@ inline constexpr int32_t kBowSlam = 172;
 inline constexpr int32_t kWaves = 174;
 }  // namespace sound
 
-// After the four simulation steps of a tick (level 3): the sails filling
-// after a gybe or flapping through a tack or while luffing, the water along
-// the hull by speed, and the engine by throttle.
+// After the four simulation steps of a tick: the fog signals, then (level 3)
+// the sails filling after a gybe or flapping through a tack or while luffing,
+// the water along the hull by speed, and the engine by throttle.
 void PlayTickSoundCues(Game& g);
-// Fog horns of ships and lighthouses, from the vessel step of the tick.
+
+// After the ships have moved (level 2 and up, in fog only): horns of ships
+// within 1500 units and the horns and bells of the lights and sound buoys
+// within 2500, each on its own turn of the tick counters.
 void PlayFogSignals(Game& g);
 
-// From the tick, after the ships have moved (level 2 and up, in fog only):
-// horns of ships within 1500 units and the horns and bells of the lights
-// and sound buoys within 2500, each on its own turn of the tick counters.
-void PlayFogSignals(Game& g);
-
-// The bow has just slammed into a wave (wave motion, level 3, wind forward
-// of the beam).
-void CueSlam(Game& g);
-
-// Every frame of the wave motion: the wash of a wave at the start of each
-// pitching cycle (level 3, some sea, wind forward of the beam).
-void CueWaves(Game& g);
+// After each frame's wave motion (level 3, wind forward of the beam): the
+// bow's slam if it has just slammed, and the wash of a wave at the start of
+// each pitching cycle in some sea.
+void PlayWaveCues(Game& g);
 
 // Every sailing-view frame of distant thunder (storm 1). Draws random(100)
 // every call, whatever the sound level, so the view's random sequence does

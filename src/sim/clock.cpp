@@ -1,7 +1,6 @@
 #include <cmath>
 
 #include "common/helpers.h"
-#include "shell/sound_cues.h"
 #include "sim/anchoring.h"
 #include "sim/boat_state.h"
 #include "sim/hazards.h"

@@ -6,6 +6,7 @@
 #include "common/helpers.h"
 #include "sim/boat_state.h"
 #include "world/terrain.h"
+#include "world/tides.h"
 
 namespace vel {
 namespace {
@@ -76,18 +77,9 @@ void CheckRealDock(Game& g) {
 
 }  // namespace
 
-int32_t DepthReading(int32_t charted, int32_t tideTenths, int32_t draft) {
-    int32_t d = charted;
-    if (d > 0) d += tideTenths / 10;
-    if (d > 0 && d < draft) d = draft - 1;
-    if (d < 1) d = 1;
-    return d;
-}
-
 void ReadDepth(Game& g) {
     OwnBoat& b = g.ownBoat;
-    const int32_t charted = DepthAt(g, Trunc(b.x), Trunc(b.y), 0);
-    b.depth = DepthReading(charted, g.tideState.height, g.boatDesign.draft);
+    b.depth = SounderDepth(g, Trunc(b.x), Trunc(b.y));
 }
 
 void DepthAlarm(Game& g) {

@@ -8,9 +8,6 @@ namespace vel {
 // Devices that can fail, in the order of the failure tables.
 enum class Device : int32_t { Gps = 0, Radar = 1, DepthAlarm = 2, Engine = 3 };
 
-// Echo-sounder reading from the charted depth and the tide (tenths of a
-// foot): water shallower than the draft reads draft - 1, land reads 1.
-int32_t DepthReading(int32_t charted, int32_t tideTenths, int32_t draft);
 // Depth under the boat, from the terrain and the tide.
 void ReadDepth(Game& g);
 // The beep of the depth alarm in shoal water.

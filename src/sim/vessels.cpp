@@ -1,6 +1,5 @@
 #include "sim/vessels.h"
 
-#include "shell/sound_cues.h"
 #include "sim/anchored_fleet.h"
 #include "sim/passage_traffic.h"
 #include "sim/real_traffic.h"
@@ -73,7 +72,6 @@ void UpdateVesselsAndHazards(Game& g) {
         DriftSeaItems(g);
         CheckShips(g, i);
     }
-    PlayFogSignals(g);
     UpdateFleetLie(g);
     for (int32_t j = 2; j <= 9; ++j) MoveAnchoredVessel(g, j);
     MoveAnchoredVessel(g, 0);

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "common/helpers.h"
-#include "shell/sound_cues.h"
 #include "sim/sea_items.h"
 #include "sim/vessels.h"
 
@@ -21,7 +20,6 @@ void CheckSlam(Game& g, int32_t divisor) {
         m.slamCooldown = 20;
         m.bouncecount = divisor / 5;
         g.ownBoat.slammed = 1;
-        CueSlam(g);
     }
 }
 
@@ -35,7 +33,6 @@ void AdvanceWaveMotion(Game& g) {
     g.ownBoat.slammed = 0;
     if (++m.bouncecount > divisor / 3) m.bouncecount = 0;
     if (headSea && waves > 1) CheckSlam(g, divisor);
-    CueWaves(g);
     int32_t amplitude = waves + 1;
     if (headSea && waves > 1) amplitude = m.slamCooldown > 0 ? 9 : 2 * waves + 1;
     m.pitch = Trunc(amplitude * std::sin(m.bouncecount * 18.84 / divisor));

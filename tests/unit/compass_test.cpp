@@ -2,6 +2,7 @@
 
 #include <tuple>
 
+#include "shell/actions.h"
 #include "shell/compass_controls.h"
 #include "view_fixture.h"
 #include "views/compass.h"
@@ -12,20 +13,21 @@ namespace {
 using test::ViewFixture;
 
 TEST(Compass, ArrowsSwingTheSightLineWrappingOnceOrWithoutTheCompassTurnTheView) {
-    for (auto [from, binoculars, look, to] : {std::tuple{350.0, 0, Look::Right, 20.0}, {10.0, 1, Look::Left, 355.0},
-                                              {77.0, 0, Look::Ahead, 200.5}, {77.0, 0, Look::Aft, 20.5}}) {
+    for (auto [from, binoculars, offset, to] : {std::tuple{350.0, 0, 30, 20.0}, {10.0, 1, -30, 355.0},
+                                                {77.0, 0, 0, 200.5}, {77.0, 0, 180, 20.5}, {355.0, 1, 30, 10.0}}) {
         ViewFixture f;
         std::tie(f.g.viewState.compassMode, f.g.viewState.binoculars, f.g.viewState.compassBearingExact,
                  f.g.ownBoat.headingExact) = std::tuple(1, binoculars, from, 200.5);
-        LookAround(f.g, look);
+        Look(f.g, offset);
         EXPECT_DOUBLE_EQ(f.g.viewState.compassBearingExact, to) << from;
         EXPECT_EQ(std::pair(f.g.viewState.handBearing, f.g.viewState.lookOffset),
                   std::pair(static_cast<int32_t>(to) % 360, 0));
     }
     ViewFixture f;  // the compass put away
-    LookAround(f.g, Look::Right);
-    EXPECT_EQ(f.g.viewState.lookOffset, 30);
-    LookAround(f.g, Look::Aft);
+    Look(f.g, 30);
+    Look(f.g, 30);
+    EXPECT_EQ(f.g.viewState.lookOffset, 60);
+    Look(f.g, 180);
     EXPECT_EQ(f.g.viewState.lookOffset, 180);
 }
 
@@ -36,7 +38,7 @@ TEST(Compass, FirstUseStartsAtTheHeadingTheBearingSurvivesTogglingAndSavingKeeps
     SaveCompassBearing(f.g);  // only while the compass is in use
     EXPECT_EQ(std::pair(v.savedBearing, v.savedBearingPrev), std::pair(12, 0));
     ToggleCompass(f.g);  // on at the heading, as the panel script also asserts
-    LookAround(f.g, Look::Right);
+    Look(f.g, 30);
     ToggleCompass(f.g);
     f.g.ownBoat.heading = 10;
     ToggleCompass(f.g);

@@ -14,9 +14,9 @@
 #include "fake_host.h"
 #include "shell/pacer.h"
 #include "sim/boat_state.h"
+#include "sim/cruise_start.h"
 #include "sim/wave_motion.h"
 #include "sim_fixture.h"
-#include "world/cruise_start.h"
 
 namespace vel {
 namespace {

@@ -5,8 +5,8 @@
 #include "view_fixture.h"
 #include "views/chart_layers.h"
 
+#include "sim/cruise_start.h"
 #include "views/current_vectors.h"
-#include "world/cruise_start.h"
 #include "world/current_field.h"
 
 namespace vel {

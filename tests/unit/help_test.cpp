@@ -9,9 +9,9 @@
 #include "common/helpers.h"
 #include "cruise/advice.h"
 #include "cruise/help.h"
-#include "cruise/help_layout.h"
 #include "cruise/help_text.h"
 #include "gfx/dc.h"
+#include "shell/help_layout.h"
 #include "shell/input.h"
 
 namespace vel {

@@ -5,6 +5,7 @@
 #include "real_area_fixture.h"
 #include "sailing_view_fixture.h"
 #include "shell/chart_nav.h"
+#include "sim/cruise_start.h"
 #include "view_fixture.h"
 #include "views/chart.h"
 #include "views/real_chart.h"
@@ -13,7 +14,6 @@
 #include "views/real_scene.h"
 #include "views/sky.h"
 #include "views/true_land.h"
-#include "world/cruise_start.h"
 #include "world/terrain.h"
 
 namespace vel {

@@ -72,15 +72,15 @@ TEST(TickCues, HullWaterBySpeedPointOfSailAndMinuteEngineByThrottle) {
 }
 
 TEST(SoundCues, SlamAndWavesOnlyAtTheFullLevelWithTheWindForwardAtTheStartOfAPitch) {
-    const auto cues = [](int32_t level, int32_t angle, int32_t waves, int32_t bounce) {
+    const auto cues = [](int32_t level, int32_t angle, int32_t waves, int32_t bounce, int32_t slammed = 1) {
         auto g = std::make_unique<Game>();
         std::tie(g->cruiseOptions.soundLevel, g->ownBoat.trueWindAngle, g->weather.waveState,
-                 g->waveMotion.bouncecount) = std::tuple(level, angle, waves, bounce);
-        CueSlam(*g);
-        CueWaves(*g);
+                 g->waveMotion.bouncecount, g->ownBoat.slammed) = std::tuple(level, angle, waves, bounce, slammed);
+        PlayWaveCues(*g);
         return g->soundRequests;
     };
     EXPECT_EQ(cues(3, 79, 2, 1), (Requests{{172, kReplace}, {174, kNoInterrupt}}));
+    EXPECT_EQ(cues(3, 79, 2, 1, 0), (Requests{{174, kNoInterrupt}}));
     EXPECT_TRUE(cues(2, 79, 2, 1).empty());
     EXPECT_TRUE(cues(3, 80, 2, 1).empty());
     for (const Requests& r : {cues(3, 40, 1, 2), cues(3, 40, 0, 1)})  // mid-pitch, or no sea: no wash

@@ -131,11 +131,14 @@ TEST(Current, ShallowWaterSlowsLandUpstreamSheltersTheHarbourIsStillCovesRunInAn
 TEST(Sounder, ReadsChartedDepthPlusTideButNeverBelowOneOrBetweenZeroAndTheDraft) {
     auto g = EmptyArea();
     g->boatDesign.draft = 6;
-    g->tideState.height = 25;
     g->rockList.count = 1;
     g->rockList.x[1] = g->rockList.y[1] = 0;
-    // 9 + 2; 2 + 2 under the draft reads draft - 1; dry takes no tide.
-    EXPECT_EQ(std::tuple(SounderDepth(*g, 0, 90), SounderDepth(*g, 0, 20), SounderDepth(*g, 0, 0)), std::tuple(11, 5, 1));
+    // Charted 9, 2 and dry. Under the draft reads draft - 1 unless the tide
+    // lifts the boat off; dry takes no tide.
+    for (auto [y, tide, reading] : {std::tuple{90, 25, 11}, {90, 0, 9}, {20, 25, 5}, {20, 40, 6}, {0, 40, 1}}) {
+        g->tideState.height = tide;
+        EXPECT_EQ(SounderDepth(*g, 0, y), reading) << y << " " << tide;
+    }
 }
 
 }  // namespace

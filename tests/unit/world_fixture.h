@@ -8,7 +8,7 @@
 
 #include "common/game.h"
 #include "common/helpers.h"
-#include "world/cruise_start.h"
+#include "sim/cruise_start.h"
 
 namespace vel::test {
 

@@ -1,4 +1,4 @@
-#include "cruise/help_layout.h"
+#include "shell/help_layout.h"
 
 namespace vel {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/panel.h"
+#include "views/panel.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "world/cruise_start.h"
+#include "sim/cruise_start.h"
 
 #include <memory>
 
