@@ -16,7 +16,7 @@ are left out unless --with-data is given.
 Run it from the project root. It never edits the tree you run it from.
 The last line is the score: "mutants: K killed of N (P%)".
 """
-import argparse, json, os, random, re, shutil, subprocess, sys, tempfile, time
+import argparse, hashlib, json, os, re, shutil, subprocess, sys, tempfile, time
 
 OPERATORS = [
     (" <= ", " < "), (" >= ", " > "), (" < ", " <= "), (" > ", " >= "),
@@ -80,6 +80,22 @@ def sites(root, only, with_data=False):
     return sorted(set(out))
 
 
+def sample_key(root, site, seed, _lines={}):
+    """The order in which a seed draws the sites. It hangs on the mutated line's
+    text and file name rather than on line numbers or the candidate count, so an
+    edit elsewhere (or a moved file) leaves the other mutants of a sample in place
+    and before-and-after runs of one seed compare the same faults."""
+    rel, n, col, old, new = site
+    if rel not in _lines:
+        _lines[rel] = open(os.path.join(root, rel), encoding="utf-8", errors="replace").read().split("\n")
+    lines = _lines[rel]
+    text = lines[n - 1]
+    nth = sum(1 for l in lines[:n - 1] if l.strip() == text.strip())  # the same line earlier in the file
+    lead = len(text) - len(text.lstrip())
+    tag = f"{seed}|{os.path.basename(rel)}|{text.strip()}|{nth}|{col - lead}|{old}|{new}"
+    return hashlib.sha256(tag.encode()).hexdigest()
+
+
 def run(cmd, cwd, timeout):
     try:
         p = subprocess.run(cmd, cwd=cwd, shell=True, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
@@ -131,7 +147,7 @@ def main():
             print(f"{rel}:{n}:{col + 1}: {old.strip()} -> {new.strip()}")
         print(f"{len(cands)} candidate sites")
         return
-    random.Random(a.seed).shuffle(cands)
+    cands.sort(key=lambda c: sample_key(work, c, a.seed))
 
     rc, out = run(a.configure, work, 600)
     if rc == 0:
