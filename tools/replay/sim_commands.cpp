@@ -94,11 +94,12 @@ const char* BoatName(int32_t type) {
 }  // namespace
 
 std::vector<PolarPoint> SteadyPolar(const CruiseOptions& options, int32_t boatType, int32_t wind,
-                                    const std::vector<int32_t>& angles) {
+                                    const std::vector<int32_t>& angles, void (*rig)(OwnBoat&)) {
     std::vector<PolarPoint> out;
     for (int32_t angle : angles) {
         auto g = PolarGame(options, boatType);
         SetOff(*g, wind);
+        if (rig) rig(g->ownBoat);
         out.push_back(Settle(*g, angle));
     }
     return out;

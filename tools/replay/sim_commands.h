@@ -17,9 +17,10 @@ struct PolarPoint {
 };
 
 // Sails up with automatic trim (trawlers: engines at full ahead), in open deep
-// water and flat sea, the wind held at `wind` knots from the north.
+// water and flat sea, the wind held at `wind` knots from the north. `rig`, if
+// given, changes the sail plan before the boat sets off.
 std::vector<PolarPoint> SteadyPolar(const CruiseOptions& options, int32_t boatType, int32_t wind,
-                                    const std::vector<int32_t>& angles);
+                                    const std::vector<int32_t>& angles, void (*rig)(OwnBoat&) = nullptr);
 
 int Polar(Session& s, Args a);  // polar BOATTYPE WIND
 int State(Session& s, Args a);  // state
