@@ -108,10 +108,8 @@ void AdvanceClockAndMove(Game& g) {
     StepCycles(c, o.stepDivisor);
     MorningSpeedRestore(g);
 
-    if (o.difficulty > 1) {
-        UpdateStorm(g);
-        UpdateFailures(g);
-    }
+    UpdateStorm(g);  // both quiet at the first difficulty
+    UpdateFailures(g);
     UpdateStormState(g);
     CheckFrontArrival(g);
 

@@ -123,6 +123,13 @@ TEST(Failures, DevicesFailOnceTheirMinuteHasPassedWithOneBeepEach) {
     quiet->cruiseOptions.soundLevel = 1;
     UpdateFailures(*quiet);
     EXPECT_EQ(std::pair(quiet->failures.failed[0], quiet->soundRequests.empty()), std::pair(1, true));
+    // Through the tick: nothing fails at the first difficulty.
+    for (auto [difficulty, failed] : {std::pair{1, 0}, {2, 1}}) {
+        auto h = FailureGame();
+        std::tie(h->cruiseOptions.difficulty, h->failures.time[0]) = std::pair(difficulty, 400);
+        AdvanceClockAndMove(*h);
+        EXPECT_EQ(h->failures.failed[0], failed) << difficulty;
+    }
 }
 
 TEST(FailureBanner, ShowsTheLastFailureForFifteenMinutesEvenAcrossMidnight) {
