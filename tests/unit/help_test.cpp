@@ -120,37 +120,62 @@ bool Says(const Game& g, const std::string& start) {
                                [&](const HelpLine& l) { return std::string(l.text).starts_with(start); });
 }
 
-TEST(Advice, EachTipAppearsWhenItsSituationHolds) {
-    const std::pair<const char*, void (*)(Game&)> tips[] = {
-        {"ギアがニュートラル。    ", [](Game& g) { g.ownBoat.throttle = 7; }},
-        {"操舵中は前方を見る。", [](Game& g) { g.ownBoat.speed = 21, g.viewState.lookOffset = -30; }},
-        {"ｱﾝｶｰﾘﾝｸﾞする時は、", [](Game& g) { g.hazards.closestVessel = 199; }},
-        {"艇を深いほうに向けて出力最大にすれば", [](Game& g) { g.ownBoat.depth = 4; }},
-        {"ﾘｰｳｪｲが大きい。ｺｰｽにﾘｰｳｪｲを見込め。", [](Game& g) { g.ownBoat.leeway = -9, g.ownBoat.sailsUp = 1; }},
-        {"ｱﾝｶｰﾘﾝｸﾞ中は次の日のｸﾙｰｽﾞの計画を立てると良い。", [](Game& g) { g.ownBoat.anchored = 1, g.simClock.day = 2; }},
-        {"係留中は次の日のｸﾙｰｽﾞの計画を立てると良い。", [](Game& g) { g.ownBoat.onBuoy = 2, g.simClock.day = 1; }},
+// Each tip at the edge of its situation, then one step past that edge
+// (draft 5, depth 40, day 3, boat at the origin).
+TEST(Advice, EachTipAppearsJustInsideItsSituationAndNotBeyond) {
+    using Arrange = void (*)(Game&);
+    const std::tuple<const char*, Arrange, Arrange> tips[] = {
+        {"ギアがニュートラル。    ", [](Game& g) { g.ownBoat.throttle = 4; }, [](Game& g) { g.ownBoat.throttle = 3; }},
+        {"操舵中は前方を見る。", [](Game& g) { g.ownBoat.speed = 21, g.viewState.lookOffset = -26; },
+         [](Game& g) { g.viewState.lookOffset = 335; }},
+        {"操舵中は前方を見る。", [](Game& g) { g.ownBoat.speed = 21, g.viewState.lookOffset = 30; },
+         [](Game& g) { g.ownBoat.speed = 20; }},
+        {"ｱﾝｶｰﾘﾝｸﾞする時は、", [](Game& g) { g.hazards.closestVessel = 199; },
+         [](Game& g) { g.hazards.closestVessel = 200; }},
+        {"艇を深いほうに向けて出力最大にすれば", [](Game& g) { g.ownBoat.depth = 4; }, [](Game& g) { g.ownBoat.depth = 5; }},
+        {"ﾘｰｳｪｲが大きい。ｺｰｽにﾘｰｳｪｲを見込め。", [](Game& g) { g.ownBoat.leeway = -9, g.ownBoat.throttle = 1; },
+         [](Game& g) { g.ownBoat.leeway = 8; }},
+        {"ｱﾝｶｰﾘﾝｸﾞ中は次の日のｸﾙｰｽﾞの計画を立てると良い。", [](Game& g) { g.ownBoat.anchored = 1, g.simClock.day = 2; },
+         [](Game& g) { g.simClock.day = 3; }},
+        {"係留中は次の日のｸﾙｰｽﾞの計画を立てると良い。", [](Game& g) { g.ownBoat.atPier = 1, g.simClock.day = 1; },
+         [](Game& g) { g.screenState.chartShown = 1; }},
         {"もし気象情報が航海に不適であれば、別な日を選べ(Nを押す)。",
-         [](Game& g) { g.screenState.chartShown = 1, g.simClock.day = 1, g.cruiseOptions.areaCode = 7; }},
+         [](Game& g) { g.screenState.chartShown = 1, g.simClock.day = 1, g.cruiseOptions.areaCode = 8; },
+         [](Game& g) { g.cruiseOptions.areaCode = 9; }},
         {"Chubb小島か Great ﾊｰﾊﾞｰ 小島の赤い円の中で",
-         [](Game& g) { g.screenState.chartShown = 1, g.simClock.day = 1, g.cruiseOptions.areaCode = 6; }},
-        {"このあたりは霧が多い。     ", [](Game& g) { g.cruiseOptions.areaCode = 8; }},
+         [](Game& g) { g.screenState.chartShown = 1, g.simClock.day = 1, g.cruiseOptions.areaCode = 6; },
+         [](Game& g) { g.simClock.day = 2; }},
+        {"このあたりは霧が多い。     ", [](Game& g) { g.cruiseOptions.areaCode = 7; },
+         [](Game& g) { g.cruiseOptions.areaCode = 6; }},
         {"風と潮の方向が反対なので波が大きくなる。",
-         [](Game& g) {
-             g.weather.windAgainstCurrent = 1, g.tideState.boatCurrentSpeed = -11, g.weather.waveState = 2;
-         }},
-        {"この沖には漁船が多い。", [](Game& g) { g.cruiseOptions.areaCode = 7, g.ownBoat.x = 1; }},
-        {"本船が近い。",
-         [](Game& g) { g.objectList.kind[36] = 12, g.objectList.fbx[36] = 700, g.objectList.fby[36] = -799; }},
-        {"バハマの海はサンゴ礁が多い。", [](Game& g) { g.cruiseOptions.region = 3; }},
-        {"方向がわからなくなったら海図を見よ(Mを押す)。", [](Game& g) { g.screenState.radarOn = 0; }},
-        {"海図の点線で囲まれた所は浅瀬。", [](Game& g) { g.cruiseOptions.areaCode = 30, g.ownBoat.depth = 19; }},
-        {"浅い。座礁したら、", [](Game& g) { g.ownBoat.depth = 9; }},
+         [](Game& g) { g.weather.windAgainstCurrent = 1, g.tideState.boatCurrentSpeed = -11, g.weather.waveState = 2; },
+         [](Game& g) { g.tideState.boatCurrentSpeed = 10; }},
+        {"潮流が強い。", [](Game& g) { g.tideState.boatCurrentSpeed = -16; },
+         [](Game& g) { g.tideState.boatCurrentSpeed = 15; }},
+        {"この沖には漁船が多い。", [](Game& g) { g.cruiseOptions.areaCode = 7, g.ownBoat.x = 1; },
+         [](Game& g) { g.ownBoat.x = 0; }},
+        {"本船が近い。", [](Game& g) { g.objectList.kind[39] = 12, g.objectList.fbx[39] = 700, g.objectList.fby[39] = -799; },
+         [](Game& g) { g.objectList.fby[39] = -800; }},
+        {"バハマの海はサンゴ礁が多い。", [](Game& g) { g.cruiseOptions.region = 3; },
+         [](Game& g) { g.cruiseOptions.region = 2; }},
+        {"方向がわからなくなったら海図を見よ(Mを押す)。", [](Game& g) { g.screenState.radarOn = 0; },
+         [](Game& g) { g.screenState.miniChartMode = 1; }},
+        {"海図の点線で囲まれた所は浅瀬。", [](Game& g) { g.cruiseOptions.areaCode = 12, g.ownBoat.depth = 19; },
+         [](Game& g) { g.ownBoat.depth = 20; }},
+        {"スピンがつぶれかけている、少し", [](Game& g) { g.ownBoat.spinnaker = g.ownBoat.sailsUp = 1, g.ownBoat.trueWindAngle = 150; },
+         [](Game& g) { g.ownBoat.trueWindAngle = 151; }},
+        {"スピンがつぶれかけている、メイン", [](Game& g) { g.ownBoat.spinnaker = g.ownBoat.sailsUp = 1, g.ownBoat.trueWindAngle = 151; },
+         [](Game& g) { g.ownBoat.sailsUp = 0; }},
+        {"浅い。座礁したら、", [](Game& g) { g.ownBoat.depth = 9; }, [](Game& g) { g.ownBoat.depth = 10; }},
+        {"浅い。座礁したら、", [](Game& g) { g.ownBoat.depth = 5; }, [](Game& g) { g.ownBoat.depth = 4; }},
     };
-    for (const auto& [says, arrange] : tips) {
+    for (const auto& [says, arrange, beyond] : tips) {
         auto g = Underway();
         EXPECT_FALSE(Says(*g, says)) << says;
         arrange(*g);
         EXPECT_TRUE(Says(*g, says)) << says;
+        beyond(*g);
+        EXPECT_FALSE(Says(*g, says)) << says;
     }
 }
 

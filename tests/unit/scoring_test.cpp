@@ -75,10 +75,10 @@ TEST(Scoring, TheFarSideOfAPassageEarnsItsBonus) {
         auto g = FinishedCruise();
         g->cruiseOptions.areaCode = area;
         g->score.passageStartValid = 1;
-        g->weather.moonlight = 1;
+        g->weather.moonlight = area == 6 ? 0 : 1;  // crossed on a moonless night: 550
         g->ownBoat.x = x;
         g->ownBoat.y = y;
-        EXPECT_EQ(PassageBonus(*g), arrived ? 500 : 0) << area << " " << x << " " << y;
+        EXPECT_EQ(PassageBonus(*g), arrived ? (area == 6 ? 550 : 500) : 0) << area << " " << x << " " << y;
     }
 }
 

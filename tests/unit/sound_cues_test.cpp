@@ -182,6 +182,14 @@ TEST(FogSignals, SoundMarksOfARealAreaTakeTheirTurnTogether) {
     g->simClock.cycleA = 2;
     PlayFogSignals(*g);
     EXPECT_EQ(g->soundRequests, (Requests{{144, kPlain}, {143, kPlain}}));
+    // Inside Southern New England's race every mark sounds close: one bell.
+    for (auto [dx, dy, heard] : {std::tuple{1200, -1200, Requests{{144, kPlain}}}, {-1201, 0, Requests{}},
+                                 {0, 1201, Requests{}}}) {
+        g->soundRequests.clear();
+        std::tie(g->cruiseOptions.areaCode, g->ownBoat.cellX, g->ownBoat.cellY) = std::tuple(11, 10300 + dx, -3600 + dy);
+        PlayFogSignals(*g);
+        EXPECT_EQ(g->soundRequests, heard) << dx << " " << dy;
+    }
 }
 
 // No-interrupt waits for silence; replace and plain cut in; a sound without
