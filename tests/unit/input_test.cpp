@@ -2,6 +2,7 @@
 
 #include <tuple>
 
+#include "shell/actions.h"
 #include "shell/input.h"
 #include "shell_fixture.h"
 
@@ -69,7 +70,11 @@ TEST(Keys, SheetKeysStopAtTheirEndsPageUpAt15DownLooksAftShiftCyclesTheTarget) {
     EXPECT_EQ(std::tuple(o.simSpeed, o.savedSpeed, o.savedStepDivisor), std::tuple(15, 15, 10));
     OnKeyDown(*g, vk::Down);
     EXPECT_EQ(g->viewState.lookOffset, 180);
-    g->chartView.waypointAdvanceCount = 5;  // the target waypoint wraps to 1
+    // The fifth waypoint is the last target; then it wraps to 1.
+    std::tie(g->chartView.waypointAdvanceCount, g->chartView.waypointX[5]) = std::pair(4, 100);
+    OnKeyDown(*g, vk::Shift);
+    EXPECT_EQ(std::tuple(g->chartView.waypointAdvanceCount, g->chartView.selectTarget, HasTargetWaypoint(*g)),
+              std::tuple(5, 0, true));
     OnKeyDown(*g, vk::Shift);
     EXPECT_EQ(std::pair(g->chartView.waypointAdvanceCount, g->chartView.selectTarget), std::pair(1, 1));
 }
