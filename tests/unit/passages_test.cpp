@@ -196,6 +196,7 @@ TEST(PassageCurrents, TidalStreamsOnTheBankAndInTheGulfOfMaine) {
     const Case cases[] = {
         {7, -12000, -5000, 10, 190, 0},   // west of x = -10000, south of -10000: 0.6
         {7, -8000, 5000, 17, 170, 0},
+        {8, -8000, 5000, 17, 170, 0},     // the passage the other way: the same waters
         {7, -20000, 5000, 3, 190, 0},     // the open gulf to the south-west: 0.2
         {7, 7300, 9000, 34, 150, -1},     // off Cape Sable: 2.0, an hour earlier
     };

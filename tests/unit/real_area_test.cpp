@@ -160,5 +160,30 @@ TEST(RealCurrents, ChesapeakeTideTurnsLaterUpTheBay) {
     EXPECT_GT(z.factor, 1.0);
 }
 
+// Shoal water slows the stream in proportion to its depth: under 30 ft in
+// the Chesapeake, under 50 ft elsewhere. Open water up-stream of each point;
+// a flood of 20 at its strongest.
+TEST(RealCurrents, ShoalWaterSlowsTheStream) {
+    struct Case {
+        RealArea area;
+        int32_t x, y, depth;
+        double speed;
+    };
+    const Case cases[] = {
+        {{12, 2}, 7066, -10401, 22, 20 * 22 / 30.0}, {{12, 2}, 7413, -9739, 32, 20},
+        {{30, 3}, -20000, -13711, 25, 10},           {{11, 1}, 10883, -15697, 36, 14.4},
+    };
+    for (const Case& c : cases) {
+        auto g = StartedCruise({c.area.code, c.area.region}, 4);
+        CurrentZone z;
+        ASSERT_TRUE(LookUpCurrentZone(*g, c.x, c.y, z));
+        g->tideState.maxCurrent = 20;
+        g->tideState.lowWaterHour = Trunc(g->simClock.dayHours + g->tideState.chartHoursAhead) - 3 - z.phaseShift;
+        ASSERT_EQ(DepthAt(*g, c.x, c.y, 0), c.depth);
+        CurrentAt(*g, c.x, c.y, 0);
+        EXPECT_NEAR(g->tideState.currentSpeed, c.speed, 1.0) << c.area.code << " (" << c.x << ", " << c.y << ")";
+    }
+}
+
 }  // namespace
 }  // namespace vel
