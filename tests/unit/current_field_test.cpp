@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 namespace vel {
 namespace {
@@ -35,16 +36,10 @@ TEST(CurrentZones, LaterZonesOverrideEarlierOnesFieldByField) {
     };
     CurrentZone z{90, 0, 1.0, false};
     ApplyZoneTable(rows, -10, 0, 300, z);
-    EXPECT_EQ(z.from, 120);
-    EXPECT_EQ(z.phaseShift, 0);
-    EXPECT_DOUBLE_EQ(z.factor, 0.5);
-    EXPECT_FALSE(z.exempt);
+    EXPECT_EQ(std::tuple(z.from, z.phaseShift, z.factor, z.exempt), std::tuple(120, 0, 0.5, false));
     z = CurrentZone{90, 0, 1.0, false};
     ApplyZoneTable(rows, 600, 0, 300, z);
-    EXPECT_EQ(z.from, 200);
-    EXPECT_EQ(z.phaseShift, -1);
-    EXPECT_DOUBLE_EQ(z.factor, 0.5);
-    EXPECT_TRUE(z.exempt);
+    EXPECT_EQ(std::tuple(z.from, z.phaseShift, z.factor, z.exempt), std::tuple(200, -1, 0.5, true));
 }
 
 TEST(CurrentZones, GulfStreamSetsBetweenItsEdgesAndNorthEastOfTheBanks) {
