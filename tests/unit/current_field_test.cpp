@@ -3,27 +3,24 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 namespace vel {
 namespace {
 
 TEST(CurrentZones, ShapesUseStrictBoxesAndHalfOpenBands) {
-    const ZoneRow box{ZoneShape::Box, {-100, 100, -50, 50}};
-    EXPECT_TRUE(ZoneContains(box, 0, 0, 300));
-    EXPECT_FALSE(ZoneContains(box, 100, 0, 300));   // bounds are strict
-    EXPECT_FALSE(ZoneContains(box, 0, -50, 300));
-    // A band of 2.0 to 3.5 miles around (0, 0) at 300 units per mile.
-    const ZoneRow band{ZoneShape::Band, {0, 0, 20, 35}};
-    EXPECT_FALSE(ZoneContains(band, 599, 0, 300));  // 19.97 tenths
-    EXPECT_TRUE(ZoneContains(band, 600, 0, 300));
-    EXPECT_TRUE(ZoneContains(band, 0, 1049, 300));
-    EXPECT_FALSE(ZoneContains(band, 0, 1050, 300));
-    EXPECT_TRUE(ZoneContains(band, 0, 1050, 310));  // the same units are less far at 310 a mile
-    // North-south strip 0..1000 wide between y = 0 (south) and y = -1000.
-    const ZoneRow ns{ZoneShape::StripNS, {0, 0, 0, -1000, 1000, 1000}};
-    EXPECT_TRUE(ZoneContains(ns, 500, -500, 300));
-    EXPECT_FALSE(ZoneContains(ns, -1, -500, 300));
-    EXPECT_FALSE(ZoneContains(ns, 500, 10, 300));
+    // A box, its bounds strict; a band of 2.0 to 3.5 miles around (0, 0),
+    // where 599 units at 300 a mile are 19.97 tenths and the same units are
+    // less far at 310 a mile; a north-south strip 0..1000 wide between
+    // y = 0 (south) and y = -1000.
+    const ZoneRow box{ZoneShape::Box, {-100, 100, -50, 50}}, band{ZoneShape::Band, {0, 0, 20, 35}},
+        ns{ZoneShape::StripNS, {0, 0, 0, -1000, 1000, 1000}};
+    for (auto [r, x, y, perMile, in] :
+         {std::tuple{&box, 0, 0, 300, true}, {&box, 100, 0, 300, false}, {&box, 0, -50, 300, false},
+          {&band, 599, 0, 300, false}, {&band, 600, 0, 300, true}, {&band, 0, 1049, 300, true},
+          {&band, 0, 1050, 300, false}, {&band, 0, 1050, 310, true}, {&ns, 500, -500, 300, true},
+          {&ns, -1, -500, 300, false}, {&ns, 500, 10, 300, false}})
+        EXPECT_EQ(ZoneContains(*r, x, y, perMile), in) << "(" << x << ", " << y << ") at " << perMile;
 }
 
 TEST(CurrentZones, LaterZonesOverrideEarlierOnesFieldByField) {
@@ -35,16 +32,10 @@ TEST(CurrentZones, LaterZonesOverrideEarlierOnesFieldByField) {
     };
     CurrentZone z{90, 0, 1.0, false};
     ApplyZoneTable(rows, -10, 0, 300, z);
-    EXPECT_EQ(z.from, 120);
-    EXPECT_EQ(z.phaseShift, 0);
-    EXPECT_DOUBLE_EQ(z.factor, 0.5);
-    EXPECT_FALSE(z.exempt);
+    EXPECT_EQ(std::tuple(z.from, z.phaseShift, z.factor, z.exempt), std::tuple(120, 0, 0.5, false));
     z = CurrentZone{90, 0, 1.0, false};
     ApplyZoneTable(rows, 600, 0, 300, z);
-    EXPECT_EQ(z.from, 200);
-    EXPECT_EQ(z.phaseShift, -1);
-    EXPECT_DOUBLE_EQ(z.factor, 0.5);
-    EXPECT_TRUE(z.exempt);
+    EXPECT_EQ(std::tuple(z.from, z.phaseShift, z.factor, z.exempt), std::tuple(200, -1, 0.5, true));
 }
 
 TEST(CurrentZones, GulfStreamSetsBetweenItsEdgesAndNorthEastOfTheBanks) {

@@ -1,15 +1,26 @@
 #include "world/geo.h"
+#include "world/shore.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace vel {
 namespace {
 
-TEST(Geo, GeneratedAreasHaveNoLatitudeAndLongitude) {
+// A shore table read with a box other than the one it was generated for
+// puts land and water in the wrong cells.
+TEST(Geo, OnlyTheRealWatersHaveAProjectionAndTheirShoreTablesFitTheirBoxes) {
     for (int32_t code : {0, 1, 2, 3, 4, 9, 10, 13}) EXPECT_EQ(ProjectionForArea(code), nullptr) << code;
-    for (int32_t code : {5, 6, 7, 8, 11, 12, 20, 30}) ASSERT_NE(ProjectionForArea(code), nullptr) << code;
+    for (int32_t code : {5, 6, 7, 8, 11, 12, 20, 30}) {
+        ASSERT_NE(ProjectionForArea(code), nullptr) << code;
+        const ShoreBox& b = *ShoreBoxFor(code);
+        const TrueShoreTable& t = *ShoreTableFor(code);
+        EXPECT_EQ(std::vector({t.x0, t.y0, t.cell, t.nx, t.ny}),
+                  std::vector({b.x0, b.y0, b.cell, (b.x1 - b.x0 + b.cell - 1) / b.cell, (b.y1 - b.y0 + b.cell - 1) / b.cell}))
+            << code << ": regenerate the shore table";
+    }
 }
 
 // A nautical mile is a minute of latitude; at the reference latitude the

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include "sim/anchoring.h"
 #include "sim/passage_traffic.h"
@@ -43,16 +44,12 @@ TEST(PassageStart, AClickSnapsToACircleCentreWithinItsRadiusOnly) {
                 g->simClock.hour = 21;
                 g->ownBoat.x = 7;
                 const bool snapped = PlaceAtStartCircle(*g, c.x + k.dx, c.y + k.dy);
-                EXPECT_EQ(snapped, k.snaps);
-                EXPECT_EQ(g->score.passageStartValid, k.snaps ? 1 : 0);
-                EXPECT_EQ(g->anchors.anchor[1][1], k.snaps ? 1 : 0);
-                EXPECT_EQ(g->ownBoat.x, k.snaps ? c.x : 7);
-                if (k.snaps) {
-                    EXPECT_EQ(g->ownBoat.y, c.y);
-                    EXPECT_EQ(g->simClock.stopHour, 21);
-                    EXPECT_EQ(g->simClock.speedBeforeStop, 9);
-                    EXPECT_EQ(g->simClock.divisorBeforeStop, 75);
-                }
+                EXPECT_EQ(std::tuple(snapped, g->score.passageStartValid, g->anchors.anchor[1][1], g->ownBoat.x),
+                          std::tuple(k.snaps, int32_t(k.snaps), int32_t(k.snaps), k.snaps ? c.x : 7));
+                if (!k.snaps) continue;
+                EXPECT_EQ(std::tuple(g->ownBoat.y, g->simClock.stopHour, g->simClock.speedBeforeStop,
+                                     g->simClock.divisorBeforeStop),
+                          std::tuple(c.y, 21, 9, 75));
             }
         }
     }
@@ -88,10 +85,8 @@ TEST(PassageStart, TheAreaCodeDecidesWhatIsBuilt) {
             x.passageState.onBank = 1;
         });
         const AreaGrid& a = g->areaGrid;
-        EXPECT_EQ(a.isPassage, c.passage);
-        EXPECT_EQ(g->score.passageStartValid, 0);
-        EXPECT_EQ(g->passageState.onBank, 0);
-        EXPECT_EQ(g->passageState.bankLineY, 20000);
+        EXPECT_EQ(std::tuple(a.isPassage, g->score.passageStartValid, g->passageState.onBank, g->passageState.bankLineY),
+                  std::tuple(c.passage, 0, 0, 20000));
         if (c.builtRegion > 0) {
             EXPECT_EQ(a.region, c.builtRegion);
         } else {
@@ -196,6 +191,7 @@ TEST(PassageCurrents, TidalStreamsOnTheBankAndInTheGulfOfMaine) {
     const Case cases[] = {
         {7, -12000, -5000, 10, 190, 0},   // west of x = -10000, south of -10000: 0.6
         {7, -8000, 5000, 17, 170, 0},
+        {8, -8000, 5000, 17, 170, 0},     // the passage the other way: the same waters
         {7, -20000, 5000, 3, 190, 0},     // the open gulf to the south-west: 0.2
         {7, 7300, 9000, 34, 150, -1},     // off Cape Sable: 2.0, an hour earlier
     };

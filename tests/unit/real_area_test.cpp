@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <tuple>
 #include <vector>
 
 #include "common/helpers.h"
@@ -41,17 +42,13 @@ TEST(BuildDock, OrientationGivesTheWaterSideHeadingsAndOutline) {
         SCOPED_TRACE(c.orientation);
         AreaGrid a;
         BuildDock(a, 1000, 2000, c.orientation);
-        EXPECT_EQ(a.realDockX, 1000);
-        EXPECT_EQ(a.realDockY, 2000);
-        EXPECT_EQ(a.realDockSide, c.orientation);
-        EXPECT_EQ(a.realDockHeading1, c.heading1);
-        EXPECT_EQ(a.realDockHeading2, c.heading2);
+        EXPECT_EQ(std::tuple(a.realDockX, a.realDockY, a.realDockSide, a.realDockHeading1, a.realDockHeading2),
+                  std::tuple(1000, 2000, c.orientation, c.heading1, c.heading2));
         // The outline closes, runs 16 wide along the berth and holds the
         // block's far corner and the finger 40 beyond it.
-        EXPECT_EQ(a.realDockOutlineX[9], a.realDockOutlineX[0]);
-        EXPECT_EQ(a.realDockOutlineY[9], a.realDockOutlineY[0]);
         const auto& xs = a.realDockOutlineX;
         const auto& ys = a.realDockOutlineY;
+        EXPECT_EQ(std::tuple(xs[9], ys[9]), std::tuple(xs[0], ys[0]));
         const auto has = [&](int32_t x, int32_t y) {
             for (int k = 0; k < 10; ++k)
                 if (xs[k] == x && ys[k] == y) return true;
@@ -68,6 +65,19 @@ TEST(BuildDock, OrientationGivesTheWaterSideHeadingsAndOutline) {
     EXPECT_EQ(none.realDockSide, 0);
 }
 
+// An island's lopsided half pulls in the 18 sectors from its skew sector,
+// most (to 0.7) at the ninth; a skew of 0 leaves the outline round but for
+// its roughness (up to a twentieth of the radius).
+TEST(BuildRealOutline, TheSkewPullsInEighteenSectorsFromItsOwn) {
+    const auto g = std::make_unique<Game>();
+    for (auto [skew, sector, lo, hi] : {std::tuple{0, 8, 950, 1001}, {10, 18, 664, 701}, {70, 6, 664, 701}}) {
+        Arr2<int32_t, 73, 2> o{};
+        BuildRealOutline(*g, 0, 0, 1000, 1.0, 0.0, skew, 0, o);
+        const double r = std::hypot(o[sector][0], o[sector][1]);
+        EXPECT_TRUE(lo <= r && r <= hi) << skew << ": " << r;
+    }
+}
+
 TEST(RealAreaStart, NothingOfTheLastCruiseSurvivesAndNoDockWithoutOne) {
     // A generated area lays buoys and marks; the real area that follows has
     // its own marks, its dock, and no buoy.
@@ -80,20 +90,16 @@ TEST(RealAreaStart, NothingOfTheLastCruiseSurvivesAndNoDockWithoutOne) {
         g->cruiseOptions.region = r.region;
         StartCruise(*g);
         const RealFacts& f = *RealFactsFor(r.code);
-        EXPECT_EQ(g->moorings.buoy1Y, kParkedPosition);
-        EXPECT_EQ(g->moorings.buoyX[0], kParkedPosition);
-        EXPECT_EQ(g->markList.count, static_cast<int32_t>(f.marks.size()));
-        EXPECT_EQ(g->rockList.realCount, static_cast<int32_t>(f.rocks.size()));
-        EXPECT_EQ(g->lighthouse.x[1], 30000);
-        EXPECT_EQ(g->areaGrid.realDockSide, f.dockOrientation);
-        EXPECT_EQ(g->vessels.shipCount, r.code == 30 ? 2 : 4);
+        EXPECT_EQ(std::tuple(g->moorings.buoy1Y, g->moorings.buoyX[0], g->markList.count, g->rockList.realCount,
+                             g->lighthouse.x[1], g->areaGrid.realDockSide, g->vessels.shipCount),
+                  std::tuple(kParkedPosition, kParkedPosition, int32_t(f.marks.size()), int32_t(f.rocks.size()), 30000,
+                             f.dockOrientation, r.code == 30 ? 2 : 4));
     }
     // Back to a generated area: no real dock to lie alongside at (0, 0).
     g->cruiseOptions.areaCode = 2;
     g->cruiseOptions.region = 1;
     StartCruise(*g);
-    EXPECT_EQ(g->markList.count, 0);
-    EXPECT_EQ(g->rockList.realCount, 0);
+    EXPECT_EQ(std::tuple(g->markList.count, g->rockList.realCount), std::tuple(0, 0));
     g->cruiseOptions.isRealArea = 1;  // even were the flag left set
     g->ownBoat.x = g->ownBoat.y = 0;
     g->ownBoat.cellX = g->ownBoat.cellY = 0;
@@ -153,11 +159,31 @@ TEST(RealCurrents, ChesapeakeTideTurnsLaterUpTheBay) {
     // unweakened; the Exumas' cuts likewise run full strength.
     CurrentZone z;
     ASSERT_TRUE(LookUpCurrentZone(*StartedCruise({11, 1}, 4), 10150, -3550, z));
-    EXPECT_EQ(z.phaseShift, -2);
-    EXPECT_TRUE(z.exempt);
+    EXPECT_EQ(std::tuple(z.phaseShift, z.exempt), std::tuple(-2, true));
     ASSERT_TRUE(LookUpCurrentZone(*StartedCruise({30, 3}, 4), 800, 6100, z));  // Galliot Cut
     EXPECT_TRUE(z.exempt);
     EXPECT_GT(z.factor, 1.0);
+}
+
+// Shoal water slows the stream in proportion to its depth: under 30 ft in
+// the Chesapeake, under 50 ft elsewhere. Open water up-stream of each point;
+// a flood of 20 at its strongest.
+TEST(RealCurrents, ShoalWaterSlowsTheStream) {
+    struct Case { RealArea area; int32_t x, y, depth; double speed; };
+    const Case cases[] = {
+        {{12, 2}, 7066, -10401, 22, 20 * 22 / 30.0}, {{12, 2}, 7413, -9739, 32, 20},
+        {{30, 3}, -20000, -13711, 25, 10},           {{11, 1}, 10883, -15697, 36, 14.4},
+    };
+    for (const Case& c : cases) {
+        auto g = StartedCruise({c.area.code, c.area.region}, 4);
+        CurrentZone z;
+        ASSERT_TRUE(LookUpCurrentZone(*g, c.x, c.y, z));
+        g->tideState.maxCurrent = 20;
+        g->tideState.lowWaterHour = Trunc(g->simClock.dayHours + g->tideState.chartHoursAhead) - 3 - z.phaseShift;
+        ASSERT_EQ(DepthAt(*g, c.x, c.y, 0), c.depth);
+        CurrentAt(*g, c.x, c.y, 0);
+        EXPECT_NEAR(g->tideState.currentSpeed, c.speed, 1.0) << c.area.code << " (" << c.x << ", " << c.y << ")";
+    }
 }
 
 }  // namespace
