@@ -137,9 +137,12 @@ TEST(Ais, SchedulesByBoatTimeAtMostTenDatagramsAWallSecondOnlyInRange) {
     // Off, then on from the menu: nothing while off, then the static data again at once.
     EXPECT_EQ(RunCommand(*g, 32998), CommandResult::Done);
     EXPECT_TRUE(Drive(*g, tick, 60, 1.0).empty());
-    RunCommand(*g, 32998);
-    sent = Drive(*g, tick, 3, 0.1);
-    EXPECT_EQ(sent[ship][5] + sent[boat][24], 2);
+    for (int twice = 0; twice < 2; ++twice) {  // the second time a minute after the first: not yet due
+        RunCommand(*g, 32998);
+        sent = Drive(*g, tick, 3, 0.1);
+        EXPECT_EQ(sent[ship][5] + sent[boat][24], 2) << twice;
+        if (twice == 0) RunCommand(*g, 32998), Drive(*g, tick, 60, 1.0);
+    }
     // A ship placed again is another ship; the same cruise, the same MMSIs.
     g->vessels.placements[1] = 2;
     Drive(*g, tick, 10, 1.0);

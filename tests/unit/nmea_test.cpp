@@ -175,13 +175,15 @@ TEST(Nmea, DestinationsAreHostColonPort) {
             << text << ": " << why.value_or("");
         EXPECT_TRUE(!why || why->find("NMEA") != std::string::npos) << *why;
     }
+    std::string host;
+    int32_t port = 0;
+    for (const char* text : {"127.0.0.1", ":10110", "[::1]10110"})  // no colon where one belongs: say the form
+        EXPECT_NE(ParseNmeaDestination(text, host, port).value_or("").find("の形"), std::string::npos) << text;
     // A host of 253 characters is the most a name may have; a longer one is
     // refused, and shown only by its start.
     std::string name;
     for (int i = 0; i < 3; ++i) name += std::string(63, 'a') + ".";
     name += std::string(61, 'b');
-    std::string host;
-    int32_t port = 0;
     EXPECT_EQ(ParseNmeaDestination(name + ":1", host, port), std::nullopt);
     EXPECT_LT(ParseNmeaDestination(name + "c:1", host, port).value_or("").size(), 200u);
 }

@@ -263,6 +263,16 @@ TEST(SettingsValidation, IntroCourseFileLoadsWithItsOwnSwitchesUntilTheTitleReco
               std::tuple(5, 1, 0, 0, 1, 2));
     ReconcileCourseSwitches(g->cruiseOptions);  // the first title frame
     EXPECT_EQ(std::tuple(o.difficulty, o.currentsOn, o.noFailElectronics, o.noFailEngine), std::tuple(5, 0, 1, 1));
+    // Off the course its switches go back; on it, or half set, nothing moves.
+    for (auto [course, currents, electronics, engine, after] : {std::tuple{0, 0, 1, 1, std::tuple(1, 0, 0)},
+                                                               {1, 0, 1, 1, std::tuple(0, 1, 1)},
+                                                               {0, 0, 1, 0, std::tuple(0, 1, 0)}}) {
+        CruiseOptions c;
+        std::tie(c.introCourse, c.currentsOn, c.noFailElectronics, c.noFailEngine) =
+            std::tuple(course, currents, electronics, engine);
+        ReconcileCourseSwitches(c);
+        EXPECT_EQ(std::tuple(c.currentsOn, c.noFailElectronics, c.noFailEngine), after) << course << electronics << engine;
+    }
 }
 
 std::string PathIn(const QTemporaryDir& dir, const char* rel) { return dir.filePath(QString::fromUtf8(rel)).toStdString(); }
