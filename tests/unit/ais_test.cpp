@@ -136,11 +136,13 @@ TEST(Ais, SchedulesByBoatTimeAtMostTenDatagramsAWallSecondOnlyInRange) {
     EXPECT_EQ(std::pair(all, sent[boat][18] > 5), std::pair(200, true));
     // Off, then on from the menu: nothing while off, then the static data again at once.
     EXPECT_EQ(RunCommand(*g, 32998), CommandResult::Done);
+    EXPECT_FALSE(FindCommand(32998)->checked(*g));
     EXPECT_TRUE(Drive(*g, tick, 60, 1.0).empty());
     for (int twice = 0; twice < 2; ++twice) {  // the second time a minute after the first: not yet due
         RunCommand(*g, 32998);
         sent = Drive(*g, tick, 3, 0.1);
-        EXPECT_EQ(sent[ship][5] + sent[boat][24], 2) << twice;
+        EXPECT_EQ(std::pair(sent[ship][5] + sent[boat][24], FindCommand(32998)->checked(*g)), std::pair(2, true))
+            << twice;
         if (twice == 0) RunCommand(*g, 32998), Drive(*g, tick, 60, 1.0);
     }
     // A ship placed again is another ship; the same cruise, the same MMSIs.

@@ -49,6 +49,27 @@ TEST(Scoring, FiveDaysAtLevelFiveWithStrongWindAndAHundredMilesScoreNineHundred)
     EXPECT_EQ(s.rows, expected);
 }
 
+// Every bonus and penalty by what earns it, against the plain cruise's 850:
+// a trouble chosen or a device that failed on the way count alike.
+TEST(Scoring, EachBonusAndPenaltyByWhatEarnsIt) {
+    using G = Game;
+    using Set = void (*)(G&);
+    for (auto [change, set] : std::initializer_list<std::pair<int, Set>>{
+             {50, [](G& g) { g.cruiseOptions.troubleNoRadar = 1; }}, {50, [](G& g) { g.failures.reported[1] = 1; }},
+             {20, [](G& g) { g.cruiseOptions.troubleNoDepthAlarm = 1; }},
+             {20, [](G& g) { g.failures.reported[2] = 1; }}, {100, [](G& g) { g.cruiseOptions.troubleNoGps = 1; }},
+             {100, [](G& g) { g.failures.reported[0] = 1; }}, {50, [](G& g) { g.failures.reported[3] = 1; }},
+             {50, [](G& g) { g.cruiseOptions.troubleNoEngine = 1; }}, {100, [](G& g) { g.weather.fogSeen = 1; }},
+             {100, [](G& g) { g.cruiseOptions.troubleNoMiniChart = 1; }}, {0, [](G& g) { g.weather.maxWind = 23; }},
+             {50, [](G& g) { g.weather.maxWind = 24; }}, {50, [](G& g) { g.ownBoat.atPier = 1; }},
+             {-100, [](G& g) { g.ownBoat.log = 99.9; }}, {-50, [](G& g) { g.cruiseOptions.currentsOn = 0; }},
+             {-100, [](G& g) { g.score.tooClose = 1; }}, {-50, [](G& g) { g.score.anchorageCalm = 9; }}}) {
+        auto g = FinishedCruise();
+        set(*g);
+        EXPECT_EQ(ScoreCruise(*g).total, 850 + change) << change;
+    }
+}
+
 // The first day, or fewer than fifteen whole miles a day, scores nothing.
 TEST(Scoring, TheFirstDayOrFewerThanFifteenWholeMilesADayScoreNothing) {
     const std::vector<std::string> firstDay = {"1日目終了せず。   ", "スコア 0。      "},
