@@ -16,8 +16,8 @@ using testing::DrivenGame;
 using testing::EnterRunningCruise;
 using testing::NewGame;
 
-// The lifecycle script walks the phases; these are the frame driver's own
-// promises along the way.
+// The phases as a user walks them, with the frame driver's own promises
+// along the way.
 TEST(Lifecycle, SetUpForecastChartRunningResultsAndBackToTheTitle) {
     DrivenGame d;
     Game& g = d.g;
@@ -93,18 +93,20 @@ std::unique_ptr<Game> RunningCruise() {
 TEST(Tick, DecidesWhetherTheCruiseIsOver) {
     const struct {
         const char* what;
-        int endReason, resultsStep;
+        int day, endReason, resultsStep;
         bool ticks, stops;
     } cases[] = {
-        {"collision ends", 1, 0, false, true},
-        {"reason 2 alone ticks on", 2, 0, true, false},
-        {"results asked for", 0, 1, false, false},
-        {"results asked for after reason 2", 2, 1, false, true},
+        {"collision ends", 2, 1, 0, false, true},
+        {"reason 2 alone ticks on", 2, 2, 0, true, false},
+        {"results asked for", 2, 0, 1, false, false},
+        {"results asked for after reason 2", 2, 2, 1, false, true},
+        {"the fifth day sailed", 5, 0, 0, true, false},
+        {"past the fifth midnight", 6, 0, 0, false, true},
     };
     for (const auto& c : cases) {
         auto g = RunningCruise();
         ScreenState& s = g->screenState;
-        std::tie(g->simClock.day, g->score.endReason, s.resultsStep) = std::tuple(2, c.endReason, c.resultsStep);
+        std::tie(g->simClock.day, g->score.endReason, s.resultsStep) = std::tuple(c.day, c.endReason, c.resultsStep);
         std::tie(s.helpPage, s.paused, s.forecastShown, s.chartShown) = std::tuple(5, 1, 1, 1);
         g->ownBoat.speedExact = 55.0;
         Pacer pacer(0);
