@@ -168,7 +168,8 @@ TEST(IslandOutline, SectorsFollowTheNotchesBayFactors) {
 }
 
 // River islands follow the bend, not the mirror; the islands area's slot 16
-// follows slot 5; the waterway's slot 4 lies 900 to 1002 off slot 3, mirrored
+// follows slot 5, and slots 12, 14 and 15 lean either way by their own ten
+// degrees; the waterway's slot 4 lies 900 to 1002 off slot 3, mirrored
 // or not; the Bahamas add four uncharted reefs of whole tens away
 // from the centre line.
 TEST(IslandRecipes, RiverIslandsFollowTheBendAndTheBahamasAddFourReefs) {
@@ -186,6 +187,8 @@ TEST(IslandRecipes, RiverIslandsFollowTheBendAndTheBahamasAddFourReefs) {
         const AreaGrid& n = islands->areaGrid;
         EXPECT_EQ(std::pair(n.islandX[16], n.islandY[16]),
                   std::pair(n.mirrored ? 8000 : n.islandX[5] - 1200, n.islandY[5]));
+        for (auto [i, least] : {std::pair{12, 50}, {14, 130}, {15, 70}})
+            EXPECT_NEAR(std::abs(n.islandRotation[i]) / kDegToRad, least + 5, 5.01) << i;
         const auto w = StartedCruise({3, static_cast<int32_t>(1 + seed % 2)}, seed);
         EXPECT_NEAR(std::abs(w->areaGrid.islandY[4] - w->areaGrid.islandY[3]), 951, 51) << "waterway";
         auto b = StartedCruise({2, 3}, seed);

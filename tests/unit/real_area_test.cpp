@@ -14,6 +14,7 @@
 #include "world/geo.h"
 #include "world/real_currents.h"
 #include "world/real_data.h"
+#include "world/real_terrain.h"
 #include "world/terrain.h"
 #include "world_fixture.h"
 
@@ -67,14 +68,17 @@ TEST(BuildDock, OrientationGivesTheWaterSideHeadingsAndOutline) {
 
 // An island's lopsided half pulls in the 18 sectors from its skew sector,
 // most (to 0.7) at the ninth; a skew of 0 leaves the outline round but for
-// its roughness (up to a twentieth of the radius).
+// its roughness (up to a twentieth of the radius). The rotation turns every
+// point clockwise, as a bearing does.
 TEST(BuildRealOutline, TheSkewPullsInEighteenSectorsFromItsOwn) {
     const auto g = std::make_unique<Game>();
-    for (auto [skew, sector, lo, hi] : {std::tuple{0, 8, 950, 1001}, {10, 18, 664, 701}, {70, 6, 664, 701}}) {
+    for (auto [skew, rot, sector, lo, hi] :
+         {std::tuple{0, 0, 8, 950, 1001}, {10, 0, 18, 664, 701}, {70, 0, 6, 664, 701}, {0, 90, 0, 950, 1001}}) {
         Arr2<int32_t, 73, 2> o{};
-        BuildRealOutline(*g, 0, 0, 1000, 1.0, 0.0, skew, 0, o);
+        BuildRealOutline(*g, 0, 0, 1000, 1.0, rot * kDegToRad, skew, 0, o);
         const double r = std::hypot(o[sector][0], o[sector][1]);
         EXPECT_TRUE(lo <= r && r <= hi) << skew << ": " << r;
+        EXPECT_NEAR(std::atan2(o[sector][0], -o[sector][1]) / kDegToRad, 5 * sector + rot, 0.2) << skew << " " << rot;
     }
 }
 
@@ -117,16 +121,9 @@ TEST(RealAreaData, TablesKeepTheirPromises) {
         const RealGeo& geo = *RealGeoFor(r.code);
         const RealFacts& f = *RealFactsFor(r.code);
         for (const auto* rows : {&geo.islands, &geo.ledges})
-            for (const RealEllipseRow& e : *rows) {
-                EXPECT_GT(e.R, 0);
-                EXPECT_GT(e.aspect, 0.0);
-                EXPECT_LE(e.aspect, 1.0);
-                EXPECT_LE(e.radarFirst, e.radarLast);
-            }
-        for (const RealShoalFact& s : f.shoals) {
-            EXPECT_GT(s.R, 0);
-            EXPECT_GT(s.aspect, 0.0);
-        }
+            for (const RealEllipseRow& e : *rows)
+                EXPECT_TRUE(e.R > 0 && e.aspect > 0 && e.aspect <= 1 && e.radarFirst <= e.radarLast) << e.x;
+        for (const RealShoalFact& s : f.shoals) EXPECT_TRUE(s.R > 0 && s.aspect > 0) << s.at.lat << ", " << s.at.lon;
         EXPECT_LE(geo.islands.size() + 0u, static_cast<std::size_t>(kRealIslandSlots - 1));
         EXPECT_LE(f.shoals.size() + geo.ledges.size(), static_cast<std::size_t>(kShoalSlots - 1));
         EXPECT_LE(f.shipRoute.size(), static_cast<std::size_t>(kRoutePoints - 1));
@@ -156,13 +153,26 @@ TEST(RealCurrents, ChesapeakeTideTurnsLaterUpTheBay) {
     CurrentAt(*g, 2936, 9202 - 100 * 140, 0);
     EXPECT_EQ(g->tideState.localLowWaterHour, 10 + 6);
     // Southern New England: the Woods Hole passage runs two hours early and
-    // unweakened; the Exumas' cuts likewise run full strength.
-    CurrentZone z;
-    ASSERT_TRUE(LookUpCurrentZone(*StartedCruise({11, 1}, 4), 10150, -3550, z));
-    EXPECT_EQ(std::tuple(z.phaseShift, z.exempt), std::tuple(-2, true));
-    ASSERT_TRUE(LookUpCurrentZone(*StartedCruise({30, 3}, 4), 800, 6100, z));  // Galliot Cut
-    EXPECT_TRUE(z.exempt);
-    EXPECT_GT(z.factor, 1.0);
+    // unweakened, the flood south of the islands from the west and weaker;
+    // the Exumas' cuts (Galliot Cut) run full strength.
+    for (auto [area, x, y, from, shift, factor, exempt] :
+         {std::tuple{RealArea{11, 1}, 10150, -3550, 320, -2, 2.0, true}, {{11, 1}, 15000, 4000, 280, 0, 0.6, false},
+          {{30, 3}, 800, 6100, 50, 0, 2.5, true}}) {
+        CurrentZone z;
+        ASSERT_TRUE(LookUpCurrentZone(*StartedCruise({area.code, area.region}, 4), x, y, z));
+        EXPECT_EQ(std::tuple(z.from, z.phaseShift, z.factor, z.exempt), std::tuple(from, shift, factor, exempt)) << x;
+    }
+}
+
+// The cays part the bank from Exuma Sound by 2000 units all the way up the
+// chain: at both ends and either side of each joint of the strips.
+TEST(RealCurrents, TheCaysPartTheBankFromTheSoundByTwoThousandUnits) {
+    for (int32_t y : {17400, 17399, 5905, 5904, -349, -350, -6262, -6264, -15200}) {
+        int32_t bankEdge = -20000;
+        while (OnWestBank(bankEdge + 1, y)) ++bankEdge;
+        EXPECT_EQ(std::tuple(OnWestBank(-20000, y), InDeepSound(bankEdge + 1999, y), InDeepSound(bankEdge + 2000, y)),
+                  std::tuple(true, false, true)) << y;
+    }
 }
 
 // Shoal water slows the stream in proportion to its depth: under 30 ft in
