@@ -153,9 +153,11 @@ TEST(Speed, HullSpeedCurveAndAccelerationCappedByTheDisplacement) {
 }
 
 TEST(Engine, DriveByHullAndThrottleAndAFailedEngineStops) {
-    for (auto [type, throttle, gear, drive] : {std::tuple{1, 10, 3, 1080}, {2, 10, 3, 1800}, {4, 1, -1, -60}}) {
+    // Split, one screw ahead and one astern, the twin screws cancel whatever gear was in.
+    for (auto [type, throttle, gear, split, drive] :
+         {std::tuple{1, 10, 3, 0, 1080}, {2, 10, 3, 0, 1800}, {4, 1, -1, 0, -60}, {4, 1, 3, 1, 0}}) {
         auto g = SailingGame(type);
-        std::tie(g->ownBoat.throttle, g->ownBoat.gear) = std::pair(throttle, gear);
+        std::tie(g->ownBoat.throttle, g->ownBoat.gear, g->ownBoat.twinSplit) = std::tuple(throttle, gear, split);
         EXPECT_EQ(std::pair(EngineDrive(*g, 0), EngineDrive(*g, 40)), std::pair(drive, drive - 40)) << type;
     }
     auto g = SailingGame();

@@ -312,18 +312,36 @@ void PutShip(Game& g, int i, double x, double y, int32_t heading) {
 double ShipX(const Game& g, int i) { return g.objectList.fbx[ShipEntry(i)]; }
 
 // timeStep 3 at V = 6 x difficulty + 70 tenths: 3 x 0.001 x sin100 x V units,
-// and the table holds 99 at 90 degrees, -99 at 270.
+// and the table holds 99 at 90 degrees, -99 at 270. In a convoy ship 2 keeps
+// 90 units astern of ship 1 wherever it was.
 TEST(Ships, RunEastOrWestOnTheirLanesAtTheirSpeed) {
-    for (auto [difficulty, heading, lane, dx] :
-         {std::tuple{5, 0, 90, 3 * 0.001 * 99 * 100}, {1, 179, 90, 3 * 0.001 * 99 * 76},
-          {5, 180, 270, -3 * 0.001 * 99 * 100}}) {
+    for (auto [difficulty, heading, lane, dx, astern] :
+         {std::tuple{5, 0, 90, 3 * 0.001 * 99 * 100, -90.0}, {1, 179, 90, 3 * 0.001 * 99 * 76, -90.0},
+          {5, 180, 270, -3 * 0.001 * 99 * 100, 90.0}}) {
         auto g = CalmGame();
-        g->cruiseOptions.difficulty = difficulty;
+        std::tie(g->cruiseOptions.difficulty, g->vessels.convoy) = std::pair(difficulty, 1);
         PutShip(*g, 1, 0.0, 100.0, heading);
+        PutShip(*g, 2, 5000.0, -100.0, 270);
         MoveShip(*g, 1);
-        EXPECT_EQ(g->vessels.heading[1], lane) << difficulty << " " << heading;
+        MoveShip(*g, 2);
+        EXPECT_EQ(std::pair(g->vessels.heading[1], g->vessels.heading[2]), std::pair(lane, lane));
         EXPECT_NEAR(ShipX(*g, 1), dx, 1e-9) << difficulty << " " << heading;
         EXPECT_NEAR(g->objectList.fby[ShipEntry(1)], 100.0, 1e-9);
+        // Ship 2 from its station; the degree factor falls a touch short of pi / 180.
+        EXPECT_NEAR(std::hypot(ShipX(*g, 2) - dx - astern, g->objectList.fby[ShipEntry(2)] - 100.0), 0.0, 0.01);
+    }
+}
+
+// Both anchors set, the boat lies to the one nearer a point 1000 units upwind
+// of anchor 1. Wind from the north: anchor 2 twenty units north takes the boat;
+// twenty south and 300 west it does not, though the point lies to its side.
+TEST(TwoAnchors, TheBoatLiesToTheOneFartherUpwind) {
+    for (auto [x2, y2, holdX, holdY] : {std::tuple{500.0, 480.0, 500, 480}, {200.0, 520.0, 500, 500}}) {
+        auto g = HoldingOnAnchorOne(100);
+        std::tie(g->anchors.xanch[1][1], g->anchors.yanch[1][1], g->anchors.anchor[1][2]) = std::tuple(500.0, 500.0, 3);
+        std::tie(g->anchors.xanch[1][2], g->anchors.yanch[1][2], g->anchorState.lineLength2) = std::tuple(x2, y2, 100);
+        UpdateAnchors(*g);
+        EXPECT_EQ(std::pair(g->anchorState.holdX, g->anchorState.holdY), std::pair(holdX, holdY)) << x2 << "," << y2;
     }
 }
 

@@ -97,9 +97,9 @@ TEST(Fog, ColdFloorAndDampAirByHourAndArea) {
     } cases[] = {
         {8, 61, 3, 1, 0, true},   {8, 62, 3, 1, 0, false},  {8, 55, 2, 1, 0, true},   {8, 56, 2, 1, 0, false},
         {12, 61, 3, 1, 0, false}, {12, 59, 3, 1, 0, true},  {15, 61, 3, 1, 0, true},  {8, 61, 3, 4, 0, false},
-        {8, 57, 3, 4, 0, true},   {8, 40, 1, 1, 0, false},
-        // Maine's fog bank lies offshore at midday.
-        {12, 56, 2, 20, 9001, true}, {12, 56, 2, 20, 9000, false},
+        {8, 57, 3, 4, 0, true},   {8, 40, 1, 1, 0, false},  {12, 53, 1, 1, 0, false}, {12, 55, 2, 4, 0, false},
+        // Maine's fog bank lies offshore at midday, in damp air.
+        {12, 56, 2, 20, 9001, true}, {12, 56, 2, 20, 9000, false}, {12, 56, 1, 20, 9001, false},
     };
     for (const auto& c : cases) {
         auto g = SailingGame();
