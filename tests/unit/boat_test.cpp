@@ -98,6 +98,18 @@ TEST(MadeFast, AnchorStatesDragOrHoldEitherAnchor) {
     }
 }
 
+// More than 60 degrees off the wind the sea's pitch heels the boat as well,
+// a degree a tick toward twice the pitch. Calm, sails down: no other heel.
+TEST(Heel, OffTheWindThePitchAddsToIt) {
+    for (auto [heading, heel] : {std::pair{60, 0}, {61, 1}, {299, 1}, {300, 0}}) {
+        auto g = SailingGame();
+        std::tie(g->ownBoat.heading, g->ownBoat.sailsUp, g->waveMotion.pitch, g->weather.windSpeed) =
+            std::tuple(heading, 0, 3, 0);
+        UpdateSpeed(*g);
+        EXPECT_EQ(g->ownBoat.heel, heel) << heading;
+    }
+}
+
 TEST(Grounding, AgroundHalfAKnotHardAgroundACreepAndLyingOver) {
     auto g = SailingGame();
     std::tie(g->ownBoat.speedExact, g->ownBoat.depth) = std::tuple(60.0, g->boatDesign.draft - 1);
@@ -198,6 +210,8 @@ TEST(Helm, MouseTurnsByOffsetFromTheCentreLine) {
          100.0 + 31 * 0.04, 3},
         {"sternway with thrust ahead", 462, 700,
          [](Game& g) { g.ownBoat.speed = -30, g.ownBoat.throttle = 1, g.ownBoat.gear = 3; }, 100.0 - 31 * 0.04, 3},
+        {"the trawler's screw walks her bow to starboard astern, at 0.4 k", 462, 600,
+         [](Game& g) { g.cruiseOptions.boatType = 3, g.ownBoat.throttle = 2, g.ownBoat.gear = -1; }, 100.0 + 50 * 0.016, 0},
     };
     for (const auto& c : cases) {
         auto g = HelmGame();
