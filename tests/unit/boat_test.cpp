@@ -210,8 +210,8 @@ TEST(Helm, MouseTurnsByOffsetFromTheCentreLine) {
          100.0 + 31 * 0.04, 3},
         {"sternway with thrust ahead", 462, 700,
          [](Game& g) { g.ownBoat.speed = -30, g.ownBoat.throttle = 1, g.ownBoat.gear = 3; }, 100.0 - 31 * 0.04, 3},
-        {"the trawler's screw walks her bow to starboard astern, at 0.4 k", 462, 600,
-         [](Game& g) { g.cruiseOptions.boatType = 3, g.ownBoat.throttle = 2, g.ownBoat.gear = -1; }, 100.0 + 50 * 0.016, 0},
+        {"the trawler's screw walks her bow to starboard astern: 50 x 0.4 k", 462, 600,
+         [](Game& g) { g.cruiseOptions.boatType = 3, g.ownBoat.throttle = 2, g.ownBoat.gear = -1; }, 100.8, 0},
     };
     for (const auto& c : cases) {
         auto g = HelmGame();
@@ -270,10 +270,8 @@ TEST(BoatClicks, LeftTurnsToPortRightToStarboardEachOnceAndOnlyOnTheBoat) {
     in.clickX = 512;
     g->screenState.helpPage = 3;
     UpdateSteering(*g);
-    g->screenState.helpPage = 0;
-    g->screenState.ownBoatScreenX = g->screenState.ownBoatScreenY = 0;
-    in.clickX = -100;
-    in.clickY = in.rightClickX = in.rightClickY = 0;
+    g->screenState.helpPage = g->screenState.ownBoatScreenX = g->screenState.ownBoatScreenY = 0;
+    std::tie(in.clickX, in.clickY, in.rightClickX, in.rightClickY) = std::tuple(-100, 0, 0, 0);
     for (int i = 0; i < 3; ++i) UpdateSteering(*g);
     EXPECT_EQ(g->ownBoat.headingExact, 100.0);
 }

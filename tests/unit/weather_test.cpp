@@ -43,6 +43,21 @@ TEST(WindRules, SeaStateShelterAndAirTemperature) {
               std::tuple(79, 55, 55 - 24, 60));
 }
 
+// Wind against the current (set from boatCurrentFrom, the other way on a
+// negative speed): in the real areas within 59 degrees of dead against; in the
+// generated ones where the two cancel on one axis of the 100-scaled tables.
+TEST(WindRules, WindAgainstTheCurrent) {
+    for (auto [real, from, speed, wind, against] :
+         {std::tuple{1, 0, 5, 121, 1}, {1, 0, 5, 120, 0}, {1, 0, 5, 239, 1}, {1, 0, 5, 240, 0}, {1, 180, -5, 180, 1},
+          {0, 0, 5, 180, 1}, {0, 90, 5, 240, 1}, {0, 90, 5, 200, 0}}) {
+        auto g = SailingGame();
+        std::tie(g->cruiseOptions.isRealArea, g->cruiseOptions.currentsOn, g->weather.windDirection) =
+            std::tuple(real, 1, wind);
+        std::tie(g->tideState.boatCurrentFrom, g->tideState.boatCurrentSpeed) = std::pair(from, speed);
+        EXPECT_EQ(WindAgainstCurrent(*g), against) << real << " " << from << " " << wind;
+    }
+}
+
 TEST(Wind, OfATickFromTheSynopticWindAndWhatLiesOnIt) {
     struct Case {
         const char* what;
