@@ -96,6 +96,13 @@ TEST(MadeFast, AnchorStatesDragOrHoldEitherAnchor) {
             EXPECT_EQ(g->ownBoat.speed, speed) << k << " " << state;
         }
     }
+    // The drag caps the speed, it does not hold it: at 3 knots, sails down and
+    // engine off, the boat slows.
+    auto g = SailingGame();
+    std::tie(g->anchors.anchor[1][1], g->ownBoat.speed, g->ownBoat.speedExact, g->ownBoat.sailsUp) =
+        std::tuple(2, 30, 30.0, 0);
+    UpdateSpeed(*g);
+    EXPECT_LT(g->ownBoat.speed, 30);
 }
 
 // More than 60 degrees off the wind the sea's pitch heels the boat as well,
@@ -148,8 +155,8 @@ TEST(Speed, HullSpeedCurveAndAccelerationCappedByTheDisplacement) {
     auto g = SailingGame();  // 40 ft, medium displacement
     const double h = 8.5 * std::sqrt(40.0);
     // The knee at sqrt(576) = 24; 23 more steps of sqrt(P) reach 12.5 / displacement of it.
-    for (auto [pressure, speed] : {std::pair{0, 0.0}, {576, h}, {144, h / 2}, {-144, -h / 2}, {47 * 47, h * 1.25},
-                                   {100000000, 200.0}, {-100000000, -40.0}})
+    for (auto [pressure, speed] : {std::pair{0, 0.0}, {1, h / 24}, {576, h}, {144, h / 2}, {-144, -h / 2},
+                                   {47 * 47, h * 1.25}, {100000000, 200.0}, {-100000000, -40.0}})
         EXPECT_DOUBLE_EQ(TargetSpeed(*g, pressure), speed) << pressure;
     g->boatDesign.displacement = 0;  // guarded: no division by nought
     EXPECT_TRUE(std::isfinite(TargetSpeed(*g, 5000)));

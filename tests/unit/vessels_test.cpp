@@ -254,11 +254,12 @@ TEST(AnchoredVessel, SwingsByTheWind) {
     }
 }
 
-// Every vessel of the fleet parked far away except vessel 3 at (0, 0).
-std::unique_ptr<Game> BesideVesselThree(double distance) {
+// Every vessel of the fleet parked far away except vessel 2 at (0, 0), the
+// first after slot 1, the own boat's.
+std::unique_ptr<Game> BesideVesselTwo(double distance) {
     auto g = CalmGame();
     for (int j = 0; j <= 9; ++j) g->objectList.fbx[FleetEntry(j)] = g->objectList.fby[FleetEntry(j)] = 100000.0;
-    g->objectList.fbx[FleetEntry(3)] = g->objectList.fby[FleetEntry(3)] = 0.0;
+    g->objectList.fbx[FleetEntry(2)] = g->objectList.fby[FleetEntry(2)] = 0.0;
     PutBoat(*g, 0.0, distance);
     g->screenState.startPlaced = 1;
     return g;
@@ -267,22 +268,22 @@ std::unique_ptr<Game> BesideVesselThree(double distance) {
 TEST(ClosestVessel, TooCloseBelowSixAndOneBeepBelowSeven) {
     for (auto [distance, closest, tooClose, beeps] : {std::tuple{5.0, 5, 1, 1u}, {6.0, 6, 0, 1u}, {7.5, 7, 0, 0u},
                                                       {300.0, 300, 0, 0u}, {60000.0, 1000, 0, 0u}}) {
-        auto g = BesideVesselThree(distance);
+        auto g = BesideVesselTwo(distance);
         CheckAnchoredVessels(*g);
         CheckAnchoredVessels(*g);
         EXPECT_EQ(std::tuple(g->hazards.closestVessel, g->score.tooClose, g->soundRequests),
                   std::tuple(closest, tooClose, std::vector<SoundRequest>(beeps, {0, PlayMode::Plain})))
             << distance;
     }
-    auto zero = BesideVesselThree(2.0);  // vessel 0 counts but in the real areas
-    zero->objectList.fbx[FleetEntry(3)] = 100000.0;
+    auto zero = BesideVesselTwo(2.0);  // vessel 0 counts but in the real areas
+    zero->objectList.fbx[FleetEntry(2)] = 100000.0;
     zero->objectList.fbx[FleetEntry(0)] = zero->objectList.fby[FleetEntry(0)] = 0.0;
     CheckAnchoredVessels(*zero);
     EXPECT_EQ(zero->hazards.closestVessel, 2);
     zero->cruiseOptions.isRealArea = 1;
     CheckAnchoredVessels(*zero);
     EXPECT_EQ(zero->hazards.closestVessel, 1000);
-    auto early = BesideVesselThree(2.0);
+    auto early = BesideVesselTwo(2.0);
     early->screenState.startPlaced = 0;
     CheckAnchoredVessels(*early);
     EXPECT_EQ(early->score.tooClose, 0);

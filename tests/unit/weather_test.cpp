@@ -104,6 +104,19 @@ TEST(Sea, BuildsTowardStateThreeByHalvesAndRoughWaterAtAnchorCostsCalm) {
     EXPECT_EQ(std::pair(w.waveState, g->score.anchorageCalm), std::pair(3, 7));
 }
 
+// From its hour a storm is an hour of distant thunder (1), then half an hour
+// overhead (2); none at the easiest difficulty.
+TEST(Storm, AnHourOfDistantThunderThenHalfAnHourOverhead) {
+    for (auto [difficulty, hours, storm] :
+         {std::tuple{2, 12.0, 0}, {2, 12.5, 1}, {2, 13.0, 2}, {2, 13.4, 2}, {2, 13.5, 0}, {1, 13.0, 0}}) {
+        auto g = SailingGame();
+        std::tie(g->cruiseOptions.difficulty, g->weather.stormHour, g->simClock.dayHours) =
+            std::tuple(difficulty, 12.0, hours);
+        UpdateStormState(*g);
+        EXPECT_EQ(g->weather.storm, storm) << difficulty << " " << hours;
+    }
+}
+
 TEST(Fog, ColdFloorAndDampAirByHourAndArea) {
     const struct {
         int32_t hour, floor, humidity, area;
@@ -144,6 +157,7 @@ TEST(Synoptic, PositionWindAndSkyOfTheDay) {
         {8, 1, 1, 1, 10, 1, 3, 90, 85, 2, 1},
         {4, 1, 5, 1, 10, 7, 3, 90, 85, 2, 1},    // 4 - 5 = -1 wraps to 7
         {0, 0, 1, 1, 10, 1, 5, 180, 90, 3, 3},   // beside a low the wind steps round six octants
+        {2, 0, 1, 1, 10, 3, 1, 0, 75, 1, 2},     // but not from octant 1: a low to the east, wind from the north
     };
     for (const auto& c : cases) {
         auto g = SailingGame();
@@ -215,12 +229,14 @@ TEST(CruiseWeather, TheFrontTurnsSoutherlyByRegion) {
     }
 }
 
-TEST(CruiseWeather, TheFogAndMoonlessTroublesAreKept) {
+// The strong-wind trouble draws 20 to 25 knots, random(5) reaching 5 at most.
+TEST(CruiseWeather, TheFogMoonlessAndStrongWindTroublesAreKept) {
     auto g = SailingGame();
     g->cruiseOptions.difficulty = 3;
-    g->cruiseOptions.troubleFog = g->cruiseOptions.troubleNoMoonlight = 1;
+    g->cruiseOptions.troubleFog = g->cruiseOptions.troubleNoMoonlight = g->cruiseOptions.troubleStrongWind = 1;
     GenerateCruiseWeather(*g);
     EXPECT_EQ(std::tuple(g->weather.floorTemperature, g->weather.highPressure, g->weather.moonlight), std::tuple(55, 0, 0));
+    EXPECT_TRUE(g->weather.cruiseWind >= 20 && g->weather.cruiseWind <= 25) << g->weather.cruiseWind;
     EXPECT_EQ(g->weather.stormHour, kNoStormHour);  // mended: was a thunderstorm at 00:00
 }
 
