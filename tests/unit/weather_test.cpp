@@ -224,7 +224,10 @@ TEST(CruiseWeather, TheFrontTurnsSoutherlyByRegion) {
         auto g = SailingGame();
         g->cruiseOptions.region = region;
         int southerly = 0;
-        for (int i = 0; i < 400; ++i, southerly += g->weather.afterFrontSoutherly) GenerateCruiseWeather(*g);
+        for (int i = 0; i < 400; ++i) {
+            GenerateCruiseWeather(*g);
+            southerly += g->weather.afterFrontSoutherly;
+        }
         EXPECT_NEAR(southerly / 400.0, share, 0.05) << region;
     }
 }
