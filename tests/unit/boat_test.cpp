@@ -96,6 +96,25 @@ TEST(MadeFast, AnchorStatesDragOrHoldEitherAnchor) {
             EXPECT_EQ(g->ownBoat.speed, speed) << k << " " << state;
         }
     }
+    // The drag caps the speed, it does not hold it: at 3 knots, sails down and
+    // engine off, the boat slows.
+    auto g = SailingGame();
+    std::tie(g->anchors.anchor[1][1], g->ownBoat.speed, g->ownBoat.speedExact, g->ownBoat.sailsUp) =
+        std::tuple(2, 30, 30.0, 0);
+    UpdateSpeed(*g);
+    EXPECT_LT(g->ownBoat.speed, 30);
+}
+
+// More than 60 degrees off the wind the sea's pitch heels the boat as well,
+// a degree a tick toward twice the pitch. Calm, sails down: no other heel.
+TEST(Heel, OffTheWindThePitchAddsToIt) {
+    for (auto [heading, heel] : {std::pair{60, 0}, {61, 1}, {299, 1}, {300, 0}}) {
+        auto g = SailingGame();
+        std::tie(g->ownBoat.heading, g->ownBoat.sailsUp, g->waveMotion.pitch, g->weather.windSpeed) =
+            std::tuple(heading, 0, 3, 0);
+        UpdateSpeed(*g);
+        EXPECT_EQ(g->ownBoat.heel, heel) << heading;
+    }
 }
 
 TEST(Grounding, AgroundHalfAKnotHardAgroundACreepAndLyingOver) {
@@ -136,8 +155,8 @@ TEST(Speed, HullSpeedCurveAndAccelerationCappedByTheDisplacement) {
     auto g = SailingGame();  // 40 ft, medium displacement
     const double h = 8.5 * std::sqrt(40.0);
     // The knee at sqrt(576) = 24; 23 more steps of sqrt(P) reach 12.5 / displacement of it.
-    for (auto [pressure, speed] : {std::pair{0, 0.0}, {576, h}, {144, h / 2}, {-144, -h / 2}, {47 * 47, h * 1.25},
-                                   {100000000, 200.0}, {-100000000, -40.0}})
+    for (auto [pressure, speed] : {std::pair{0, 0.0}, {1, h / 24}, {576, h}, {144, h / 2}, {-144, -h / 2},
+                                   {47 * 47, h * 1.25}, {100000000, 200.0}, {-100000000, -40.0}})
         EXPECT_DOUBLE_EQ(TargetSpeed(*g, pressure), speed) << pressure;
     g->boatDesign.displacement = 0;  // guarded: no division by nought
     EXPECT_TRUE(std::isfinite(TargetSpeed(*g, 5000)));
@@ -153,9 +172,11 @@ TEST(Speed, HullSpeedCurveAndAccelerationCappedByTheDisplacement) {
 }
 
 TEST(Engine, DriveByHullAndThrottleAndAFailedEngineStops) {
-    for (auto [type, throttle, gear, drive] : {std::tuple{1, 10, 3, 1080}, {2, 10, 3, 1800}, {4, 1, -1, -60}}) {
+    // Split, one screw ahead and one astern, the twin screws cancel whatever gear was in.
+    for (auto [type, throttle, gear, split, drive] :
+         {std::tuple{1, 10, 3, 0, 1080}, {2, 10, 3, 0, 1800}, {4, 1, -1, 0, -60}, {4, 1, 3, 1, 0}}) {
         auto g = SailingGame(type);
-        std::tie(g->ownBoat.throttle, g->ownBoat.gear) = std::pair(throttle, gear);
+        std::tie(g->ownBoat.throttle, g->ownBoat.gear, g->ownBoat.twinSplit) = std::tuple(throttle, gear, split);
         EXPECT_EQ(std::pair(EngineDrive(*g, 0), EngineDrive(*g, 40)), std::pair(drive, drive - 40)) << type;
     }
     auto g = SailingGame();
@@ -196,6 +217,8 @@ TEST(Helm, MouseTurnsByOffsetFromTheCentreLine) {
          100.0 + 31 * 0.04, 3},
         {"sternway with thrust ahead", 462, 700,
          [](Game& g) { g.ownBoat.speed = -30, g.ownBoat.throttle = 1, g.ownBoat.gear = 3; }, 100.0 - 31 * 0.04, 3},
+        {"the trawler's screw walks her bow to starboard astern: 50 x 0.4 k", 462, 600,
+         [](Game& g) { g.cruiseOptions.boatType = 3, g.ownBoat.throttle = 2, g.ownBoat.gear = -1; }, 100.8, 0},
     };
     for (const auto& c : cases) {
         auto g = HelmGame();
@@ -254,10 +277,8 @@ TEST(BoatClicks, LeftTurnsToPortRightToStarboardEachOnceAndOnlyOnTheBoat) {
     in.clickX = 512;
     g->screenState.helpPage = 3;
     UpdateSteering(*g);
-    g->screenState.helpPage = 0;
-    g->screenState.ownBoatScreenX = g->screenState.ownBoatScreenY = 0;
-    in.clickX = -100;
-    in.clickY = in.rightClickX = in.rightClickY = 0;
+    g->screenState.helpPage = g->screenState.ownBoatScreenX = g->screenState.ownBoatScreenY = 0;
+    std::tie(in.clickX, in.clickY, in.rightClickX, in.rightClickY) = std::tuple(-100, 0, 0, 0);
     for (int i = 0; i < 3; ++i) UpdateSteering(*g);
     EXPECT_EQ(g->ownBoat.headingExact, 100.0);
 }

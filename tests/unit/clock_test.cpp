@@ -115,16 +115,11 @@ TEST(CurrentDrift, OnlyAFreeBoatAfloatDrifts) {
     for (const auto& p : cases) {
         Rig t;
         t.Start(15, 9);  // 09:00: no jump at an odd hour
-        t.b.x = t.b.y = 5000;
-        t.b.heading = 90;
-        t.b.speed = p.speed;
-        t.b.depth = p.depth;
+        std::tie(t.b.x, t.b.y, t.b.heading, t.b.speed, t.b.depth) = std::tuple(5000.0, 5000.0, 90, p.speed, p.depth);
         if (p.madeFast) t.b.*p.madeFast = 1;
         // Buoy 1 lies up-current of the boat, the pennant's 15 units east.
-        t.g->moorings.buoyX[0] = 5015;
-        t.g->moorings.buoy1Y = 5000;
-        t.g->tideState.boatCurrentFrom = p.from;
-        t.g->tideState.boatCurrentSpeed = p.knots;
+        std::tie(t.g->moorings.buoyX[0], t.g->moorings.buoy1Y) = std::pair(5015, 5000);
+        std::tie(t.g->tideState.boatCurrentFrom, t.g->tideState.boatCurrentSpeed) = std::pair(p.from, p.knots);
         t.Tick();
         EXPECT_NEAR(t.b.x - 5000, p.dx, 1e-6) << p.what;
         EXPECT_NEAR(t.b.y - 5000, p.dy, 1e-3) << p.what;

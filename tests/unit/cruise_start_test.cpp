@@ -11,10 +11,11 @@ namespace {
 
 using test::StartedCruise;
 
+// A real area's own region, not one left in the options (area 11's is 1), rules.
 TEST(CruiseStart, AreaParametersByAreaAndTheChartFromItsFullView) {
     for (auto [code, region, unitsPerMile, fullScale, scale, variation, real, passage] :
          {std::tuple{1, 1, 300, 75, 32, 14, 0, 0}, {3, 2, 300, 75, 32, 10, 0, 0}, {2, 3, 300, 75, 32, 7, 0, 0},
-          {5, 5, 300, 100, 100, 6, 0, 1}, {8, 6, 300, 100, 100, 18, 0, 1}, {11, 1, 310, 70, 70, 14, 1, 0},
+          {5, 5, 300, 100, 100, 6, 0, 1}, {8, 6, 300, 100, 100, 18, 0, 1}, {11, 2, 310, 70, 70, 14, 1, 0},
           {12, 2, 140, 51, 51, 10, 1, 0}, {20, 1, 175, 50, 50, 17, 1, 0}, {30, 3, 416, 100, 100, 7, 1, 0}}) {
         auto g = StartedCruise({code, region}, 1, 5, [](Game& x) { x.chartView.panX = x.chartView.panY = 7; });
         EXPECT_EQ(std::tuple(g->areaGrid.unitsPerMile, g->chartView.fullScale, g->chartView.scale, g->chartView.panX,
@@ -66,8 +67,8 @@ TEST(CruiseStart, BeginnerCourseIsAnEasyUnmirroredSouthernCoastWithoutCurrents) 
                              o.noBroaching),
                   std::tuple(1, 2, 1, 0, 1, 1, 1));
         EXPECT_EQ(std::tuple(g->areaGrid.mainlandSide, g->areaGrid.mirrored, g->tideState.maxCurrent,
-                             g->navState.variation),
-                  std::tuple(1, 0, 0, 10));
+                             g->navState.variation, g->weather.dailyTrend),
+                  std::tuple(1, 0, 0, 10, 0));  // nor does the wind build from day to day
     }
 }
 

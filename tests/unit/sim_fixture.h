@@ -3,6 +3,7 @@
 // lying in open water of the islands area (whose depth field has no coast)
 // with a steady wind that the tests set directly.
 #include <memory>
+#include <tuple>
 
 #include "common/helpers.h"
 #include "cruise/title.h"
@@ -14,46 +15,25 @@ namespace vel::testing {
 // boat drawn at (512, 300).
 inline void UseHelmScreen(Game& g) {
     ScreenState& s = g.screenState;
-    s.width = 1024;
-    s.widthD = 1024.0;
-    s.hScale = 1.6;
-    s.fullHeight = 768;
-    s.steerZoneY = 680;
-    s.steerCenterX = 512;
-    s.panelTop = 488;
-    s.ownBoatScreenX = 512;
-    s.ownBoatScreenY = 300;
+    std::tie(s.width, s.widthD, s.hScale, s.fullHeight, s.panelTop) = std::tuple(1024, 1024.0, 1.6, 768, 488);
+    std::tie(s.steerZoneY, s.steerCenterX, s.ownBoatScreenX, s.ownBoatScreenY) = std::tuple(680, 512, 512, 300);
 }
 
 inline std::unique_ptr<Game> SailingGame(int32_t boatType = 1) {
     auto g = std::make_unique<Game>();
     CruiseOptions& o = g->cruiseOptions;
-    o.boatType = boatType;
-    o.areaCode = 2;
-    o.region = 2;
-    o.simSpeed = 15;
-    o.stepDivisor = 10;
-    o.difficulty = 5;
-    o.soundLevel = 3;
-    g->areaGrid.areaCode = 2;
-    g->areaGrid.region = 2;
-    g->areaGrid.mainlandSide = 3;
-    g->areaGrid.coastBaseY = 3700;
-    g->areaGrid.unitsPerMile = 300;
+    std::tie(o.boatType, o.areaCode, o.region, o.simSpeed, o.stepDivisor, o.difficulty, o.soundLevel) =
+        std::tuple(boatType, 2, 2, 15, 10, 5, 3);
+    AreaGrid& a = g->areaGrid;
+    std::tie(a.areaCode, a.region, a.mainlandSide, a.coastBaseY, a.unitsPerMile) = std::tuple(2, 2, 3, 3700, 300);
     ApplyBoatDesign(*g);
     BuildTrigTables(g->trigTables);
     g->rng.srand(1);
     ResetClockAndBoat(*g);
     // Past the first instant of the cruise, when the boat is held still.
-    g->simClock.dayHours = 10.0;
-    g->simClock.hour = 10;
-    g->simClock.timeStep = 3.0;
-    OwnBoat& b = g->ownBoat;
-    b.depth = 60;
-    b.heading = 90;
-    b.headingExact = 90.0;
-    g->weather.windDirection = 0;
-    g->weather.windSpeed = 15;
+    std::tie(g->simClock.dayHours, g->simClock.hour, g->simClock.timeStep) = std::tuple(10.0, 10, 3.0);
+    std::tie(g->ownBoat.depth, g->ownBoat.heading, g->ownBoat.headingExact) = std::tuple(60, 90, 90.0);
+    std::tie(g->weather.windDirection, g->weather.windSpeed) = std::pair(0, 15);
     return g;
 }
 

@@ -4,6 +4,7 @@
 // the fastest simulator step. Depth is set on the boat, never read from the
 // terrain, so these tests hold whatever the area looks like.
 #include <memory>
+#include <tuple>
 
 #include "common/game.h"
 #include "common/helpers.h"
@@ -14,21 +15,14 @@ inline std::unique_ptr<Game> CalmGame() {
     auto g = std::make_unique<Game>();
     BuildTrigTables(g->trigTables);
     g->rng.srand(7);
-    g->cruiseOptions.areaCode = 1;
-    g->boatDesign.draft = 6;
-    g->ownBoat.depth = 99;
-    g->weather.windSpeed = 0;
-    g->weather.windDirection = 0;
-    g->simClock.timeStep = 3.0;
-    g->simClock.dayMinutes = 0.0;
+    std::tie(g->cruiseOptions.areaCode, g->boatDesign.draft, g->ownBoat.depth) = std::tuple(1, 6, 99);
+    std::tie(g->weather.windSpeed, g->weather.windDirection) = std::pair(0, 0);
+    std::tie(g->simClock.timeStep, g->simClock.dayMinutes) = std::pair(3.0, 0.0);
     return g;
 }
 
 inline void PutBoat(Game& g, double x, double y) {
-    g.ownBoat.x = x;
-    g.ownBoat.y = y;
-    g.ownBoat.cellX = Trunc(x);
-    g.ownBoat.cellY = Trunc(y);
+    std::tie(g.ownBoat.x, g.ownBoat.y, g.ownBoat.cellX, g.ownBoat.cellY) = std::tuple(x, y, Trunc(x), Trunc(y));
 }
 
 }  // namespace vel::fixture

@@ -26,10 +26,8 @@ using fixture::PutBoat;
 // the boat lying 12 units south of it with the line taut.
 std::unique_ptr<Game> HoldingOnAnchorOne(int32_t line) {
     auto g = CalmGame();
-    g->ownBoat.depth = 10;
-    g->anchors.anchor[1][1] = 3;
-    g->anchorState.lineLength1 = line;
-    g->ownBoat.anchored = 1;
+    std::tie(g->ownBoat.depth, g->ownBoat.anchored, g->anchors.anchor[1][1], g->anchorState.lineLength1) =
+        std::tuple(10, 1, 3, line);
     PutBoat(*g, 0.0, 12.0);
     return g;
 }
@@ -54,8 +52,7 @@ TEST(AnchorScope, HoldsOrDragsByLineOverDepthAgainstWind) {
         auto g = HoldingOnAnchorOne(100);
         UseRode(*g, c.rode);
         std::tie(g->anchors.anchor[1][2], g->anchorState.lineLength2) = std::pair(3, 100);
-        g->ownBoat.depth = c.depth;
-        g->weather.windSpeed = c.wind;
+        std::tie(g->ownBoat.depth, g->weather.windSpeed) = std::pair(c.depth, c.wind);
         UpdateAnchors(*g);
         EXPECT_EQ(std::pair(g->anchors.anchor[1][1], g->anchors.anchor[1][2]),
                   std::pair(c.state, c.rode == kRope ? c.state : -1))
@@ -102,14 +99,11 @@ TEST(LetGoAnchorOne, SetsOnlyOnceTheLineIsTaut) {
 // The tender takes only the four cardinal bearings.
 TEST(Tender, PendingAnchorIsNotInTheWaterUntilLaid) {
     auto g = CalmGame();
-    g->ownBoat.depth = 20;
-    g->anchors.anchor[1][1] = 2;
-    g->anchorState.lineLength1 = 100;
+    std::tie(g->ownBoat.depth, g->anchors.anchor[1][1], g->anchorState.lineLength1) = std::tuple(20, 2, 100);
     LayAnchorByTender(*g, 45);
     EXPECT_EQ(std::pair(g->ownBoat.tenderAnchorBearing, g->anchors.anchor[1][2]), std::pair(-1, 0));
     LayAnchorByTender(*g, 270);
-    g->anchors.xanch[1][2] = 5000.0;
-    g->ownBoat.anchored = 1;
+    std::tie(g->anchors.xanch[1][2], g->ownBoat.anchored) = std::pair(5000.0, 1);
     PutBoat(*g, 0.0, 0.0);
     UpdateAnchors(*g);
     EXPECT_EQ(std::tuple(g->ownBoat.tenderAnchorBearing, g->anchors.anchor[1][2], g->ownBoat.x),
@@ -149,11 +143,9 @@ constexpr int32_t kBerthX = 1000, kBerthY = 500;
 
 std::unique_ptr<Game> NearThePier(int32_t eastOfBerth, int32_t speed, int32_t heading) {
     auto g = CalmGame();
-    g->areaGrid.pierBerthX = kBerthX;
-    g->areaGrid.pierBerthY = kBerthY;
+    std::tie(g->areaGrid.pierBerthX, g->areaGrid.pierBerthY) = std::pair(kBerthX, kBerthY);
     PutBoat(*g, kBerthX + eastOfBerth, kBerthY);
-    g->ownBoat.speed = speed;
-    g->ownBoat.heading = heading;
+    std::tie(g->ownBoat.speed, g->ownBoat.heading) = std::pair(speed, heading);
     return g;
 }
 
@@ -179,8 +171,7 @@ TEST(Pier, TiesUpOnlyCloseSlowAndAlongThePier) {
 
 TEST(Pier, StrikingItKeepsTheBoatAndCastOffIsReArmedBetweenSixtyAndOneHundredTwentyUnits) {
     auto g = NearThePier(40, 0, 0);
-    g->ownBoat.docked = 1;
-    g->hazards.contact = 1;
+    g->ownBoat.docked = g->hazards.contact = 1;
     UpdateDocking(*g);
     EXPECT_EQ(g->ownBoat.docked, 1);
     for (auto [distance, castOff] : {std::pair{50, 1}, {60, 1}, {61, 0}, {119, 0}, {120, 1}}) {
@@ -217,9 +208,7 @@ constexpr int32_t kBuoyX = 2000, kBuoy1Y = 1000, kBuoy2Y = 1200;
 std::unique_ptr<Game> AmongTheBuoys() {
     auto g = CalmGame();
     g->moorings.buoyX = {kBuoyX, kBuoyX};
-    g->moorings.buoy1Y = kBuoy1Y;
-    g->moorings.buoy2Y = kBuoy2Y;
-    g->ownBoat.mooringLine = 1;
+    std::tie(g->moorings.buoy1Y, g->moorings.buoy2Y, g->ownBoat.mooringLine) = std::tuple(kBuoy1Y, kBuoy2Y, 1);
     return g;
 }
 
@@ -231,8 +220,7 @@ TEST(Buoys, PickedUpOnlyCloseAndSlow) {
                                               {0, 191, 0, -34, 2}}) {
         auto g = AmongTheBuoys();
         PutBoat(*g, kBuoyX + dx, kBuoy1Y + dy);
-        g->ownBoat.speedOverGroundTenths = sog;
-        g->ownBoat.speed = speed;
+        std::tie(g->ownBoat.speedOverGroundTenths, g->ownBoat.speed) = std::pair(sog, speed);
         UpdateBuoys(*g);
         EXPECT_EQ(g->ownBoat.onBuoy, onBuoy) << dx << "," << dy << " " << sog << " " << speed;
     }
@@ -242,10 +230,8 @@ TEST(Buoys, LetGoByTheEngineAboveIdleOrBySail) {
     for (auto [throttle, sailsUp, onBuoy] : {std::tuple{1, 0, 2}, {0, 0, 2}, {2, 0, 0}, {-3, 0, 0}, {0, 1, 0}}) {
         auto g = AmongTheBuoys();
         g->ownBoat.onBuoy = g->ownBoat.mooringLine = 2;
-        g->ownBoat.throttle = throttle;
-        g->ownBoat.sailsUp = sailsUp;
-        g->ownBoat.speed = 5;
-        g->ownBoat.speedExact = 5.5;
+        std::tie(g->ownBoat.throttle, g->ownBoat.sailsUp, g->ownBoat.speed, g->ownBoat.speedExact) =
+            std::tuple(throttle, sailsUp, 5, 5.5);
         UpdateBuoys(*g);
         EXPECT_EQ(std::tuple(g->ownBoat.onBuoy, g->ownBoat.mooringLine, g->ownBoat.speedExact),
                   std::tuple(onBuoy, onBuoy == 0 ? 0 : 2, onBuoy == 0 ? 0.0 : 5.5))
@@ -260,8 +246,7 @@ TEST(AnchoredVessel, SwingsByTheWind) {
     for (auto [j, moored, wind, heading] :
          {std::tuple{2, 0, 6, 186}, {2, 0, 30, 210}, {2, 1, 30, 195}, {0, 0, 30, 195}, {0, 0, 6, 183}}) {
         auto g = CalmGame();
-        g->weather.windDirection = 180;
-        g->weather.windSpeed = wind;
+        std::tie(g->weather.windDirection, g->weather.windSpeed) = std::pair(180, wind);
         g->vessels.onMooring[j] = moored;
         g->simClock.dayMinutes = j == 0 ? 0.0 : 2.0 * (6.283185307179586 - 3.0 * j);
         MoveAnchoredVessel(*g, j);
@@ -269,11 +254,12 @@ TEST(AnchoredVessel, SwingsByTheWind) {
     }
 }
 
-// Every vessel of the fleet parked far away except vessel 3 at (0, 0).
-std::unique_ptr<Game> BesideVesselThree(double distance) {
+// Every vessel of the fleet parked far away except vessel 2 at (0, 0), the
+// first after slot 1, the own boat's.
+std::unique_ptr<Game> BesideVesselTwo(double distance) {
     auto g = CalmGame();
     for (int j = 0; j <= 9; ++j) g->objectList.fbx[FleetEntry(j)] = g->objectList.fby[FleetEntry(j)] = 100000.0;
-    g->objectList.fbx[FleetEntry(3)] = g->objectList.fby[FleetEntry(3)] = 0.0;
+    g->objectList.fbx[FleetEntry(2)] = g->objectList.fby[FleetEntry(2)] = 0.0;
     PutBoat(*g, 0.0, distance);
     g->screenState.startPlaced = 1;
     return g;
@@ -282,22 +268,22 @@ std::unique_ptr<Game> BesideVesselThree(double distance) {
 TEST(ClosestVessel, TooCloseBelowSixAndOneBeepBelowSeven) {
     for (auto [distance, closest, tooClose, beeps] : {std::tuple{5.0, 5, 1, 1u}, {6.0, 6, 0, 1u}, {7.5, 7, 0, 0u},
                                                       {300.0, 300, 0, 0u}, {60000.0, 1000, 0, 0u}}) {
-        auto g = BesideVesselThree(distance);
+        auto g = BesideVesselTwo(distance);
         CheckAnchoredVessels(*g);
         CheckAnchoredVessels(*g);
         EXPECT_EQ(std::tuple(g->hazards.closestVessel, g->score.tooClose, g->soundRequests),
                   std::tuple(closest, tooClose, std::vector<SoundRequest>(beeps, {0, PlayMode::Plain})))
             << distance;
     }
-    auto zero = BesideVesselThree(2.0);  // vessel 0 counts but in the real areas
-    zero->objectList.fbx[FleetEntry(3)] = 100000.0;
+    auto zero = BesideVesselTwo(2.0);  // vessel 0 counts but in the real areas
+    zero->objectList.fbx[FleetEntry(2)] = 100000.0;
     zero->objectList.fbx[FleetEntry(0)] = zero->objectList.fby[FleetEntry(0)] = 0.0;
     CheckAnchoredVessels(*zero);
     EXPECT_EQ(zero->hazards.closestVessel, 2);
     zero->cruiseOptions.isRealArea = 1;
     CheckAnchoredVessels(*zero);
     EXPECT_EQ(zero->hazards.closestVessel, 1000);
-    auto early = BesideVesselThree(2.0);
+    auto early = BesideVesselTwo(2.0);
     early->screenState.startPlaced = 0;
     CheckAnchoredVessels(*early);
     EXPECT_EQ(early->score.tooClose, 0);
@@ -312,18 +298,36 @@ void PutShip(Game& g, int i, double x, double y, int32_t heading) {
 double ShipX(const Game& g, int i) { return g.objectList.fbx[ShipEntry(i)]; }
 
 // timeStep 3 at V = 6 x difficulty + 70 tenths: 3 x 0.001 x sin100 x V units,
-// and the table holds 99 at 90 degrees, -99 at 270.
+// and the table holds 99 at 90 degrees, -99 at 270. In a convoy ship 2 keeps
+// 90 units astern of ship 1 wherever it was.
 TEST(Ships, RunEastOrWestOnTheirLanesAtTheirSpeed) {
-    for (auto [difficulty, heading, lane, dx] :
-         {std::tuple{5, 0, 90, 3 * 0.001 * 99 * 100}, {1, 179, 90, 3 * 0.001 * 99 * 76},
-          {5, 180, 270, -3 * 0.001 * 99 * 100}}) {
+    for (auto [difficulty, heading, lane, dx, astern] :
+         {std::tuple{5, 0, 90, 3 * 0.001 * 99 * 100, -90.0}, {1, 179, 90, 3 * 0.001 * 99 * 76, -90.0},
+          {5, 180, 270, -3 * 0.001 * 99 * 100, 90.0}}) {
         auto g = CalmGame();
-        g->cruiseOptions.difficulty = difficulty;
+        std::tie(g->cruiseOptions.difficulty, g->vessels.convoy) = std::pair(difficulty, 1);
         PutShip(*g, 1, 0.0, 100.0, heading);
+        PutShip(*g, 2, 5000.0, -100.0, 270);
         MoveShip(*g, 1);
-        EXPECT_EQ(g->vessels.heading[1], lane) << difficulty << " " << heading;
+        MoveShip(*g, 2);
+        EXPECT_EQ(std::pair(g->vessels.heading[1], g->vessels.heading[2]), std::pair(lane, lane));
         EXPECT_NEAR(ShipX(*g, 1), dx, 1e-9) << difficulty << " " << heading;
         EXPECT_NEAR(g->objectList.fby[ShipEntry(1)], 100.0, 1e-9);
+        // Ship 2 from its station; the degree factor falls a touch short of pi / 180.
+        EXPECT_NEAR(std::hypot(ShipX(*g, 2) - dx - astern, g->objectList.fby[ShipEntry(2)] - 100.0), 0.0, 0.01);
+    }
+}
+
+// Both anchors set, the boat lies to the one nearer a point 1000 units upwind
+// of anchor 1. Wind from the north: anchor 2 twenty units north takes the boat;
+// twenty south and 300 west it does not, though the point lies to its side.
+TEST(TwoAnchors, TheBoatLiesToTheOneFartherUpwind) {
+    for (auto [x2, y2, holdX, holdY] : {std::tuple{500.0, 480.0, 500, 480}, {200.0, 520.0, 500, 500}}) {
+        auto g = HoldingOnAnchorOne(100);
+        std::tie(g->anchors.xanch[1][1], g->anchors.yanch[1][1], g->anchors.anchor[1][2]) = std::tuple(500.0, 500.0, 3);
+        std::tie(g->anchors.xanch[1][2], g->anchors.yanch[1][2], g->anchorState.lineLength2) = std::tuple(x2, y2, 100);
+        UpdateAnchors(*g);
+        EXPECT_EQ(std::pair(g->anchorState.holdX, g->anchorState.holdY), std::pair(holdX, holdY)) << x2 << "," << y2;
     }
 }
 
@@ -350,8 +354,7 @@ TEST(Ships, ComeRoundFromTheFarEndPastTenThousand) {
 // push is 20 toward 170, where the tables hold sin 17 and cos -98.
 TEST(SeaItems, DriftDownwind) {
     auto g = CalmGame();
-    g->weather.windDirection = 350;
-    g->weather.windSpeed = 30;
+    std::tie(g->weather.windDirection, g->weather.windSpeed) = std::pair(350, 30);
     DriftSeaItems(*g);
     EXPECT_NEAR(g->vessels.crestX[0], 3 * 0.001 * 17 * 20, 1e-9);
     EXPECT_NEAR(g->vessels.crestY[0], 3 * 0.001 * 98 * 20, 1e-9);
@@ -365,9 +368,8 @@ TEST(Ships, CollisionWithinFortyUnitsInDeepWaterEndsTheCruise) {
                                                     {1000.0, 1000.0, 7, 0, 0}}) {
         auto g = CalmGame();
         PutBoat(*g, 1000.0, 1000.0);
-        g->ownBoat.depth = depth;
-        g->ownBoat.anchored = anchored;
-        g->anchors.anchor[1][1] = anchored ? 3 : 0;
+        std::tie(g->ownBoat.depth, g->ownBoat.anchored, g->anchors.anchor[1][1]) =
+            std::tuple(depth, anchored, 3 * anchored);
         PutShip(*g, 1, x, y, 90);
         CheckShips(*g, 1);
         EXPECT_EQ(g->score.endReason, endReason) << x << "," << y << " " << depth;
@@ -376,9 +378,7 @@ TEST(Ships, CollisionWithinFortyUnitsInDeepWaterEndsTheCruise) {
 
 TEST(LetGoAnchor, KeepsTheSpeedAndIdlesARunningEngineInNeutralButLeavesAStoppedOneStopped) {
     auto g = CalmGame();
-    g->cruiseOptions.simSpeed = 11;
-    g->cruiseOptions.stepDivisor = 51;
-    g->simClock.hour = 16;
+    std::tie(g->cruiseOptions.simSpeed, g->cruiseOptions.stepDivisor, g->simClock.hour) = std::tuple(11, 51, 16);
     OwnBoat& b = g->ownBoat;
     std::tie(b.throttle, b.gear, b.twinSplit, b.sailsUp) = std::tuple(7, 3, 1, 1);
     LetGoAnchor(*g, 2);

@@ -43,6 +43,21 @@ TEST(WindRules, SeaStateShelterAndAirTemperature) {
               std::tuple(79, 55, 55 - 24, 60));
 }
 
+// Wind against the current (set from boatCurrentFrom, the other way on a
+// negative speed): in the real areas within 59 degrees of dead against; in the
+// generated ones where the two cancel on one axis of the 100-scaled tables.
+TEST(WindRules, WindAgainstTheCurrent) {
+    for (auto [real, from, speed, wind, against] :
+         {std::tuple{1, 0, 5, 121, 1}, {1, 0, 5, 120, 0}, {1, 0, 5, 239, 1}, {1, 0, 5, 240, 0}, {1, 180, -5, 180, 1},
+          {0, 0, 5, 180, 1}, {0, 90, 5, 240, 1}, {0, 90, 5, 200, 0}}) {
+        auto g = SailingGame();
+        std::tie(g->cruiseOptions.isRealArea, g->cruiseOptions.currentsOn, g->weather.windDirection) =
+            std::tuple(real, 1, wind);
+        std::tie(g->tideState.boatCurrentFrom, g->tideState.boatCurrentSpeed) = std::pair(from, speed);
+        EXPECT_EQ(WindAgainstCurrent(*g), against) << real << " " << from << " " << wind;
+    }
+}
+
 TEST(Wind, OfATickFromTheSynopticWindAndWhatLiesOnIt) {
     struct Case {
         const char* what;
@@ -89,6 +104,19 @@ TEST(Sea, BuildsTowardStateThreeByHalvesAndRoughWaterAtAnchorCostsCalm) {
     EXPECT_EQ(std::pair(w.waveState, g->score.anchorageCalm), std::pair(3, 7));
 }
 
+// From its hour a storm is an hour of distant thunder (1), then half an hour
+// overhead (2); none at the easiest difficulty.
+TEST(Storm, AnHourOfDistantThunderThenHalfAnHourOverhead) {
+    for (auto [difficulty, hours, storm] :
+         {std::tuple{2, 12.0, 0}, {2, 12.5, 1}, {2, 13.0, 2}, {2, 13.4, 2}, {2, 13.5, 0}, {1, 13.0, 0}}) {
+        auto g = SailingGame();
+        std::tie(g->cruiseOptions.difficulty, g->weather.stormHour, g->simClock.dayHours) =
+            std::tuple(difficulty, 12.0, hours);
+        UpdateStormState(*g);
+        EXPECT_EQ(g->weather.storm, storm) << difficulty << " " << hours;
+    }
+}
+
 TEST(Fog, ColdFloorAndDampAirByHourAndArea) {
     const struct {
         int32_t hour, floor, humidity, area;
@@ -97,9 +125,9 @@ TEST(Fog, ColdFloorAndDampAirByHourAndArea) {
     } cases[] = {
         {8, 61, 3, 1, 0, true},   {8, 62, 3, 1, 0, false},  {8, 55, 2, 1, 0, true},   {8, 56, 2, 1, 0, false},
         {12, 61, 3, 1, 0, false}, {12, 59, 3, 1, 0, true},  {15, 61, 3, 1, 0, true},  {8, 61, 3, 4, 0, false},
-        {8, 57, 3, 4, 0, true},   {8, 40, 1, 1, 0, false},
-        // Maine's fog bank lies offshore at midday.
-        {12, 56, 2, 20, 9001, true}, {12, 56, 2, 20, 9000, false},
+        {8, 57, 3, 4, 0, true},   {8, 40, 1, 1, 0, false},  {12, 53, 1, 1, 0, false}, {12, 55, 2, 4, 0, false},
+        // Maine's fog bank lies offshore at midday, in damp air.
+        {12, 56, 2, 20, 9001, true}, {12, 56, 2, 20, 9000, false}, {12, 56, 1, 20, 9001, false},
     };
     for (const auto& c : cases) {
         auto g = SailingGame();
@@ -129,6 +157,7 @@ TEST(Synoptic, PositionWindAndSkyOfTheDay) {
         {8, 1, 1, 1, 10, 1, 3, 90, 85, 2, 1},
         {4, 1, 5, 1, 10, 7, 3, 90, 85, 2, 1},    // 4 - 5 = -1 wraps to 7
         {0, 0, 1, 1, 10, 1, 5, 180, 90, 3, 3},   // beside a low the wind steps round six octants
+        {2, 0, 1, 1, 10, 3, 1, 0, 75, 1, 2},     // but not from octant 1: a low to the east, wind from the north
     };
     for (const auto& c : cases) {
         auto g = SailingGame();
@@ -187,12 +216,30 @@ TEST(Front, OnDayTwoTheLowHoldsUntilItsHour) {
     EXPECT_EQ(g->weather.systemPosition, 5);
 }
 
-TEST(CruiseWeather, TheFogAndMoonlessTroublesAreKept) {
+// Behind the front the wind comes round southerly on a draw by region: random(10)
+// runs 0..9 with 3200 / 32768 each and 10 with the rest, so 8 and up comes about
+// 22 cruises in a hundred, under 9 about 88, under 6 about 59.
+TEST(CruiseWeather, TheFrontTurnsSoutherlyByRegion) {
+    for (auto [region, share] : {std::pair{1, 0.219}, {5, 0.879}, {2, 0.586}}) {
+        auto g = SailingGame();
+        g->cruiseOptions.region = region;
+        int southerly = 0;
+        for (int i = 0; i < 400; ++i) {
+            GenerateCruiseWeather(*g);
+            southerly += g->weather.afterFrontSoutherly;
+        }
+        EXPECT_NEAR(southerly / 400.0, share, 0.05) << region;
+    }
+}
+
+// The strong-wind trouble draws 20 to 25 knots, random(5) reaching 5 at most.
+TEST(CruiseWeather, TheFogMoonlessAndStrongWindTroublesAreKept) {
     auto g = SailingGame();
     g->cruiseOptions.difficulty = 3;
-    g->cruiseOptions.troubleFog = g->cruiseOptions.troubleNoMoonlight = 1;
+    g->cruiseOptions.troubleFog = g->cruiseOptions.troubleNoMoonlight = g->cruiseOptions.troubleStrongWind = 1;
     GenerateCruiseWeather(*g);
     EXPECT_EQ(std::tuple(g->weather.floorTemperature, g->weather.highPressure, g->weather.moonlight), std::tuple(55, 0, 0));
+    EXPECT_TRUE(g->weather.cruiseWind >= 20 && g->weather.cruiseWind <= 25) << g->weather.cruiseWind;
     EXPECT_EQ(g->weather.stormHour, kNoStormHour);  // mended: was a thunderstorm at 00:00
 }
 
