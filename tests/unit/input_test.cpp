@@ -50,6 +50,10 @@ TEST(Keys, DCastsOffAtThePierOrLetsGoAnchorOneThenTwoOrMeasuresOnTheChart) {
     EXPECT_EQ(std::tuple(g->anchors.anchor[1][1], g->anchors.anchor[1][2], g->ownBoat.gear), std::tuple(1, 0, 3));
     OnKeyDown(*g, vk::Letter('D'));
     EXPECT_EQ(g->anchors.anchor[1][2], 1);
+    // Lying to the first anchor: the second goes down.
+    std::tie(g->anchors.anchor[1][1], g->anchors.anchor[1][2], g->ownBoat.anchored) = std::tuple(3, 0, 1);
+    OnKeyDown(*g, vk::Letter('D'));
+    EXPECT_EQ(g->anchors.anchor[1][2], 1);
     g->screenState.chartShown = 1;
     OnKeyDown(*g, vk::Letter('D'));
     EXPECT_EQ(g->chartView.rangeBearingTool, 1);

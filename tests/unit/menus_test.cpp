@@ -48,6 +48,10 @@ TEST(CommandTable, StatesOnTheTitleScreenAndInACruise) {
     };
     check(*TitleGame(), title);
     check(*CruisingGame(), cruise);
+    auto g = CruisingGame();  // sails down, looking left, the first anchor let go
+    std::tie(g->ownBoat.sailsUp, g->viewState.lookOffset, g->anchors.anchor[1][1]) = std::tuple(0, -30, 1);
+    const Row moored[] = {{32883, 0, 0}, {32886, 1, 1}, {32885, 1, 0}, {32918, 0, 0}, {32984, 1, 0}};
+    check(*g, moored);
 }
 
 TEST(CommandTable, DisabledChangesNothingAndCommandsRestartAFrozenPictureButStopDoesNot) {

@@ -62,7 +62,8 @@ TEST(Scoring, EachBonusAndPenaltyByWhatEarnsIt) {
              {50, [](G& g) { g.cruiseOptions.troubleNoEngine = 1; }}, {100, [](G& g) { g.weather.fogSeen = 1; }},
              {100, [](G& g) { g.cruiseOptions.troubleNoMiniChart = 1; }}, {0, [](G& g) { g.weather.maxWind = 23; }},
              {50, [](G& g) { g.weather.maxWind = 24; }}, {50, [](G& g) { g.ownBoat.atPier = 1; }},
-             {-100, [](G& g) { g.ownBoat.log = 99.9; }}, {-50, [](G& g) { g.cruiseOptions.currentsOn = 0; }},
+             {-100, [](G& g) { g.ownBoat.log = 99.9; }}, {0, [](G& g) { g.ownBoat.log = 100.0; }},
+             {-50, [](G& g) { g.cruiseOptions.currentsOn = 0; }},
              {-100, [](G& g) { g.score.tooClose = 1; }}, {-50, [](G& g) { g.score.anchorageCalm = 9; }}}) {
         auto g = FinishedCruise();
         set(*g);

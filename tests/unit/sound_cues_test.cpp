@@ -47,6 +47,11 @@ TEST(TickCues, OnlyTheFullLevelHearsSailsWaterAndEngine) {
     EXPECT_TRUE(TickCues(3, [](OwnBoat& b, Game&) { b.prevTack = 1, b.luffing = 60, b.throttle = 0, b.speed = 30; })
                     .empty());
     EXPECT_TRUE(TickCues(3, [](OwnBoat& b, Game&) { b.sailsUp = 0, b.luffing = 99, b.throttle = 0; }).empty());
+    // Between 90 and 120 degrees off the wind a change of tack neither flaps nor fills them.
+    for (auto [angle, heard] : {std::pair{90, Requests{}}, {120, Requests{}}, {121, Requests{{145, kReplace}}}})
+        EXPECT_EQ(TickCues(3, [&](OwnBoat& b, Game&) { b.trueWindAngle = angle, b.luffing = b.speed = b.throttle = 0; }),
+                  heard)
+            << angle;
 }
 
 TEST(TickCues, HullWaterBySpeedPointOfSailAndMinuteEngineByThrottle) {
