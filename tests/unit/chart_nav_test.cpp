@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "shell/chart_nav.h"
+#include "shell/input.h"
 #include "view_fixture.h"
 #include "views/chart.h"
 
@@ -66,11 +67,11 @@ TEST(ChartZoom, OutDoublesWithinTheAreaLimitsAndRecentresByItsRule) {
 TEST(ChartRightClick, TheClickedPointCentresTheCloserChart) {
     ViewFixture f;
     f.g.chartView.scale = 32;
-    f.g.chartView.centreOnBoat = 1;
+    std::tie(f.g.chartView.centreOnBoat, f.g.screenState.chartShown) = std::pair(1, 1);
     PrepareChartFrame(f.g);  // centre (0, 0)
-    ChartZoomAboutPoint(f.g, 612, 464, true);
+    OnLButtonDblClk(f.g, 612, 464);
     EXPECT_EQ(std::pair(f.g.chartView.scale, f.g.chartView.centreOnBoat), std::pair(16, 1));
-    ChartZoomAboutPoint(f.g, 612, 464, false);  // only a double click keeps centring on the boat
+    OnRButtonDown(f.g, 612, 464);  // only a double click keeps centring on the boat
     EXPECT_EQ(f.g.chartView.centreOnBoat, 0);
     f.g.chartView.scale = 32;
     ChartZoomAboutPoint(f.g, 612, 464, false);
