@@ -6,6 +6,7 @@
 #include "views/chart.h"
 #include "views/chart_layers.h"
 #include "views/chart_status.h"
+#include "views/lights.h"
 #include "world/terrain.h"
 
 namespace vel {
@@ -52,17 +53,22 @@ TEST(ChartShore, LandOnTheMainlandSideAndTheFarBankWithDepthTicksOffshore) {
     EXPECT_EQ(Count(f, 100, 900, 180, 191, gfx::kWhite), 0);
 }
 
-TEST(ChartOwnBoat, HiddenWithoutGps) {
+TEST(ChartOwnBoat, HiddenWithoutGpsAndTheCentringLabelLitWhileItWouldMove) {
     for (const bool gps : {true, false}) {
         ViewFixture f;
         f.g.screenState.startPlaced = f.g.chartView.openedThisCruise = 1;
         f.g.ownBoat.x = 2600;  // 124.8 pixels east and north of the centre
         f.g.ownBoat.y = -2600;
-        f.g.cruiseOptions.troubleNoGps = !gps;
+        f.g.cruiseOptions.troubleNoGps = f.g.chartView.centreOnBoat = !gps;
         auto dc = f.freshDc();
         drawChart(*dc, f.g);
         dc.reset();
         EXPECT_EQ(f.at(640, 240) == test::kYellow, gps);  // the cross, 4 pixels east of the boat
+        // The "centre on the boat" label is cyan while it would move the chart.
+        int32_t cyan = 0;  // the text is smoothed into the water: count the greener pixels
+        for (int32_t x = 3; x < 128; ++x)
+            for (int32_t y = 50; y < 73; ++y) cyan += f.at(x, y).g > 200;
+        EXPECT_EQ(cyan > 20, gps);
     }
 }
 
@@ -85,6 +91,25 @@ TEST(ChartStatus, HelpLineAsksForSpaceOnlyBetweenTheStartAndTheFirstTick) {
         f.g.screenState.startPlaced = placed;
         f.g.simClock.elapsed = elapsed;
         EXPECT_EQ(ChartHelpLine(f.g).text.find("ｽﾍﾟｰｽﾊﾞｰ") != std::string::npos, space) << placed << " " << elapsed;
+    }
+}
+
+// A chart aid's disc in its colour, its light's flare above and to the
+// right in the light's colour, white lights in magenta.
+TEST(ChartAids, DiscAndFlareInTheMarksColours) {
+    constexpr gfx::Color kRed = gfx::Rgb(255, 0, 0), kLit = gfx::Rgb(0, 255, 0), kMagenta = gfx::Rgb(255, 0, 255);
+    for (auto [kind, disc, flare] : {std::tuple{36, gfx::Rgb(255, 127, 127), test::kWater}, {3, kRed, kRed},
+                                     {4, kLit, kLit}, {35, gfx::kWhite, kMagenta}, {47, gfx::kWhite, kMagenta},
+                                     {29, gfx::Rgb(0, 127, 0), test::kWater}, {10, test::kYellow, test::kWater}}) {
+        ViewFixture f;
+        std::tie(f.g.objectList.kind[1], f.g.objectList.fbx[1], f.g.objectList.fby[1]) = std::tuple(kind, 2000, 1000);
+        PrepareChartFrame(f.g);
+        const ChartFrame frame = MainChartFrame(f.g);
+        auto dc = f.freshDc(test::kWater);
+        DrawChartAids(*dc, f.g, frame);
+        dc.reset();
+        const gfx::Point p = frame.toScreen(2000, 1000);
+        EXPECT_EQ(std::pair(f.at(p.x, p.y), f.at(p.x + 6, p.y - 12)), std::pair(disc, flare)) << kind;
     }
 }
 
