@@ -185,6 +185,28 @@ TEST(Islands, StandOutOfTheSeaAheadWithinFifteenMiles) {
     EXPECT_EQ(LandPixels(-2000, 500), 0);  // astern
 }
 
+// A far hill: a haze dome four times as wide as high standing on the point
+// where its foot projects.
+TEST(FarHills, RiseAsDomesOnTheirFoot) {
+    constexpr Color kHaze = Rgb(63, 127, 160);
+    for (const double bearing : {20.0, -20.0}) {
+        auto g = test::ViewGame();
+        const test::At p = FromEye(bearing, 3000);
+        std::tie(g->areaGrid.hillCount, g->areaGrid.hillX[0], g->areaGrid.hillY[0], g->areaGrid.hillSize[0]) =
+            std::tuple(1, int32_t(p.x), int32_t(p.y), 30);
+        test::Canvas c(1024, 488);
+        drawFarHills(c.dc, *g);
+        projectPoint(*g, 2, p.x, p.y, kProjectShore);
+        const int32_t x = g->projection.screenX[2], row = g->projection.screenY[2];
+        int32_t up = 0, left = 0, right = 0;
+        while (c.at(x, row - 1 - up) == kHaze) ++up;
+        while (c.at(x - 1 - left, row - 1) == kHaze) ++left;
+        while (c.at(x + 1 + right, row - 1) == kHaze) ++right;
+        EXPECT_TRUE(up > 4 && std::abs(left - 4 * up) < 3 && std::abs(right - 4 * up) < 3 && c.at(x, row) != kHaze)
+            << bearing << ": " << up << " high, " << left << " and " << right << " wide";
+    }
+}
+
 TEST(HullSides, BothShowNearlyBowOnOrSternOn) {
     for (auto [rel, starboard, port] : {std::tuple{0, true, true}, {170, true, true}, {-170, true, true},
                                         {169, true, false}, {-169, false, true}, {1, true, false}, {-1, false, true}})
