@@ -31,10 +31,7 @@ void DrawStraightShore(ViewFixture& f, int32_t areaCode, gfx::Color sea) {
 }
 
 int32_t Count(const ViewFixture& f, int32_t x0, int32_t x1, int32_t y0, int32_t y1, gfx::Color c, bool is = true) {
-    int32_t n = 0;
-    for (int32_t x = x0; x < x1; ++x)
-        for (int32_t y = y0; y < y1; ++y) n += (f.at(x, y) == c) == is;
-    return n;
+    return f.count(x0, x1, y0, y1, [&](int x, int y) { return (f.at(x, y) == c) == is; });
 }
 
 TEST(ChartShore, LandOnTheMainlandSideAndTheFarBankWithDepthTicksOffshore) {
@@ -65,10 +62,8 @@ TEST(ChartOwnBoat, HiddenWithoutGpsAndTheCentringLabelLitWhileItWouldMove) {
         dc.reset();
         EXPECT_EQ(f.at(640, 240) == test::kYellow, gps);  // the cross, 4 pixels east of the boat
         // The "centre on the boat" label is cyan while it would move the chart.
-        int32_t cyan = 0;  // the text is smoothed into the water: count the greener pixels
-        for (int32_t x = 3; x < 128; ++x)
-            for (int32_t y = 50; y < 73; ++y) cyan += f.at(x, y).g > 200;
-        EXPECT_EQ(cyan > 20, gps);
+        // The text is smoothed into the water: count the greener pixels.
+        EXPECT_EQ(f.count(3, 128, 50, 73, [&](int x, int y) { return f.at(x, y).g > 200; }) > 20, gps);
     }
 }
 
@@ -81,17 +76,6 @@ TEST(ChartStatus, DepthUnderThePointerReadsTheRocks) {
     f.g.chartView.mouseWorldY = -600;
     EXPECT_EQ(ChartPointerDepth(f.g), 1);
     EXPECT_GT(DepthAt(f.g, 2011, -600, 2), 20) << "the chart's own colouring leaves the rock out";
-}
-
-// From the start's placing until time first runs the help line says to
-// press Space; before it and after, how to zoom.
-TEST(ChartStatus, HelpLineAsksForSpaceOnlyBetweenTheStartAndTheFirstTick) {
-    ViewFixture f;
-    for (const auto& [placed, elapsed, space] : {std::tuple{0, 0.0, false}, {1, 0.0, true}, {1, 0.5, false}}) {
-        f.g.screenState.startPlaced = placed;
-        f.g.simClock.elapsed = elapsed;
-        EXPECT_EQ(ChartHelpLine(f.g).text.find("ｽﾍﾟｰｽﾊﾞｰ") != std::string::npos, space) << placed << " " << elapsed;
-    }
 }
 
 // A chart aid's disc in its colour, its light's flare above and to the

@@ -61,9 +61,7 @@ TEST(Compass, SightLineUnderTheReadingAndTheBinocularFrame) {
     text->SetBkMode(gfx::BkMode::Transparent);
     text->TextOut(502, 15, "103");
     dc.reset(), text.reset();
-    int32_t differ = 0;
-    for (int32_t y = 0; y < 30; ++y)
-        for (int32_t x = 400; x < 600; ++x) differ += f.at(x, y) != want.at(x, y);
+    const int differ = f.count(400, 600, 0, 30, [&](int x, int y) { return f.at(x, y) != want.at(x, y); });
     constexpr gfx::Color B = gfx::kBlack, W = gfx::kWhite;
     EXPECT_EQ(std::tuple(differ, f.at(512, 30), f.at(512, 370), f.at(511, 200), f.at(71, 250), f.at(117, 250),
                          f.at(118, 250), f.at(879, 250), f.at(878, 250)),

@@ -105,10 +105,7 @@ TEST(RadarFailure, LeavesABlankInsetWithoutButtons) {
         f.clickAt(RadarFixture::kEblPlusX, RadarFixture::kFirstRowY);
         f.draw();
         EXPECT_EQ(f.g.radarState.ebl, 0);
-        int32_t green = 0;
-        for (int32_t x = 1; x < 336; ++x)
-            for (int32_t y = 350; y < 729; ++y) green += f.at(x, y) == test::kGreen;
-        EXPECT_EQ(green, 0) << trouble;
+        EXPECT_EQ(f.count(1, 336, 350, 729, [&](int x, int y) { return f.at(x, y) == test::kGreen; }), 0) << trouble;
     }
 }
 

@@ -11,6 +11,7 @@
 #include "sailing_view_fixture.h"
 #include "views/boat_drawer.h"
 #include "views/island_drawer.h"
+#include "views/marks_drawer.h"
 #include "views/overlays.h"
 #include "views/projection.h"
 #include "views/sea.h"
@@ -199,6 +200,24 @@ TEST(FarHills, RiseAsDomesOnTheirFoot) {
     while (c.at(x + 1 + right, row - 1) == kHaze) ++right;
     EXPECT_TRUE(up > 4 && std::abs(left - 4 * up) < 3 && std::abs(right - 4 * up) < 3 && c.at(x, row) != kHaze)
         << up << " high, " << left << " and " << right << " wide";
+}
+
+// A lateral buoy's lamp on a moonless night hangs a pixel above the top of
+// the nun or can that shows by day.
+TEST(BuoyLamps, CentredAPixelAboveTheBuoysTop) {
+    for (const bool red : {true, false}) {
+        int32_t top[2] = {}, bottom[2] = {};
+        for (const int32_t night : {0, 1}) {
+            auto g = test::ViewGame();
+            std::tie(g->viewState.night, g->weather.moonlight, g->simClock.minute) = std::tuple(night, 0, 0);
+            test::Canvas c(100, 488);
+            FillWith(c, 44);  // (191,191,191)
+            drawLateralBuoy(c.dc, *g, 0, 50, 300, red);
+            for (int32_t y = 487; y >= 0; --y)
+                if (c.at(50, y) != Rgb(191, 191, 191)) top[night] = y, bottom[night] = std::max(bottom[night], y);
+        }
+        EXPECT_EQ((top[1] + bottom[1]) / 2, top[0] - 1) << red;
+    }
 }
 
 // The own monohull, red-hulled, drawn alone on the sea seen from abeam.
