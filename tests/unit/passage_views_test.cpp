@@ -82,11 +82,11 @@ TEST(PassageNames, AidAndLightLabelsFollowTheNamesSwitchAndTheZoom) {
 
 // An island 1000 units east of the boat on the radar at range 12: its echo
 // stands about 91 pixels right of the centre (168, 566).
-int32_t IslandEchoPixels(int32_t boatX) {
+int32_t IslandEchoPixels(int32_t boatX, int32_t count = 1) {
     ViewFixture f;
     MakePassage(f.g, 5);
     AreaGrid& a = f.g.areaGrid;
-    a.islandCount = 1;
+    a.islandCount = count;
     a.islandX[1] = boatX + 1000;
     a.islandY[1] = 0;
     for (int32_t k = 0; k < 37; ++k) {
@@ -105,6 +105,7 @@ int32_t IslandEchoPixels(int32_t boatX) {
 TEST(PassageRadar, IslandsBeyondTheBanksEastLimitAnswerOnlyFromBeyondIt) {
     const int32_t east = PassageState{}.bankEastX;
     EXPECT_GT(IslandEchoPixels(east - 2000), 0);  // island west of the limit
+    EXPECT_EQ(IslandEchoPixels(east - 2000, 0), 0);  // but left from an earlier area
     EXPECT_EQ(IslandEchoPixels(east - 500), 0);   // island beyond, boat not
     EXPECT_GT(IslandEchoPixels(east + 1), 0);
 }
