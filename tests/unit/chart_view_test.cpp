@@ -54,8 +54,7 @@ TEST(ChartOwnBoat, HiddenWithoutGpsAndTheCentringLabelLitWhileItWouldMove) {
     for (const bool gps : {true, false}) {
         ViewFixture f;
         f.g.screenState.startPlaced = f.g.chartView.openedThisCruise = 1;
-        f.g.ownBoat.x = 2600;  // 124.8 pixels east and north of the centre
-        f.g.ownBoat.y = -2600;
+        std::tie(f.g.ownBoat.x, f.g.ownBoat.y) = std::pair(2600, -2600);  // 124.8 pixels east and north of the centre
         f.g.cruiseOptions.troubleNoGps = f.g.chartView.centreOnBoat = !gps;
         auto dc = f.freshDc();
         drawChart(*dc, f.g);
@@ -69,11 +68,9 @@ TEST(ChartOwnBoat, HiddenWithoutGpsAndTheCentringLabelLitWhileItWouldMove) {
 
 TEST(ChartStatus, DepthUnderThePointerReadsTheRocks) {
     ViewFixture f;
-    f.g.rockList.count = 1;
-    f.g.rockList.x[1] = 2000;
-    f.g.rockList.y[1] = -600;
-    f.g.chartView.mouseWorldX = 2011;  // 11 units off a submerged rock: 1.1 ft
-    f.g.chartView.mouseWorldY = -600;
+    std::tie(f.g.rockList.count, f.g.rockList.x[1], f.g.rockList.y[1]) = std::tuple(1, 2000, -600);
+    // 11 units off a submerged rock: 1.1 ft.
+    std::tie(f.g.chartView.mouseWorldX, f.g.chartView.mouseWorldY) = std::pair(2011, -600);
     EXPECT_EQ(ChartPointerDepth(f.g), 1);
     EXPECT_GT(DepthAt(f.g, 2011, -600, 2), 20) << "the chart's own colouring leaves the rock out";
 }

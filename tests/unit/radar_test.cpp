@@ -63,12 +63,8 @@ TEST(RadarEchoes, NearRocksFullSizeFarRocksHalfAndBeyond7000None) {
                                                    {6999, 48, 168 + 160, true, false},
                                                    {7000, 48, 168 + 160, false, false}}) {
         RadarFixture f;
-        f.g.areaGrid.region = 5;
-        f.g.areaGrid.isPassage = 1;
-        f.g.rockList.count = 1;
-        f.g.rockList.x[1] = distance;
-        f.g.rockList.y[1] = 0;
-        f.g.radarState.range = range;
+        std::tie(f.g.areaGrid.region, f.g.areaGrid.isPassage, f.g.radarState.range) = std::tuple(5, 1, range);
+        std::tie(f.g.rockList.count, f.g.rockList.x[1], f.g.rockList.y[1]) = std::tuple(1, distance, 0);
         f.draw();
         EXPECT_EQ(std::pair(f.at(x, 566) == test::kGreen, f.at(x - 2, 566) == test::kGreen), std::pair(shown, full))
             << distance;

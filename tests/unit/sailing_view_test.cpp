@@ -16,6 +16,7 @@
 #include "views/projection.h"
 #include "views/sea.h"
 #include "views/shore.h"
+#include "views/shore_features.h"
 #include "views/sky.h"
 
 namespace vel {
@@ -182,23 +183,30 @@ TEST(Islands, StandOutOfTheSeaAheadWithinFifteenMiles) {
     EXPECT_EQ(LandPixels(-2000, 500), 0);  // astern
 }
 
-// A far hill 20 degrees off the bow: a haze dome four times as wide as high
-// standing on the point where its foot projects.
-TEST(FarHills, RiseAsDomesOnTheirFoot) {
-    constexpr Color kHaze = Rgb(63, 127, 160);
+// Far land 20 degrees off the bow, standing on the points where the feet
+// project: to starboard a hill, a haze dome four times as wide as high; to
+// port the tank (landmark 2), as wide each side of its foot.
+TEST(FarLand, HillsAreDomesAndTheTankStandsSquare) {
+    constexpr Color kHaze = Rgb(63, 127, 160), kTank = Rgb(191, 191, 191);
     auto g = test::ViewGame();
-    const test::At p = FromEye(20, 3000);
+    const test::At hill = FromEye(20, 3000), tank = FromEye(-20, 1000);
     std::tie(g->areaGrid.hillCount, g->areaGrid.hillX[0], g->areaGrid.hillY[0], g->areaGrid.hillSize[0]) =
-        std::tuple(1, int32_t(p.x), int32_t(p.y), 30);
+        std::tuple(1, int32_t(hill.x), int32_t(hill.y), 30);
+    std::tie(g->areaGrid.landmarkX[2], g->areaGrid.landmarkY[2]) = std::pair(int32_t(tank.x), int32_t(tank.y));
     test::Canvas c(1024, 488);
     drawFarHills(c.dc, *g);
-    projectPoint(*g, 2, p.x, p.y, kProjectShore);
-    const int32_t x = g->projection.screenX[2], row = g->projection.screenY[2];
-    int32_t up = 0, left = 0, right = 0;
-    while (c.at(x, row - 1 - up) == kHaze) ++up;
-    while (c.at(x - 1 - left, row - 1) == kHaze) ++left;
-    while (c.at(x + 1 + right, row - 1) == kHaze) ++right;
-    EXPECT_TRUE(up > 4 && std::abs(left - 4 * up) < 3 && std::abs(right - 4 * up) < 3 && c.at(x, row) != kHaze) << up;
+    drawShoreFeatures(c.dc, *g);
+    // Pixels of colour k in a line from `above` rows over the foot of p, stepping by (dx, dy).
+    const auto run = [&](test::At p, int32_t above, int32_t dx, int32_t dy, Color k) {
+        projectPoint(*g, 2, p.x, p.y, kProjectShore);
+        int32_t n = 0;
+        while (c.at(g->projection.screenX[2] + dx * (n + 1), g->projection.screenY[2] - above + dy * n) == k) ++n;
+        return n;
+    };
+    const int32_t up = run(hill, 1, 0, -1, kHaze), left = run(hill, 1, -1, 0, kHaze), right = run(hill, 1, 1, 0, kHaze);
+    EXPECT_TRUE(up > 4 && std::abs(left - 4 * up) < 3 && std::abs(right - 4 * up) < 3) << up;
+    // Over the tank's outlined foot.
+    EXPECT_TRUE(run(tank, 2, -1, 0, kTank) > 2 && run(tank, 2, -1, 0, kTank) == run(tank, 2, 1, 0, kTank));
 }
 
 // A lateral buoy's lamp on a moonless night hangs a pixel above the top of
