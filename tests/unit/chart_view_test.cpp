@@ -6,6 +6,7 @@
 #include "views/chart.h"
 #include "views/chart_layers.h"
 #include "views/chart_status.h"
+#include "views/lights.h"
 #include "world/terrain.h"
 
 namespace vel {
@@ -30,10 +31,7 @@ void DrawStraightShore(ViewFixture& f, int32_t areaCode, gfx::Color sea) {
 }
 
 int32_t Count(const ViewFixture& f, int32_t x0, int32_t x1, int32_t y0, int32_t y1, gfx::Color c, bool is = true) {
-    int32_t n = 0;
-    for (int32_t x = x0; x < x1; ++x)
-        for (int32_t y = y0; y < y1; ++y) n += (f.at(x, y) == c) == is;
-    return n;
+    return f.count(x0, x1, y0, y1, [&](int x, int y) { return (f.at(x, y) == c) == is; });
 }
 
 TEST(ChartShore, LandOnTheMainlandSideAndTheFarBankWithDepthTicksOffshore) {
@@ -52,39 +50,47 @@ TEST(ChartShore, LandOnTheMainlandSideAndTheFarBankWithDepthTicksOffshore) {
     EXPECT_EQ(Count(f, 100, 900, 180, 191, gfx::kWhite), 0);
 }
 
-TEST(ChartOwnBoat, HiddenWithoutGps) {
+TEST(ChartOwnBoat, HiddenWithoutGpsAndTheCentringLabelLitWhileItWouldMove) {
     for (const bool gps : {true, false}) {
         ViewFixture f;
         f.g.screenState.startPlaced = f.g.chartView.openedThisCruise = 1;
-        f.g.ownBoat.x = 2600;  // 124.8 pixels east and north of the centre
-        f.g.ownBoat.y = -2600;
-        f.g.cruiseOptions.troubleNoGps = !gps;
+        std::tie(f.g.ownBoat.x, f.g.ownBoat.y) = std::pair(2600, -2600);  // 124.8 pixels east and north of the centre
+        f.g.cruiseOptions.troubleNoGps = f.g.chartView.centreOnBoat = !gps;
         auto dc = f.freshDc();
         drawChart(*dc, f.g);
         dc.reset();
         EXPECT_EQ(f.at(640, 240) == test::kYellow, gps);  // the cross, 4 pixels east of the boat
+        // The "centre on the boat" label is cyan while it would move the chart.
+        // The text is smoothed into the water: count the greener pixels.
+        EXPECT_EQ(f.count(3, 128, 50, 73, [&](int x, int y) { return f.at(x, y).g > 200; }) > 20, gps);
     }
 }
 
 TEST(ChartStatus, DepthUnderThePointerReadsTheRocks) {
     ViewFixture f;
-    f.g.rockList.count = 1;
-    f.g.rockList.x[1] = 2000;
-    f.g.rockList.y[1] = -600;
-    f.g.chartView.mouseWorldX = 2011;  // 11 units off a submerged rock: 1.1 ft
-    f.g.chartView.mouseWorldY = -600;
+    std::tie(f.g.rockList.count, f.g.rockList.x[1], f.g.rockList.y[1]) = std::tuple(1, 2000, -600);
+    // 11 units off a submerged rock: 1.1 ft.
+    std::tie(f.g.chartView.mouseWorldX, f.g.chartView.mouseWorldY) = std::pair(2011, -600);
     EXPECT_EQ(ChartPointerDepth(f.g), 1);
     EXPECT_GT(DepthAt(f.g, 2011, -600, 2), 20) << "the chart's own colouring leaves the rock out";
 }
 
-// From the start's placing until time first runs the help line says to
-// press Space; before it and after, how to zoom.
-TEST(ChartStatus, HelpLineAsksForSpaceOnlyBetweenTheStartAndTheFirstTick) {
-    ViewFixture f;
-    for (const auto& [placed, elapsed, space] : {std::tuple{0, 0.0, false}, {1, 0.0, true}, {1, 0.5, false}}) {
-        f.g.screenState.startPlaced = placed;
-        f.g.simClock.elapsed = elapsed;
-        EXPECT_EQ(ChartHelpLine(f.g).text.find("ｽﾍﾟｰｽﾊﾞｰ") != std::string::npos, space) << placed << " " << elapsed;
+// A chart aid's disc in its colour, its light's flare above and to the
+// right in the light's colour, white lights in magenta.
+TEST(ChartAids, DiscAndFlareInTheMarksColours) {
+    constexpr gfx::Color kRed = gfx::Rgb(255, 0, 0), kLit = gfx::Rgb(0, 255, 0), kMagenta = gfx::Rgb(255, 0, 255);
+    for (auto [kind, disc, flare] : {std::tuple{36, gfx::Rgb(255, 127, 127), test::kWater}, {3, kRed, kRed},
+                                     {4, kLit, kLit}, {35, gfx::kWhite, kMagenta}, {47, gfx::kWhite, kMagenta},
+                                     {29, gfx::Rgb(0, 127, 0), test::kWater}, {10, test::kYellow, test::kWater}}) {
+        ViewFixture f;
+        std::tie(f.g.objectList.kind[1], f.g.objectList.fbx[1], f.g.objectList.fby[1]) = std::tuple(kind, 2000, 1000);
+        PrepareChartFrame(f.g);
+        const ChartFrame frame = MainChartFrame(f.g);
+        auto dc = f.freshDc(test::kWater);
+        DrawChartAids(*dc, f.g, frame);
+        dc.reset();
+        const gfx::Point p = frame.toScreen(2000, 1000);
+        EXPECT_EQ(std::pair(f.at(p.x, p.y), f.at(p.x + 6, p.y - 12)), std::pair(disc, flare)) << kind;
     }
 }
 

@@ -44,26 +44,6 @@ TEST_F(Drawing, RectanglesFollowTheWindowsPixelRules) {
     EXPECT_EQ(std::pair(dc.GetPixel(44, 10), dc.GetPixel(49, 15)), std::pair(kRed, kBlue));
 }
 
-TEST_F(Drawing, EllipsesPixelsAndLines) {
-    dc.SelectStockPen(Stock::Null);
-    dc.SelectBrush(Brush{kGreen, false});
-    dc.Ellipse(10, 10, 40, 40);
-    EXPECT_EQ(std::tuple(dc.GetPixel(25, 25), dc.GetPixel(11, 11), dc.GetPixel(40, 25)),
-              std::tuple(kGreen, kBlack, kBlack));
-    // Pixels outside the surface are ignored and read black.
-    dc.SetPixel(3, 4, Rgb(12, 34, 56));
-    dc.SetPixel(64, 0, kRed);
-    EXPECT_EQ(std::tuple(dc.GetPixel(3, 4), dc.GetPixel(64, 0), dc.GetPixel(-1, 0)),
-              std::tuple(Rgb(12, 34, 56), kBlack, kBlack));
-    // A null pen only moves the position.
-    dc.MoveTo(0, 5);
-    dc.LineTo(30, 5);
-    EXPECT_EQ(dc.GetPixel(15, 5), kBlack);
-    dc.SelectPen(Pen{kRed, 1, false});
-    dc.LineTo(30, 30);
-    EXPECT_EQ(dc.GetPixel(30, 20), kRed);
-}
-
 TEST_F(Drawing, TextBackgroundByModeAndInkInTheTextColour) {
     Fill(kBlue);
     dc.SetBkMode(BkMode::Opaque);

@@ -27,7 +27,6 @@ TEST(MiniChart, AClickOnAShownButtonZoomsByThreeAndRestingOnOneDescribesIt) {
                                     {11, false, 12}, {4, false, 7}}) {
         MiniFixture f;
         f.g.viewState.miniChartScale = from;
-        EXPECT_EQ(std::pair(MiniZoomInShown(f.g), MiniZoomOutShown(f.g)), std::pair(from != 1, from != 12));
         f.clickAt(MiniFixture::kButtonX, zoomIn ? MiniFixture::kZoomInY : MiniFixture::kZoomOutY);
         f.draw();
         EXPECT_EQ(f.g.viewState.miniChartScale, to) << from << " " << zoomIn;

@@ -82,11 +82,11 @@ TEST(PassageNames, AidAndLightLabelsFollowTheNamesSwitchAndTheZoom) {
 
 // An island 1000 units east of the boat on the radar at range 12: its echo
 // stands about 91 pixels right of the centre (168, 566).
-int32_t IslandEchoPixels(int32_t boatX) {
+int32_t IslandEchoPixels(int32_t boatX, int32_t count = 1) {
     ViewFixture f;
     MakePassage(f.g, 5);
     AreaGrid& a = f.g.areaGrid;
-    a.islandCount = 1;
+    a.islandCount = count;
     a.islandX[1] = boatX + 1000;
     a.islandY[1] = 0;
     for (int32_t k = 0; k < 37; ++k) {
@@ -99,15 +99,13 @@ int32_t IslandEchoPixels(int32_t boatX) {
     auto dc = f.freshDc();
     drawRadar(*dc, f.g, 0, 349, 336, 729);
     dc.reset();
-    int32_t n = 0;
-    for (int32_t y = 540; y <= 590; ++y)
-        for (int32_t x = 230; x <= 300; ++x) n += f.at(x, y) == test::kGreen;
-    return n;
+    return f.count(230, 301, 540, 591, [&](int x, int y) { return f.at(x, y) == test::kGreen; });
 }
 
 TEST(PassageRadar, IslandsBeyondTheBanksEastLimitAnswerOnlyFromBeyondIt) {
     const int32_t east = PassageState{}.bankEastX;
     EXPECT_GT(IslandEchoPixels(east - 2000), 0);  // island west of the limit
+    EXPECT_EQ(IslandEchoPixels(east - 2000, 0), 0);  // but left from an earlier area
     EXPECT_EQ(IslandEchoPixels(east - 500), 0);   // island beyond, boat not
     EXPECT_GT(IslandEchoPixels(east + 1), 0);
 }
@@ -161,10 +159,8 @@ TEST(ChartRocks, DrawnFromTheFirstEntryAndTheFloridaLightLabelled) {
         ChartLabels(*dc, f.g, frame).draw(*dc);
         dc.reset();
         const auto inked = [&](gfx::Point p, int32_t dx0, int32_t dx1, gfx::Color c) {
-            int32_t n = 0;
-            for (int32_t y = p.y - 10; y <= p.y + 10; ++y)
-                for (int32_t x = p.x + dx0; x <= p.x + dx1; ++x) n += f.at(x, y) == c;
-            return n;
+            return f.count(p.x + dx0, p.x + dx1 + 1, p.y - 10, p.y + 11,
+                           [&](int x, int y) { return f.at(x, y) == c; });
         };
         const gfx::Point first = frame.toScreen(4000, 0), second = frame.toScreen(-4000, 0), origin = frame.toScreen(0, 0);
         EXPECT_GT(inked(first, -5, 5, gfx::kWhite), 0);

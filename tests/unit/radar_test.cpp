@@ -58,19 +58,13 @@ TEST(RadarControls, RangeVrmAndEblStepWithinTheirLimitsAndSavingKeepsThePrevious
 TEST(RadarEchoes, NearRocksFullSizeFarRocksHalfAndBeyond7000None) {
     for (auto [range, radius] : {std::pair{3, 5}, {6, 4}, {12, 3}, {24, 2}, {48, 1}})
         EXPECT_EQ(RadarDotRadius(range), radius) << range;
-    for (auto [r, distance, radius] : {std::tuple{4, 3500, 4}, {4, 3501, 2}, {4, 6999, 2}, {4, 7000, 0}, {1, 5000, 1}})
-        EXPECT_EQ(FarEchoRadius(r, distance), radius) << distance;
     for (auto [distance, range, x, shown, full] : {std::tuple{3000, 24, 168 + 137, true, true},
                                                    {3600, 24, 168 + 165, true, false},
                                                    {6999, 48, 168 + 160, true, false},
                                                    {7000, 48, 168 + 160, false, false}}) {
         RadarFixture f;
-        f.g.areaGrid.region = 5;
-        f.g.areaGrid.isPassage = 1;
-        f.g.rockList.count = 1;
-        f.g.rockList.x[1] = distance;
-        f.g.rockList.y[1] = 0;
-        f.g.radarState.range = range;
+        std::tie(f.g.areaGrid.region, f.g.areaGrid.isPassage, f.g.radarState.range) = std::tuple(5, 1, range);
+        std::tie(f.g.rockList.count, f.g.rockList.x[1], f.g.rockList.y[1]) = std::tuple(1, distance, 0);
         f.draw();
         EXPECT_EQ(std::pair(f.at(x, 566) == test::kGreen, f.at(x - 2, 566) == test::kGreen), std::pair(shown, full))
             << distance;
@@ -99,17 +93,6 @@ TEST(RadarButtons, SaveButtonsAreAbsentWhileEblAndVrmAreNoughtAndTheEblKeepsItsT
     EXPECT_EQ(r.savedEbl, 30);
 }
 
-TEST(RadarButtons, AClickActsOnceAndTheHoverExplainsTheButton) {
-    RadarFixture f;
-    f.clickAt(RadarFixture::kEblPlusX, RadarFixture::kFirstRowY);
-    f.g.screenState.steerMouseX = RadarFixture::kEblPlusX;
-    f.g.screenState.steerMouseY = RadarFixture::kFirstRowY;
-    f.draw();
-    f.draw();
-    EXPECT_EQ(f.g.radarState.ebl, 5);
-    EXPECT_EQ(f.g.screenState.buttonText, "  ｸﾘｯｸ毎にEBLが+5度回転する。                   ");
-}
-
 TEST(RadarFailure, LeavesABlankInsetWithoutButtons) {
     for (const bool trouble : {true, false}) {
         RadarFixture f;
@@ -118,10 +101,7 @@ TEST(RadarFailure, LeavesABlankInsetWithoutButtons) {
         f.clickAt(RadarFixture::kEblPlusX, RadarFixture::kFirstRowY);
         f.draw();
         EXPECT_EQ(f.g.radarState.ebl, 0);
-        int32_t green = 0;
-        for (int32_t x = 1; x < 336; ++x)
-            for (int32_t y = 350; y < 729; ++y) green += f.at(x, y) == test::kGreen;
-        EXPECT_EQ(green, 0) << trouble;
+        EXPECT_EQ(f.count(1, 336, 350, 729, [&](int x, int y) { return f.at(x, y) == test::kGreen; }), 0) << trouble;
     }
 }
 

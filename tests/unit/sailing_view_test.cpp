@@ -11,10 +11,12 @@
 #include "sailing_view_fixture.h"
 #include "views/boat_drawer.h"
 #include "views/island_drawer.h"
+#include "views/marks_drawer.h"
 #include "views/overlays.h"
 #include "views/projection.h"
 #include "views/sea.h"
 #include "views/shore.h"
+#include "views/shore_features.h"
 #include "views/sky.h"
 
 namespace vel {
@@ -43,17 +45,13 @@ std::unique_ptr<Game> GameIn(const Weathering& w) {
 
 TEST(SeaColour, FollowsHourWeatherAreaAndDisplay) {
     const std::tuple<const char*, Weathering, Color> cases[] = {
-        {"clear noon", {}, Rgb(0, 127, 127)},
-        {"fog", {.fog = 1}, Rgb(63, 63, 63)},
-        {"thunderstorm", {.storm = 2}, Rgb(63, 63, 63)},
-        {"distant thunder", {.storm = 1}, Rgb(0, 127, 127)},
+        {"clear noon", {}, Rgb(0, 127, 127)}, {"fog", {.fog = 1}, Rgb(63, 63, 63)},
+        {"thunderstorm", {.storm = 2}, Rgb(63, 63, 63)}, {"distant thunder", {.storm = 1}, Rgb(0, 127, 127)},
         {"moonless night", {.hour = 22, .moonlight = 0}, Rgb(0, 0, 0)},
         {"night on a few colours", {.hour = 2, .bitsPerPixel = 8}, Rgb(0, 0, 0)},
-        {"black and white by day", {.monochrome = 1}, Rgb(16, 16, 16)},
-        {"Bahamas", {.region = 3}, Rgb(0, 201, 201)},
+        {"black and white by day", {.monochrome = 1}, Rgb(16, 16, 16)}, {"Bahamas", {.region = 3}, Rgb(0, 201, 201)},
         {"Bahamas on a few colours", {.bitsPerPixel = 8, .region = 3}, Rgb(0, 127, 255)},
-        {"hour 20 is night", {.hour = 20}, Rgb(16, 16, 16)},
-        {"hour 5 is day", {.hour = 5}, Rgb(0, 127, 127)},
+        {"hour 20 is night", {.hour = 20}, Rgb(16, 16, 16)}, {"hour 5 is day", {.hour = 5}, Rgb(0, 127, 127)},
     };
     for (const auto& [what, w, sea] : cases) {
         auto g = GameIn(w);
@@ -185,10 +183,48 @@ TEST(Islands, StandOutOfTheSeaAheadWithinFifteenMiles) {
     EXPECT_EQ(LandPixels(-2000, 500), 0);  // astern
 }
 
-TEST(HullSides, BothShowNearlyBowOnOrSternOn) {
-    for (auto [rel, starboard, port] : {std::tuple{0, true, true}, {170, true, true}, {-170, true, true},
-                                        {169, true, false}, {-169, false, true}, {1, true, false}, {-1, false, true}})
-        EXPECT_EQ(std::pair(StarboardSideShows(rel), PortSideShows(rel)), std::pair(starboard, port)) << rel;
+// Far land 20 degrees off the bow, standing on the points where the feet
+// project: to starboard a hill, a haze dome four times as wide as high; to
+// port the tank (landmark 2), as wide each side of its foot.
+TEST(FarLand, HillsAreDomesAndTheTankStandsSquare) {
+    constexpr Color kHaze = Rgb(63, 127, 160), kTank = Rgb(191, 191, 191);
+    auto g = test::ViewGame();
+    const test::At hill = FromEye(20, 3000), tank = FromEye(-20, 1000);
+    std::tie(g->areaGrid.hillCount, g->areaGrid.hillX[0], g->areaGrid.hillY[0], g->areaGrid.hillSize[0]) =
+        std::tuple(1, int32_t(hill.x), int32_t(hill.y), 30);
+    std::tie(g->areaGrid.landmarkX[2], g->areaGrid.landmarkY[2]) = std::pair(int32_t(tank.x), int32_t(tank.y));
+    test::Canvas c(1024, 488);
+    drawFarHills(c.dc, *g);
+    drawShoreFeatures(c.dc, *g);
+    // Pixels of colour k in a line from `above` rows over the foot of p, stepping by (dx, dy).
+    const auto run = [&](test::At p, int32_t above, int32_t dx, int32_t dy, Color k) {
+        projectPoint(*g, 2, p.x, p.y, kProjectShore);
+        int32_t n = 0;
+        while (c.at(g->projection.screenX[2] + dx * (n + 1), g->projection.screenY[2] - above + dy * n) == k) ++n;
+        return n;
+    };
+    const int32_t up = run(hill, 1, 0, -1, kHaze), left = run(hill, 1, -1, 0, kHaze), right = run(hill, 1, 1, 0, kHaze);
+    EXPECT_TRUE(up > 4 && std::abs(left - 4 * up) < 3 && std::abs(right - 4 * up) < 3) << up;
+    // Over the tank's outlined foot.
+    EXPECT_TRUE(run(tank, 2, -1, 0, kTank) > 2 && run(tank, 2, -1, 0, kTank) == run(tank, 2, 1, 0, kTank));
+}
+
+// A lateral buoy's lamp on a moonless night hangs a pixel above the top of
+// the nun or can that shows by day.
+TEST(BuoyLamps, CentredAPixelAboveTheBuoysTop) {
+    for (const bool red : {true, false}) {
+        int32_t top[2] = {}, bottom[2] = {};
+        for (const int32_t night : {0, 1}) {
+            auto g = test::ViewGame();
+            std::tie(g->viewState.night, g->weather.moonlight, g->simClock.minute) = std::tuple(night, 0, 0);
+            test::Canvas c(100, 488);
+            FillWith(c, 44);  // (191,191,191)
+            drawLateralBuoy(c.dc, *g, 0, 50, 300, red);
+            for (int32_t y = 487; y >= 0; --y)
+                if (c.at(50, y) != Rgb(191, 191, 191)) top[night] = y, bottom[night] = std::max(bottom[night], y);
+        }
+        EXPECT_EQ((top[1] + bottom[1]) / 2, top[0] - 1) << red;
+    }
 }
 
 // The own monohull, red-hulled, drawn alone on the sea seen from abeam.

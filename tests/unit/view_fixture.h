@@ -48,6 +48,14 @@ struct ViewFixture {
     }
 
     gfx::Color at(int x, int y) const { return surface->pixel(x, y); }
+    // Pixels of [x0, x1) x [y0, y1) for which is(x, y) holds.
+    template <class Is>
+    int count(int x0, int x1, int y0, int y1, Is is) const {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) n += is(x, y);
+        return n;
+    }
 
     void clickAt(int32_t x, int32_t y) {
         g.inputState.clickX = x;
