@@ -1,18 +1,14 @@
 #pragma once
-// What the chart of a real area shows at a world point, from the same tables
-// the depth query reads: the mainland behind each shore profile, the island
-// outlines, and the charted shoals. The chart fills exactly these shapes, so
-// a test can hold the chart's land against the depth query point by point.
+// The shapes of a real area's land as the old outline tables give them: the
+// mainland behind each shore profile, the island outlines and the charted
+// shoals. The chart, radar and sailing view fall back to them when no
+// shoreline table is loaded.
 #include <cstdint>
 
 #include "common/game.h"
 
 namespace vel {
 
-enum class ChartSurface { Water, Shoal, Land };
-
-ChartSurface ChartSurfaceAt(const Game& g, int32_t x, int32_t y);
-inline bool ChartPaintsLand(const Game& g, int32_t x, int32_t y) { return ChartSurfaceAt(g, x, y) == ChartSurface::Land; }
 
 // One shore profile: the shore's position `across` as a function of the
 // position `run` along it, on the table's equal steps. Areas 11 and 20 run

@@ -60,6 +60,25 @@ TEST(Forecast, EveryLineInOrder) {
     EXPECT_EQ(lines, expected);
 }
 
+// The page opens out at 790 and 900 pixels wide: its twenty steps from 15 to
+// 17 to 19 pixels, so the prompt at the foot drops 40 each time.
+TEST(Forecast, LinesOpenOutOnWiderDisplays) {
+    const auto lowestInk = [](int32_t width) {
+        auto g = ForecastGame();
+        std::tie(g->screenState.width, g->screenState.height) = std::pair(width, 729);
+        gfx::Palette palette(768);
+        gfx::Surface surface(width, 729);
+        gfx::DC dc(surface, palette, gfx::FontPixelSizeFor(768));
+        Pacer pacer(0);
+        DrawForecast(dc, *g, pacer);
+        for (int y = 728; y >= 0; --y)
+            for (int x = 0; x < width; ++x)
+                if (surface.pixel(x, y) != gfx::kWhite) return y;
+        return -1;
+    };
+    EXPECT_EQ(std::pair(lowestInk(790) - lowestInk(789), lowestInk(900) - lowestInk(899)), std::pair(40, 40));
+}
+
 // A day-one front approaches this morning before noon, this afternoon before
 // six, this evening from six.
 TEST(Forecast, FrontWordedByTheTimeOfDay) {

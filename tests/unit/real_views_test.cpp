@@ -24,6 +24,8 @@ using test::ViewFixture;
 constexpr gfx::Color kShoalTint = gfx::Rgb(127, 200, 255);
 
 // What a chart pixel shows, by its colour; nullopt for lines, dots and text.
+enum class ChartSurface { Water, Shoal, Land };
+
 std::optional<ChartSurface> SurfaceOfPixel(gfx::Color c) {
     if (c == test::kLand) return ChartSurface::Land;
     if (c == kShoalTint) return ChartSurface::Shoal;

@@ -242,6 +242,17 @@ struct Drawn {
     int count(gfx::Color colour) const { return c.count(colour); }
 };
 
+// The anchored fleet's hulls by region: one colour to a region, a mixed
+// fleet on the passages across the Gulf of Maine.
+TEST(FleetHulls, ColourByRegion) {
+    for (auto [region, j, colour] : {std::tuple{6, 5, 5}, {6, 20, 5}, {6, 4, 3}, {6, 3, 2}, {3, 1, 3}, {1, 2, 5},
+                                     {2, 1, 2}, {5, 1, 2}}) {
+        auto g = test::ViewGame();
+        g->areaGrid.region = region;
+        EXPECT_EQ(FleetHullColour(*g, j), colour) << region << " " << j;
+    }
+}
+
 TEST(Sails, TransparentSailsAreOutlinesOnlyAndNoSailSetDrawsNone) {
     const Drawn filled(1, 0), outlined(1, 1), bare(0, 0), bareOutlined(0, 1);
     EXPECT_GT(filled.count(gfx::kWhite), 2000);
