@@ -95,6 +95,15 @@ TEST_P(EveryGeneratedArea, HoldsItsInvariantsOnEverySeed) {
                   kNavigableDepth);
         EXPECT_GT(std::abs(m.buoyX[0] - m.buoyX[1]) + std::abs(m.buoy1Y - m.buoy2Y), 20);
         EXPECT_TRUE(a.areaCode != 1 || DepthAt(g, a.pierBerthX, a.pierBerthY, 0) >= 6);
+        // Among islands the harbour lies on the first island's bay side:
+        // nearer the bay's innermost cut than the shore across from it.
+        if (a.areaCode == 2 && a.islandNotch[1] > 0 && a.islandNotch[1] < 31) {
+            const auto& p = a.islandOutline[1][a.islandNotch[1] + 4];
+            const auto& q = a.islandOutline[1][a.islandNotch[1] + 5];
+            const double bx = (p[0] + q[0]) / 2.0 - a.islandX[1], by = (p[1] + q[1]) / 2.0 - a.islandY[1];
+            const double hx = a.harbourX - a.islandX[1], hy = a.harbourY - a.islandY[1];
+            EXPECT_LT(std::hypot(hx - bx, hy - by), std::hypot(hx + bx, hy + by));
+        }
         // The object list: islands, the first two rocks, marks, the buoys.
         EXPECT_EQ(o.count, 49);
         for (int32_t e = 1; e <= a.islandCount; ++e)
