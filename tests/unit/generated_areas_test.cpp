@@ -98,8 +98,7 @@ TEST_P(EveryGeneratedArea, HoldsItsInvariantsOnEverySeed) {
         // Among islands the harbour lies on the first island's bay side:
         // nearer the bay's innermost cut than the shore across from it.
         if (a.areaCode == 2 && a.islandNotch[1] > 0 && a.islandNotch[1] < 31) {
-            const auto& p = a.islandOutline[1][a.islandNotch[1] + 4];
-            const auto& q = a.islandOutline[1][a.islandNotch[1] + 5];
+            const auto &p = a.islandOutline[1][a.islandNotch[1] + 4], &q = a.islandOutline[1][a.islandNotch[1] + 5];
             const double bx = (p[0] + q[0]) / 2.0 - a.islandX[1], by = (p[1] + q[1]) / 2.0 - a.islandY[1];
             const double hx = a.harbourX - a.islandX[1], hy = a.harbourY - a.islandY[1];
             EXPECT_LT(std::hypot(hx - bx, hy - by), std::hypot(hx + bx, hy + by));
@@ -221,16 +220,26 @@ TEST(Rocks, VisibleByDifficultyAndNumberTenMoreAStepUpToFiftyMoreInTheBahamas) {
     }
 }
 
-// Mended: a rock can no longer land on the harbour point.
-TEST(Rocks, ScatteredRocksKeepTwoMilesFromTheHarbour) {
-    for (int32_t area : {1, 2, 3, 4})
+// Mended: a rock can no longer land on the harbour point. Three scattered
+// rocks in four lie by water a boat could be in, the river's along its bend.
+TEST(Rocks, ScatteredRocksKeepTwoMilesFromTheHarbourAndLieByTheWater) {
+    for (int32_t area : {1, 2, 3, 4}) {
+        int32_t wet = 0, all = 0;
         for (uint32_t seed = 1; seed <= 100; ++seed) {
             auto g = StartedCruise({area, 1}, seed, 3);
-            const AreaGrid& a = g->areaGrid;
-            for (int32_t j = area == 2 ? 12 : 19; j <= g->rockList.count; ++j)
-                EXPECT_GE(DistanceTenths(g->rockList.x[j], g->rockList.y[j], a.harbourX, a.harbourY, 300), 20.0)
+            for (int32_t j = area == 2 ? 12 : 19; j <= g->rockList.count; ++j, ++all) {
+                const int32_t x = g->rockList.x[j], y = g->rockList.y[j];
+                EXPECT_GE(DistanceTenths(x, y, g->areaGrid.harbourX, g->areaGrid.harbourY, 300), 20.0)
                     << "area " << area << " seed " << seed << " rock " << j;
+                int32_t b = 0;  // the first of eight bearings with water 150 units off
+                while (b < 360 && DepthAt(*g, x + Trunc(150 * std::sin(b * kDegToRad)),
+                                          y - Trunc(150 * std::cos(b * kDegToRad)), 1) < 6)
+                    b += 45;
+                wet += b < 360;
+            }
         }
+        EXPECT_GE(4 * wet, 3 * all) << "area " << area;
+    }
 }
 
 bool BehindShore(const AreaGrid& a, int32_t x, int32_t y, int32_t first, int32_t last, int32_t back) {

@@ -120,9 +120,11 @@ TEST(ShoalAhead, ProbesAheadUpstreamAndFromWhereTheBoatIsMadeFast) {
     auto g = EmptyArea(1, 1);
     StraightCoast(g->areaGrid, -3500);
     g->screenState.chartShown = 0;
-    for (auto [heading, kind, reach] : {std::tuple{0, 1, 400}, {0, 3, 400}, {355, 5, 400}, {180, 1, 900}}) {
+    // The last two rows run along the shore: only the bow turned toward it finds it.
+    for (auto [heading, kind, y, reach] : {std::tuple{0, 1, -3000, 400}, {0, 3, -3000, 400}, {355, 5, -3000, 400},
+                                           {180, 1, -3000, 900}, {90, 7, -3350, 900}, {90, -7, -3350, 300}}) {
         g->ownBoat.heading = heading;
-        EXPECT_EQ(ShoalAheadVirtual(*g, kind, 0, -3000), reach) << heading << " " << kind;
+        EXPECT_EQ(ShoalAheadVirtual(*g, kind, 0, y), reach) << heading << " " << kind;
     }
     std::tie(g->tideState.virtualFrom, g->tideState.boatCurrentSpeed) = std::pair(0, 5);
     EXPECT_EQ(ShoalAheadVirtual(*g, 0, 0, -3000), 300);
